@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace corvix::cli {
+
+// corvix --check FILE...: one line a file; 0 when every file is ok, 1 otherwise.
+int runCheck(const std::vector<std::string>& files);
+// corvix --export=OUT FILE: OUT's extension chooses PNG, SVG, PDF or FXG; 0 on success.
+int runExport(const std::string& outPath, const std::string& inPath);
+// The editor itself; commandLine is the argument text naming a diagram, possibly empty.
+int runEditor(int argc, char** argv, const std::string& commandLine);
+
+} // namespace corvix::cli

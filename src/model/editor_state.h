@@ -1,0 +1,60 @@
+#pragma once
+
+#include "model/block.h"
+#include "model/diagram_header.h"
+#include "model/paper.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace corvix {
+
+inline constexpr int32_t kBlockCapacity = 10000;
+inline constexpr int32_t kLinkCapacity = 15000;
+
+enum EditMode : int32_t {
+    Idle = 0,
+    Connecting = 1,
+    MovingBlock = 2,
+    MovingAll = 4,
+    Inserting = 8,
+};
+
+// The one open diagram and the editor-wide values every window shares. Owned by the
+// application and passed by reference. Both tables are allocated once at their
+// capacities; entries above the counts are kept, and a reused entry keeps the fields
+// a new definition does not write.
+struct EditorState {
+    EditorState();
+
+    std::vector<Block> blocks;  // kBlockCapacity entries
+    int32_t blockCount = 0;
+    std::vector<Link> links;    // kLinkCapacity entries
+    int32_t linkCount = 0;
+
+    int32_t selectedBlock = -1;  // -1 = none
+    int32_t selectedLink = -1;   // -1 = none
+    int32_t editMode = Idle;
+    int32_t kindToInsert = 0;    // 0 = none
+    bool modified = false;
+    std::string fileName;        // UTF-8 path; empty for a drawing without a file
+    std::string programDir;      // ends in '/'
+    std::string programNotice;   // printed in each page's footer
+    DiagramHeader header;
+    Paper paper;
+
+    // Empties the drawing by its counts; the entries stay as they are.
+    void resetTables();
+    // False, changing nothing, when the table is full.
+    bool appendLink(const Link& link);
+    // Closes the gap and renumbers the links; links touching the block are dropped.
+    void removeBlock(int32_t index);
+    void removeLink(int32_t index);
+    // Index of the first link with either end at code, or -1.
+    int32_t findLinkAtPort(int32_t code) const;
+    // Zeroes the entries above the counts, as loading and saving do.
+    void clearUnusedEntries();
+};
+
+} // namespace corvix

@@ -1,0 +1,62 @@
+#include "render/block_geometry.h"
+
+#include <cmath>
+
+namespace corvix {
+
+namespace {
+
+// Rounds a measured size to the nearest integer, halves to even, then clears bit 0.
+int32_t evenSize(double measured)
+{
+    if (!std::isfinite(measured) || measured < 0 || measured > 1e9)
+        return 0;
+    return static_cast<int32_t>(std::lrint(measured)) & ~int32_t(1);
+}
+
+} // namespace
+
+int32_t snapToGrid(int32_t v)
+{
+    return ((v + 4) / 8) * 8;
+}
+
+void sizeBlock(Block& block, int32_t kind, std::string text, int32_t x, int32_t y, const TextMeasurer& font)
+{
+    block.kind = kind;
+    block.width = evenSize(font.TextWidth(text));
+    block.height = evenSize(font.TextHeight(text));
+    block.text = std::move(text);
+    block.x = snapToGrid(x);
+    block.y = snapToGrid(y);
+    switch (kind) {
+    case Action:
+    case GotoJump:
+    case GotoTarget:
+        block.portDy = -(block.height / 2 + 20);
+        break;
+    case Decision:
+    case DecisionSwapped:
+        block.portDy = -(block.height / 2 + 21);
+        block.portDx = (block.width + block.height) / 2 + 24;
+        break;
+    default:
+        break;
+    }
+}
+
+Point portPoint(const Block& b, int32_t port)
+{
+    switch (port) {
+    case PortTop:
+        return {b.x, b.y + b.portDy};
+    case PortRight:
+        return {b.x + b.portDx, b.y};
+    case PortBottom:
+        return {b.x, b.y - b.portDy};
+    default:
+        return {b.x - b.portDx, b.y};
+    }
+}
+
+} // namespace corvix

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "model/block.h"
+#include "render/render_target.h"
+
+#include <cstdint>
+#include <string>
+
+namespace corvix {
+
+struct Point {
+    int32_t x = 0;
+    int32_t y = 0;
+    bool operator==(const Point&) const = default;
+};
+
+// Nearest multiple of 8, truncating toward zero: ((v + 4) / 8) * 8.
+int32_t snapToGrid(int32_t v);
+
+// Sets centre (snapped), kind, text, size and port offsets. Kinds other than the
+// four with ports keep portDy/portDx as the entry held them. text is stored as given.
+void sizeBlock(Block& block, int32_t kind, std::string text, int32_t x, int32_t y, const TextMeasurer& font);
+
+// Sheet point of port 0..3 of the block.
+Point portPoint(const Block& block, int32_t port);
+
+} // namespace corvix
