@@ -10,8 +10,17 @@ enum class MessageIcon { None, Critical, Question, Exclamation };
 // Screen pointers. InsertKind shows the picture of the block kind being inserted.
 enum class Pointer { Default, Arrow, SizeAll, Hourglass, InsertKind };
 
+// Enabled state of the commands that the timer refreshes on every tick.
+struct CommandStates {
+    bool saveAs = false;        // "Save &As"
+    bool deleteItem = false;    // "&Delete block or link"
+    bool save = false;          // "&Save"
+    bool canvas = true;         // the canvas takes mouse input
+    bool operator==(const CommandStates&) const = default;
+};
+
 // What the core needs from the desktop. The Qt shell implements it with widgets;
-// tests implement it with a scripted fake. Texts are UTF-8.
+// tests implement it with a scripted fake. Texts are UTF-8 unless said otherwise.
 class UiPort {
 public:
     virtual ~UiPort() = default;
@@ -24,8 +33,19 @@ public:
     virtual void setPointer(Pointer pointer, int32_t kind = 0) = 0;
     // The four main menus (File, Options, Insert Block, Delete) switched together.
     virtual void setMainMenusEnabled(bool enabled) = 0;
+    virtual void setCommandStates(const CommandStates& states) = 0;
     // The canvas image changed: show it.
     virtual void refreshCanvas() = 0;
+    // The viewport's scroll bars changed range or value: mirror them without notifying back.
+    virtual void scrollBarsChanged() = 0;
+    // The panel of block kinds ("Select Block").
+    virtual void showKindPanel(bool visible) = 0;
+    // Opens the text dialog with cp1252Text, all of it selected, and disables the editor
+    // window until the dialog closes. The shell answers with Editor::textDialogOk and
+    // Editor::textDialogClosed.
+    virtual void openTextDialog(const std::string& cp1252Text) = 0;
+    // Lets pending window events run (the Shift-held auto-pan loop).
+    virtual void processEvents() = 0;
 };
 
 } // namespace corvix
