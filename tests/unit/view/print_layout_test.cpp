@@ -35,7 +35,8 @@ TEST_P(SplashLogo, GrowsAroundTheCentreWithHalvesRoundedToEven)
 
 INSTANTIATE_TEST_SUITE_P(Ticks, SplashLogo,
                          testing::Values(LogoCase{0, 2, 2}, LogoCase{1, 10, 3}, LogoCase{10, 100, 34},
-                                         LogoCase{20, 200, 67}, LogoCase{35, 200, 67}));
+                                         LogoCase{20, 200, 67}, LogoCase{35, 200, 67}),
+                         [](const auto& param) { return "tick" + std::to_string(param.param.tick); });
 
 } // namespace
 } // namespace corvix
