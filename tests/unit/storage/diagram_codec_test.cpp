@@ -103,7 +103,7 @@ TEST(DiagramCodec, TextsKeepEveryByteAndTheirLineBreaks)
 
 TEST(DiagramCodec, RefusesEveryClassOfDamage)
 {
-    for (const DamageCase& c : damageCases()) {
+    for (const SampleFile& c : damagedFiles()) {
         const ReadResult read = decodeDiagram(c.bytes);
         EXPECT_EQ(read.status, c.status) << c.name;
         EXPECT_EQ(read.reason, c.reason) << c.name;

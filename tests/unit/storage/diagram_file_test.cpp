@@ -117,10 +117,10 @@ TEST(DiagramFile, LoadThenSaveKeepsEveryRecordByteAndSpareField)
 TEST(DiagramFile, RefusedFilesLeaveTheOpenDiagramAlone)
 {
     TempFolder folder;
-    std::vector<DamageCase> cases = damageCases();
+    std::vector<SampleFile> cases = damagedFiles();
     cases.push_back({"missing-file", {}, ReadStatus::Damaged, ""});
 
-    for (const DamageCase& c : cases) {
+    for (const SampleFile& c : cases) {
         const std::string path = folder.file(c.name + ".fxg");
         if (c.name != "missing-file")
             writeBytes(path, c.bytes);

@@ -135,7 +135,23 @@ void putLong(std::vector<uint8_t>& bytes, size_t offset, int32_t value)
         bytes.at(offset + i) = uint8_t(uint32_t(value) >> (8 * i));
 }
 
-std::vector<DamageCase> damageCases()
+std::vector<SampleFile> validFiles()
+{
+    DiagramData unlinked = sampleDiagram();
+    unlinked.links.clear();
+    DiagramData letter = emptyDiagram();
+    letter.header.paperType = 1;
+    letter.header.scrollX = 400;
+    letter.header.scrollY = 900;
+    return {
+        {"sample", encodeSample(sampleDiagram()), ReadStatus::Ok, ""},
+        {"empty", encodeSample(emptyDiagram()), ReadStatus::Ok, ""},
+        {"unlinked", encodeSample(unlinked), ReadStatus::Ok, ""},
+        {"letter-scrolled", encodeSample(letter), ReadStatus::Ok, ""},
+    };
+}
+
+std::vector<SampleFile> damagedFiles()
 {
     const DiagramData sample = sampleDiagram();
     const std::vector<uint8_t> good = encodeSample(sample);

@@ -22,15 +22,17 @@ std::vector<uint8_t> encodeSample(DiagramData data);
 // The file length a writer must produce: 751 + sum(34 + n) + 8 * links + 4.
 size_t expectedFileSize(const DiagramData& data);
 
-// One damaged or inconsistent file and what the reader must say about it.
-struct DamageCase {
+// A diagram file and what a reader must say about it.
+struct SampleFile {
     std::string name;
     std::vector<uint8_t> bytes;
     ReadStatus status = ReadStatus::Damaged;
-    std::string reason;
+    std::string reason;  // empty for Ok
 };
-// One case for each class of damage a reader must refuse.
-std::vector<DamageCase> damageCases();
+// Good files: the sample, an empty diagram, blocks without links, Letter paper scrolled.
+std::vector<SampleFile> validFiles();
+// One file for each class of damage a reader must refuse.
+std::vector<SampleFile> damagedFiles();
 
 // Little-endian 32-bit value at offset.
 int32_t longAt(const std::vector<uint8_t>& bytes, size_t offset);
