@@ -127,6 +127,8 @@ struct StepCase {
     int16_t expected;
 };
 
+void PrintTo(const StepCase& c, std::ostream* os) { *os << c.name; }
+
 class ViewportStep : public ViewportTest, public ::testing::WithParamInterface<StepCase> {};
 
 TEST_P(ViewportStep, StopsAtTheEnds)
@@ -161,6 +163,8 @@ struct PanCase {
     int32_t expectedX;
     int32_t expectedY;
 };
+
+void PrintTo(const PanCase& c, std::ostream* os) { *os << c.name; }
 
 class ViewportPan : public ViewportTest, public ::testing::WithParamInterface<PanCase> {};
 
