@@ -1,6 +1,6 @@
 #pragma once
-// An Editor on a 700 x 500 window with paper A4, a fake UI, a recording canvas and the
-// fixed-pitch font (7 x 14 per character).
+// An Editor on a 700 x 500 window with paper A4, a fake UI, a recording canvas and a
+// fixed-pitch window font of 7 x 14 units a character.
 
 #include "editor/editor.h"
 #include "render/block_geometry.h"
@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace corvix::test {
+namespace corvix::testing {
 
 // Both tables whole, unused entries included, with their counts.
 struct Tables {
@@ -61,7 +61,7 @@ protected:
     EditorState state;
     FakeUi ui;
     RecordingTarget canvas;
-    FixedPitchFont font;
+    RecordingTarget font;
     Editor editor{state, ui, canvas, font};
 };
 
@@ -93,4 +93,4 @@ protected:
     }
 };
 
-} // namespace corvix::test
+} // namespace corvix::testing

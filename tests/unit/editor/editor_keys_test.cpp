@@ -7,8 +7,8 @@
 namespace corvix {
 namespace {
 
-using test::EditorTest;
-using test::ThreeBlocks;
+using testing::EditorTest;
+using testing::ThreeBlocks;
 
 constexpr int16_t kShift = 1;
 constexpr int16_t kCtrlKey = 2;
@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, Navigation, ::testing::Values(
     NavCase{"ShiftDoesNothing", 37, kShift, 100, 300, 100, 300, false},
     NavCase{"ShiftWithCtrlDoesNothing", 40, kShift | kCtrlKey, 100, 300, 100, 300, false},
     NavCase{"OtherKeysDoNothing", 65, 0, 100, 300, 100, 300, false}),
-    test::CaseName());
+    testing::CaseName());
 
 TEST_F(EditorTest, KeyUpFollowsShift)
 {
@@ -94,20 +94,20 @@ protected:
 
 TEST_F(DeleteKey, WithNothingSelectedAsksNothing)
 {
-    const test::Tables before = test::snapshot(state);
+    const testing::Tables before = testing::snapshot(state);
     EXPECT_FALSE(pressDelete());
     EXPECT_TRUE(ui.questions.empty());
-    EXPECT_EQ(test::snapshot(state), before);
+    EXPECT_EQ(testing::snapshot(state), before);
 }
 
 TEST_F(DeleteKey, NoKeepsTheBlockAndDoesNotAskAboutALink)
 {
     press(200, 200);
-    const test::Tables before = test::snapshot(state);
+    const testing::Tables before = testing::snapshot(state);
     ui.answers = {false};
     pressDelete();
     EXPECT_EQ(ui.questions, std::vector<std::string>{"Delete selected block?"});
-    EXPECT_EQ(test::snapshot(state), before);
+    EXPECT_EQ(testing::snapshot(state), before);
     EXPECT_EQ(state.selectedBlock, 1);
     EXPECT_FALSE(state.modified);
 }
@@ -142,7 +142,7 @@ TEST_F(DeleteKey, LinkKeepsTheOrderOfTheOthersAndLeavesTheMenusAlone)
 {
     press(kActionTop.x, kActionTop.y);
     ASSERT_EQ(state.selectedLink, 1);
-    ui.menuCalls.clear();
+    ui.mainMenusEnabled.clear();
     ui.answers = {true};
     pressDelete();
 
@@ -152,7 +152,7 @@ TEST_F(DeleteKey, LinkKeepsTheOrderOfTheOthersAndLeavesTheMenusAlone)
     EXPECT_EQ(state.links[1], (Link{connectionCode(1, PortLeft), connectionCode(2, PortTop)}));
     EXPECT_TRUE(state.modified);
     EXPECT_EQ(state.selectedLink, -1);
-    EXPECT_TRUE(ui.menuCalls.empty());
+    EXPECT_TRUE(ui.mainMenusEnabled.empty());
 }
 
 TEST_F(DeleteKey, NoKeepsTheLink)
@@ -168,11 +168,11 @@ TEST_F(DeleteKey, NoKeepsTheLink)
 TEST_F(DeleteKey, MenuItemSwitchesTheMenusAround)
 {
     press(kActionTop.x, kActionTop.y);
-    ui.menuCalls.clear();
+    ui.mainMenusEnabled.clear();
     ui.answers = {true};
     editor.mapagabloco_Click();
     EXPECT_EQ(state.linkCount, 2);
-    EXPECT_EQ(ui.menuCalls, (std::vector<bool>{false, true}));
+    EXPECT_EQ(ui.mainMenusEnabled, (std::vector<bool>{false, true}));
 }
 
 class SwapKeys : public ThreeBlocks, public ::testing::WithParamInterface<char> {};
@@ -205,15 +205,15 @@ TEST_F(ThreeBlocks, EscAbandonsAConnection)
 {
     press(kActionTop.x, kActionTop.y);
     ASSERT_EQ(state.editMode, Connecting);
-    const int refreshes = ui.refreshes;
+    const int refreshes = ui.canvasRefreshes;
 
     editor.Form_KeyPress(27);
 
     EXPECT_EQ(state.editMode, Idle);
     EXPECT_EQ(state.selectedBlock, -1);
     EXPECT_TRUE(ui.menusEnabled());
-    EXPECT_EQ(ui.pointer, Pointer::Default);
-    EXPECT_EQ(ui.refreshes, refreshes + 1);
+    EXPECT_EQ(ui.currentPointer(), Pointer::Default);
+    EXPECT_EQ(ui.canvasRefreshes, refreshes + 1);
     EXPECT_EQ(state.linkCount, 0);
 }
 
@@ -221,7 +221,7 @@ TEST_F(EditorTest, EscClosesTheKindPanel)
 {
     editor.minserebloco_Click();
     editor.Form_KeyPress(27);
-    EXPECT_EQ(ui.panelCalls, (std::vector<bool>{true, false}));
+    EXPECT_EQ(ui.kindPanelVisible, (std::vector<bool>{true, false}));
     EXPECT_FALSE(editor.kindPanelVisible());
     EXPECT_TRUE(ui.menusEnabled());
 }

@@ -9,13 +9,12 @@
 namespace corvix {
 namespace {
 
-using test::kCtrl;
-using test::kLeft;
-using test::kRight;
-using test::EditorTest;
-using test::ShownMessage;
+using testing::kCtrl;
+using testing::kLeft;
+using testing::kRight;
+using testing::EditorTest;
 
-class Connect : public test::ThreeBlocks {};
+class Connect : public testing::ThreeBlocks {};
 
 struct ConnectCase {
     const char* name;
@@ -27,7 +26,7 @@ struct ConnectCase {
 
 void PrintTo(const ConnectCase& c, std::ostream* os) { *os << c.name; }
 
-class LinkPress : public test::ThreeBlocks, public ::testing::WithParamInterface<ConnectCase> {};
+class LinkPress : public testing::ThreeBlocks, public ::testing::WithParamInterface<ConnectCase> {};
 
 TEST_P(LinkPress, StoresExitToEntryOrRefuses)
 {
@@ -35,7 +34,7 @@ TEST_P(LinkPress, StoresExitToEntryOrRefuses)
     press(c.first.x, c.first.y);
     ASSERT_EQ(state.editMode, Connecting);
     EXPECT_FALSE(ui.menusEnabled());
-    EXPECT_EQ(ui.pointer, Pointer::Arrow);
+    EXPECT_EQ(ui.currentPointer(), Pointer::Arrow);
 
     press(c.second.x, c.second.y);
 
@@ -47,11 +46,11 @@ TEST_P(LinkPress, StoresExitToEntryOrRefuses)
     } else {
         EXPECT_EQ(state.linkCount, 0);
         EXPECT_FALSE(state.modified);
-        EXPECT_EQ(ui.messages, (std::vector<ShownMessage>{{c.message, MessageIcon::Exclamation}}));
+        EXPECT_EQ(ui.messages, (std::vector<FakeUi::Message>{{c.message, MessageIcon::Exclamation}}));
     }
     EXPECT_EQ(state.editMode, Idle);
     EXPECT_TRUE(ui.menusEnabled());
-    EXPECT_EQ(ui.pointer, Pointer::Default);
+    EXPECT_EQ(ui.currentPointer(), Pointer::Default);
     EXPECT_EQ(state.selectedBlock, -1);
 }
 
@@ -64,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Mouse, LinkPress, ::testing::Values(
     ConnectCase{"ToItself", {400, 173}, {400, 227}, std::nullopt, "You can NOT connect a block to itself!"},
     ConnectCase{"TwoEntries", {400, 173}, {200, 172}, std::nullopt, "This link is not valid!"},
     ConnectCase{"TwoExits", {259, 200}, {400, 427}, std::nullopt, "This link is not valid!"}),
-    test::CaseName());
+    testing::CaseName());
 
 TEST_F(Connect, PressBesideEveryPortEndsTheConnectionSilently)
 {
@@ -97,11 +96,11 @@ TEST_F(Connect, UsedConnectionPointSelectsItsFirstLink)
 TEST_F(Connect, FullLinkTableRefusesTheLink)
 {
     state.linkCount = kLinkCapacity;
-    const test::Tables before = test::snapshot(state);
+    const testing::Tables before = testing::snapshot(state);
 
     connect(kDecisionLeft, kActionTop);
 
-    EXPECT_EQ(test::snapshot(state), before);
+    EXPECT_EQ(testing::snapshot(state), before);
     EXPECT_FALSE(state.modified);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
@@ -113,19 +112,19 @@ TEST_F(Connect, UnknownKindIsReportedAndActsAsNoPort)
 {
     state.blocks[0].kind = 7;
     press(kActionTop.x, kActionTop.y);
-    EXPECT_EQ(ui.messages, (std::vector<ShownMessage>{{"Problems concerning block type!", MessageIcon::None}}));
+    EXPECT_EQ(ui.messages, (std::vector<FakeUi::Message>{{"Problems concerning block type!", MessageIcon::None}}));
     EXPECT_EQ(state.selectedBlock, 0);
     EXPECT_EQ(state.editMode, Idle);
 }
 
-class Press : public test::ThreeBlocks {};
+class Press : public testing::ThreeBlocks {};
 
 TEST_F(Press, WithoutBlocksIsIgnored)
 {
     state.blockCount = 0;
-    const int refreshes = ui.refreshes;
+    const int refreshes = ui.canvasRefreshes;
     press(400, 200, kRight, kCtrl);
-    EXPECT_EQ(ui.refreshes, refreshes);
+    EXPECT_EQ(ui.canvasRefreshes, refreshes);
     EXPECT_EQ(state.editMode, Idle);
 }
 
@@ -147,7 +146,7 @@ TEST_F(Press, RightPressWithin19PicksTheBlockUpAnd20DoesNot)
 
     press(400 - 19, 200 + 19, kRight);
     EXPECT_EQ(state.editMode, MovingBlock);
-    EXPECT_EQ(ui.pointer, Pointer::SizeAll);
+    EXPECT_EQ(ui.currentPointer(), Pointer::SizeAll);
     EXPECT_FALSE(ui.menusEnabled());
 
     press(523, 301);
@@ -157,7 +156,7 @@ TEST_F(Press, RightPressWithin19PicksTheBlockUpAnd20DoesNot)
     EXPECT_EQ(state.blocks[0].portDy, -27);
     EXPECT_TRUE(state.modified);
     EXPECT_EQ(state.editMode, Idle);
-    EXPECT_EQ(ui.pointer, Pointer::Default);
+    EXPECT_EQ(ui.currentPointer(), Pointer::Default);
     EXPECT_TRUE(ui.menusEnabled());
 }
 
@@ -177,7 +176,7 @@ struct MoveAllCase {
 
 void PrintTo(const MoveAllCase& c, std::ostream* os) { *os << c.name; }
 
-class MoveAll : public test::EditorTest, public ::testing::WithParamInterface<MoveAllCase> {};
+class MoveAll : public testing::EditorTest, public ::testing::WithParamInterface<MoveAllCase> {};
 
 TEST_P(MoveAll, ShiftsAndSnapsEveryBlock)
 {
@@ -188,7 +187,7 @@ TEST_P(MoveAll, ShiftsAndSnapsEveryBlock)
 
     press(600, 600, kRight, kCtrl);  // on empty sheet
     ASSERT_EQ(state.editMode, MovingAll);
-    EXPECT_EQ(ui.pointer, Pointer::SizeAll);
+    EXPECT_EQ(ui.currentPointer(), Pointer::SizeAll);
     EXPECT_FALSE(ui.menusEnabled());
 
     press(600 + c.dx, 600);
@@ -206,7 +205,7 @@ INSTANTIATE_TEST_SUITE_P(Mouse, MoveAll, ::testing::Values(
     MoveAllCase{"By11", 11, 104},
     MoveAllCase{"By3StaysOnTheGrid", 3, 96},
     MoveAllCase{"BackBy13", -13, 80}),
-    test::CaseName());
+    testing::CaseName());
 
 TEST_F(MoveAll, FarCoordinatesFromAFileStayInRange)
 {
@@ -220,13 +219,13 @@ TEST_F(MoveAll, FarCoordinatesFromAFileStayInRange)
 TEST_F(EditorTest, InsertionPlacesANumberedBlockWithTheLeftButtonOnly)
 {
     editor.minserebloco_Click();
-    EXPECT_EQ(ui.panelCalls, std::vector<bool>{true});
+    EXPECT_EQ(ui.kindPanelVisible, std::vector<bool>{true});
     EXPECT_FALSE(ui.menusEnabled());
 
     editor.SelBloco_Click(1);
-    EXPECT_EQ(ui.panelCalls, (std::vector<bool>{true, false}));
-    EXPECT_EQ(ui.pointer, Pointer::InsertKind);
-    EXPECT_EQ(ui.pointerKind, Decision);
+    EXPECT_EQ(ui.kindPanelVisible, (std::vector<bool>{true, false}));
+    EXPECT_EQ(ui.currentPointer(), Pointer::InsertKind);
+    EXPECT_EQ(ui.pointers.back().kind, Decision);
     EXPECT_EQ(state.editMode, Inserting);
 
     press(203, 205, kRight);
@@ -246,7 +245,7 @@ TEST_F(EditorTest, InsertionPlacesANumberedBlockWithTheLeftButtonOnly)
     EXPECT_TRUE(state.modified);
     EXPECT_EQ(state.editMode, Idle);
     EXPECT_EQ(state.kindToInsert, 0);
-    EXPECT_EQ(ui.pointer, Pointer::Default);
+    EXPECT_EQ(ui.currentPointer(), Pointer::Default);
     EXPECT_TRUE(ui.menusEnabled());
 
     for (int i = 1; i < 5; ++i) {
@@ -261,12 +260,12 @@ TEST_F(EditorTest, InsertionPlacesANumberedBlockWithTheLeftButtonOnly)
 TEST_F(EditorTest, FullBlockTableRefusesTheInsertion)
 {
     state.blockCount = kBlockCapacity;
-    const test::Tables before = test::snapshot(state);
+    const testing::Tables before = testing::snapshot(state);
     editor.minserebloco_Click();
     editor.SelBloco_Click(0);
     press(100, 100);
 
-    EXPECT_EQ(test::snapshot(state), before);
+    EXPECT_EQ(testing::snapshot(state), before);
     EXPECT_FALSE(state.modified);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
@@ -285,7 +284,35 @@ TEST_F(EditorTest, ReusedEntryKeepsWhatTheDefinitionDoesNotWrite)
     EXPECT_EQ(state.blocks[0].spare, 7);
 }
 
-class RubberBand : public test::ThreeBlocks {
+using testing::lineOp;
+using testing::Op;
+using testing::RecordedOp;
+
+RecordedOp styleOp(LineStyle style)
+{
+    return {.op = Op::DrawStyle, .style = style};
+}
+
+RecordedOp xorOp(bool on)
+{
+    return {.op = Op::XorMode, .on = on};
+}
+
+// The lines drawn in exclusive-or mode: the rubber band.
+std::vector<RecordedOp> bandLines(const std::vector<RecordedOp>& ops)
+{
+    std::vector<RecordedOp> lines;
+    bool xorOn = false;
+    for (const RecordedOp& op : ops) {
+        if (op.op == Op::XorMode)
+            xorOn = op.on;
+        else if (op.op == Op::Line && xorOn)
+            lines.push_back(op);
+    }
+    return lines;
+}
+
+class RubberBand : public testing::ThreeBlocks {
 protected:
     void move(int32_t x, int32_t y) { editor.Diagrama_MouseMove(0, 0, float(x), float(y)); }
 };
@@ -301,48 +328,48 @@ TEST_F(RubberBand, ExclusiveOrLineFromThePointerToTheAnchor)
 {
     press(kDecisionLeft.x, kDecisionLeft.y);
     canvas.ops.clear();
-    const int refreshes = ui.refreshes;
+    const int refreshes = ui.canvasRefreshes;
 
     move(300, 250);
     move(300, 250);  // the same point: nothing to redraw
     move(310, 260);
 
-    using test::RecordedOp;
     const std::vector<RecordedOp> expected = {
-        {"DrawStyle", {int32_t(LineStyle::Dot)}, {}, {}},
-        {"XorMode", {1}, {}, {}},
-        {"Line", {300, 250, 143, 202}, colors::White, {}},
-        {"DrawStyle", {int32_t(LineStyle::Solid)}, {}, {}},
-        {"XorMode", {0}, {}, {}},
-        {"DrawStyle", {int32_t(LineStyle::Dot)}, {}, {}},
-        {"XorMode", {1}, {}, {}},
-        {"Line", {300, 250, 143, 202}, colors::White, {}},
-        {"Line", {310, 260, 143, 202}, colors::White, {}},
-        {"DrawStyle", {int32_t(LineStyle::Solid)}, {}, {}},
-        {"XorMode", {0}, {}, {}},
+        styleOp(LineStyle::Dot),
+        xorOp(true),
+        lineOp(300, 250, 143, 202, colors::White),
+        styleOp(LineStyle::Solid),
+        xorOp(false),
+        styleOp(LineStyle::Dot),
+        xorOp(true),
+        lineOp(300, 250, 143, 202, colors::White),  // erases the first
+        lineOp(310, 260, 143, 202, colors::White),
+        styleOp(LineStyle::Solid),
+        xorOp(false),
     };
     EXPECT_EQ(canvas.ops, expected);
-    EXPECT_EQ(ui.refreshes, refreshes + 2);
+    EXPECT_EQ(ui.canvasRefreshes, refreshes + 2);
 }
 
 TEST_F(RubberBand, StylePerModeAndAnchorFollowsTheView)
 {
-    const auto styleOfFirstBand = [&](int32_t x, int32_t y) {
+    const auto firstBand = [&](int32_t x, int32_t y) {
         canvas.ops.clear();
         move(x, y);
-        return canvas.ops.empty() ? -1 : canvas.ops.front().args.front();
+        return canvas.ops;
     };
 
     press(400 - 5, 200, kRight);
     ASSERT_EQ(state.editMode, MovingBlock);
-    EXPECT_EQ(styleOfFirstBand(40, 60), int32_t(LineStyle::Dash));
+    EXPECT_EQ(firstBand(40, 60).front(), styleOp(LineStyle::Dash));
     editor.Form_KeyPress(27);
 
     editor.viewport().setValue(ScrollAxis::Horizontal, 100);
     press(300, 300, kRight, kCtrl);
     ASSERT_EQ(state.editMode, MovingAll);
-    EXPECT_EQ(styleOfFirstBand(50, 60), int32_t(LineStyle::DashDotDot));
-    EXPECT_EQ(canvas.ops[2].args, (std::vector<int32_t>{50, 60, 300 - 100 + 2, 302}));
+    const std::vector<RecordedOp> ops = firstBand(50, 60);
+    EXPECT_EQ(ops.front(), styleOp(LineStyle::DashDotDot));
+    EXPECT_EQ(bandLines(ops), std::vector<RecordedOp>{lineOp(50, 60, 300 - 100 + 2, 302, colors::White)});
 }
 
 TEST_F(RubberBand, ScrollRedrawsItAfterTheRepaint)
@@ -353,17 +380,13 @@ TEST_F(RubberBand, ScrollRedrawsItAfterTheRepaint)
 
     editor.HScroll1_Change(40);
 
-    // A repaint, then one fresh line (nothing erased: the repaint wiped the old one).
+    // A repaint, then one fresh line: nothing to erase, the repaint wiped the old one.
     ASSERT_FALSE(canvas.ops.empty());
-    EXPECT_EQ(canvas.ops.front().name, "Cls");
-    int lines = 0;
-    for (const test::RecordedOp& op : canvas.ops)
-        lines += op.name == "Line" && op.color == colors::White;
-    EXPECT_EQ(lines, 1);
-    EXPECT_EQ(canvas.ops[canvas.ops.size() - 3].args, (std::vector<int32_t>{300, 250, 141 - 40 + 2, 202}));
+    EXPECT_EQ(canvas.ops.front().op, Op::Cls);
+    EXPECT_EQ(bandLines(canvas.ops), std::vector<RecordedOp>{lineOp(300, 250, 141 - 40 + 2, 202, colors::White)});
 }
 
-class TextDialog : public test::ThreeBlocks {
+class TextDialog : public testing::ThreeBlocks {
 protected:
     // Double-click on a block: the first press selects it.
     void edit(int32_t block, const std::string& text)
@@ -379,15 +402,15 @@ protected:
 TEST_F(TextDialog, OpensWithTheTextAndClosesWithNothingSelected)
 {
     press(200, 200);
-    const int refreshes = ui.refreshes;
+    const int refreshes = ui.canvasRefreshes;
     editor.Diagrama_DblClick();
-    EXPECT_EQ(ui.dialogTexts, std::vector<std::string>{"== 1 ==?"});
+    EXPECT_EQ(ui.textDialogs, std::vector<std::string>{"== 1 ==?"});
     EXPECT_EQ(state.selectedBlock, 1);
-    EXPECT_EQ(ui.refreshes, refreshes + 1);  // before the dialog opens
+    EXPECT_EQ(ui.canvasRefreshes, refreshes + 1);  // before the dialog opens
 
     editor.textDialogClosed();
     EXPECT_EQ(state.selectedBlock, -1);
-    EXPECT_EQ(ui.refreshes, refreshes + 2);
+    EXPECT_EQ(ui.canvasRefreshes, refreshes + 2);
     EXPECT_FALSE(state.modified);
 }
 
@@ -395,7 +418,7 @@ TEST_F(TextDialog, DoubleClickBesideEveryBlockOpensNothing)
 {
     press(900, 900);
     editor.Diagrama_DblClick();
-    EXPECT_TRUE(ui.dialogTexts.empty());
+    EXPECT_TRUE(ui.textDialogs.empty());
 }
 
 TEST_F(TextDialog, DoubleClickEndsAConnectionThatItsFirstPressStarted)
@@ -436,7 +459,7 @@ INSTANTIATE_TEST_SUITE_P(Dialog, TextRules, ::testing::Values(
     TextCase{"ActionTrimmedOfSpacesOnly", 0, " \tstep\t ", "\tstep\t", true},
     TextCase{"SpacesOnlyChangeNothing", 0, "    ", "== 0 ==", false},
     TextCase{"EmptyChangesNothing", 1, "", "== 1 ==?", false}),
-    test::CaseName());
+    testing::CaseName());
 
 TEST_F(TextDialog, NewTextResizesAndSnapsTheBlock)
 {

@@ -5,8 +5,8 @@
 namespace corvix {
 namespace {
 
-using test::snapshot;
-using test::Tables;
+using testing::snapshot;
+using testing::Tables;
 
 enum class Step {
     InsertBlock,
@@ -49,7 +49,7 @@ void PrintTo(Step step, std::ostream* os) { *os << stepName(step); }
 
 // Two links, a spare field in use, and old values in the first unused entries, so that a
 // step which restored only the fields it meant to change would show.
-class UndoSteps : public test::ThreeBlocks, public ::testing::WithParamInterface<Step> {
+class UndoSteps : public testing::ThreeBlocks, public ::testing::WithParamInterface<Step> {
 protected:
     UndoSteps()
     {
@@ -89,11 +89,11 @@ protected:
             connect(kDecisionLeft, kLowerTop);
             break;
         case Step::DropMovedBlock:
-            press(400, 205, test::kRight);
+            press(400, 205, testing::kRight);
             press(600, 640);
             break;
         case Step::DropWholeDrawing:
-            press(700, 700, test::kRight, test::kCtrl);
+            press(700, 700, testing::kRight, testing::kCtrl);
             press(733, 690);
             break;
         case Step::EditText:
@@ -142,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(Undo, UndoSteps,
                                            Step::DropWholeDrawing, Step::EditText, Step::SwapDecision),
                          [](const ::testing::TestParamInfo<Step>& step) { return std::string(stepName(step.param)); });
 
-class Undo : public test::ThreeBlocks {};
+class Undo : public testing::ThreeBlocks {};
 
 TEST_F(Undo, WhatChangesNoTablesIsNoStep)
 {
@@ -237,15 +237,15 @@ TEST_F(Undo, RefusedWhileAnOperationWaits)
 TEST_F(Undo, CommandStatesOfferUndoAndRedo)
 {
     editor.Timer1_Timer();
-    EXPECT_TRUE(ui.commands.back().undo);
-    EXPECT_FALSE(ui.commands.back().redo);
+    EXPECT_TRUE(ui.commandStates.back().undo);
+    EXPECT_FALSE(ui.commandStates.back().redo);
     editor.undo();
     editor.Timer1_Timer();
-    EXPECT_TRUE(ui.commands.back().redo);
+    EXPECT_TRUE(ui.commandStates.back().redo);
     press(kActionTop.x, kActionTop.y);
     editor.Timer1_Timer();
-    EXPECT_FALSE(ui.commands.back().undo);
-    EXPECT_FALSE(ui.commands.back().redo);
+    EXPECT_FALSE(ui.commandStates.back().undo);
+    EXPECT_FALSE(ui.commandStates.back().redo);
 }
 
 } // namespace

@@ -8,20 +8,20 @@
 namespace corvix {
 namespace {
 
-using test::EditorTest;
-using test::ThreeBlocks;
+using testing::EditorTest;
+using testing::ThreeBlocks;
 
 TEST_F(EditorTest, ResizeSetsTheMaximaAndRepaints)
 {
-    const int refreshes = ui.refreshes;
+    const int refreshes = ui.canvasRefreshes;
     editor.Form_Resize(800, 600, false);
     EXPECT_EQ(editor.viewport().vScroll().maximum, 1537 - 588);
     EXPECT_EQ(editor.viewport().hScroll().maximum, 1188 - 788);
-    EXPECT_EQ(ui.refreshes, refreshes + 1);
+    EXPECT_EQ(ui.canvasRefreshes, refreshes + 1);
 
     editor.Form_Resize(100, 100, true);
     EXPECT_EQ(editor.viewport().clientWidth(), 800);
-    EXPECT_EQ(ui.refreshes, refreshes + 1);
+    EXPECT_EQ(ui.canvasRefreshes, refreshes + 1);
 }
 
 TEST_F(EditorTest, PaperChangeMovesTheCheckMarkSizesAndView)
@@ -52,7 +52,7 @@ TEST_F(ThreeBlocks, LimpaDesenhoEmptiesTheDrawingAndReturnsTheView)
     editor.viewport().setValue(ScrollAxis::Vertical, 300);
     state.fileName = "/tmp/a.FXG";
     state.modified = true;
-    const int refreshes = ui.refreshes;
+    const int refreshes = ui.canvasRefreshes;
 
     editor.limpa_desenho();
 
@@ -67,7 +67,7 @@ TEST_F(ThreeBlocks, LimpaDesenhoEmptiesTheDrawingAndReturnsTheView)
     EXPECT_EQ(state.header.saverTag, machineTag());
     EXPECT_GT(state.header.createdAt, 40000.0);  // after 2009
     EXPECT_FALSE(editor.canUndo());
-    EXPECT_GT(ui.refreshes, refreshes);
+    EXPECT_GT(ui.canvasRefreshes, refreshes);
 }
 
 struct CommandCase {
@@ -96,8 +96,8 @@ TEST_P(CommandRefresh, FollowsTheDrawing)
 
     editor.Timer1_Timer();
 
-    ASSERT_EQ(ui.commands.size(), 1u);
-    EXPECT_EQ(ui.commands[0], c.expected);
+    ASSERT_EQ(ui.commandStates.size(), 1u);
+    EXPECT_EQ(ui.commandStates[0], c.expected);
 }
 
 // saveAs, deleteItem, save, canvas, undo, redo
@@ -108,24 +108,24 @@ INSTANTIATE_TEST_SUITE_P(Timer, CommandRefresh, ::testing::Values(
     CommandCase{"SavedWithAFile", 1, "/d.FXG", false, -1, -1, {true, false, false, true, false, false}},
     CommandCase{"BlockSelected", 0, "", false, 2, -1, {false, true, false, true, false, false}},
     CommandCase{"LinkSelected", 1, "", false, -1, 0, {true, true, false, true, false, false}}),
-    test::CaseName());
+    testing::CaseName());
 
 TEST_F(ThreeBlocks, KindPanelDisablesTheCanvasFromTheNextTick)
 {
     editor.minserebloco_Click();
     editor.Timer1_Timer();
-    EXPECT_FALSE(ui.commands.back().canvas);
+    EXPECT_FALSE(ui.commandStates.back().canvas);
 
-    const test::Tables before = test::snapshot(state);
+    const testing::Tables before = testing::snapshot(state);
     press(400, 200);
     editor.Diagrama_DblClick();
-    EXPECT_EQ(test::snapshot(state), before);
+    EXPECT_EQ(testing::snapshot(state), before);
     EXPECT_EQ(state.selectedBlock, -1);
-    EXPECT_TRUE(ui.dialogTexts.empty());
+    EXPECT_TRUE(ui.textDialogs.empty());
 
     editor.SelBloco_Click(4);
     editor.Timer1_Timer();
-    EXPECT_TRUE(ui.commands.back().canvas);
+    EXPECT_TRUE(ui.commandStates.back().canvas);
     press(600, 600);
     EXPECT_EQ(state.blocks[3].kind, Explanation);
 }
@@ -135,7 +135,7 @@ TEST_F(ThreeBlocks, DeleteCommandFollowsTheSelectionEvenDuringAnOperation)
     press(kActionTop.x, kActionTop.y);  // starts a connection; the block stays selected
     ASSERT_EQ(state.editMode, Connecting);
     editor.Timer1_Timer();
-    EXPECT_TRUE(ui.commands.back().deleteItem);
+    EXPECT_TRUE(ui.commandStates.back().deleteItem);
     EXPECT_FALSE(ui.menusEnabled());
 }
 
@@ -150,7 +150,7 @@ protected:
     void releaseShiftAfter(int passes)
     {
         ui.onProcessEvents = [this, passes] {
-            if (ui.eventPasses == passes)
+            if (ui.eventRounds == passes)
                 editor.Form_KeyUp(16, 0);
         };
     }
@@ -161,15 +161,15 @@ TEST_F(AutoPan, PansWhileShiftIsHeldWithTheMenusOff)
     editor.Diagrama_MouseMove(0, 0, 600, 250);  // right quarter, middle half vertically
     holdShift();
     releaseShiftAfter(3);
-    ui.menuCalls.clear();
+    ui.mainMenusEnabled.clear();
 
     editor.Timer1_Timer();
 
-    EXPECT_EQ(ui.eventPasses, 3);
+    EXPECT_EQ(ui.eventRounds, 3);
     EXPECT_EQ(editor.viewport().viewOffsetX(), 90);
     EXPECT_EQ(editor.viewport().hScroll().value, 90);
     EXPECT_EQ(editor.viewport().viewOffsetY(), 0);
-    EXPECT_EQ(ui.menuCalls, (std::vector<bool>{false, true}));
+    EXPECT_EQ(ui.mainMenusEnabled, (std::vector<bool>{false, true}));
 }
 
 TEST_F(AutoPan, MiddleHalfKeepsRepaintingWithoutPanning)
@@ -177,12 +177,12 @@ TEST_F(AutoPan, MiddleHalfKeepsRepaintingWithoutPanning)
     editor.Diagrama_MouseMove(0, 0, 350, 250);
     holdShift();
     releaseShiftAfter(4);
-    const int refreshes = ui.refreshes;
+    const int refreshes = ui.canvasRefreshes;
 
     editor.Timer1_Timer();
 
     EXPECT_EQ(editor.viewport().viewOffsetX(), 0);
-    EXPECT_EQ(ui.refreshes, refreshes + 4);
+    EXPECT_EQ(ui.canvasRefreshes, refreshes + 4);
 }
 
 TEST_F(AutoPan, TickDuringTheLoopOnlyRefreshesTheCommands)
@@ -199,14 +199,14 @@ TEST_F(AutoPan, TickDuringTheLoopOnlyRefreshesTheCommands)
     holdShift();
     ui.onProcessEvents = [this] {
         editor.Timer1_Timer();  // a tick delivered by the window events
-        if (ui.eventPasses == 2)
+        if (ui.eventRounds == 2)
             editor.Form_KeyUp(16, 0);
     };
 
     editor.Timer1_Timer();
 
-    EXPECT_EQ(ui.eventPasses, 2);  // no nested loop
-    EXPECT_EQ(ui.commands.size(), 3u);
+    EXPECT_EQ(ui.eventRounds, 2);  // no nested loop
+    EXPECT_EQ(ui.commandStates.size(), 3u);
     EXPECT_EQ(editor.viewport().viewOffsetX(), 40);
     EXPECT_EQ(editor.viewport().viewOffsetY(), 0);
     EXPECT_EQ(tails, 1);

@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(HitTest, NearestBlock, ::testing::Values(
     NearestCase{"FarCoordinatesFromAFileDoNotOverflow",
                 {blockOf(Action, std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min(), 0, 0)},
                 -1000, 1000, -1}),
-    test::CaseName());
+    testing::CaseName());
 
 TEST(PontoProximo, PickRadiusIsStrict)
 {

@@ -9,8 +9,8 @@
 namespace corvix {
 namespace {
 
-using test::snapshot;
-using test::Tables;
+using testing::snapshot;
+using testing::Tables;
 
 Block textBlock(std::string text)
 {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace corvix::test {
+namespace corvix::testing {
 
 // Names a parameterised case after its `name` field.
 struct CaseName {
@@ -15,4 +15,4 @@ struct CaseName {
     }
 };
 
-} // namespace corvix::test
+} // namespace corvix::testing

@@ -1,5 +1,4 @@
 #pragma once
-// A scripted UiPort for core tests: records every call, answers questions from a queue.
 
 #include "model/ui_port.h"
 
@@ -10,16 +9,37 @@
 #include <string>
 #include <vector>
 
-namespace corvix::test {
+namespace corvix {
 
-struct ShownMessage {
-    std::string text;
-    MessageIcon icon = MessageIcon::None;
-    bool operator==(const ShownMessage&) const = default;
-};
-
+// A scripted UiPort: records every request and answers questions from a queue. A
+// question with no answer queued fails the test and is answered No.
 class FakeUi final : public UiPort {
 public:
+    struct Message {
+        std::string text;
+        MessageIcon icon = MessageIcon::None;
+        bool operator==(const Message&) const = default;
+    };
+    struct PointerChange {
+        Pointer pointer = Pointer::Default;
+        int32_t kind = 0;
+        bool operator==(const PointerChange&) const = default;
+    };
+
+    std::vector<Message> messages;
+    std::vector<std::string> questions;
+    std::deque<bool> answers;
+    std::vector<PointerChange> pointers;
+    std::vector<bool> mainMenusEnabled;    // every call, in order
+    std::vector<CommandStates> commandStates;
+    int32_t paperChecked = -1;             // the item with the check mark, -1 none yet
+    int canvasRefreshes = 0;
+    int scrollBarChanges = 0;
+    std::vector<bool> kindPanelVisible;
+    std::vector<std::string> textDialogs;  // the text each opening showed
+    int eventRounds = 0;
+    std::function<void()> onProcessEvents;  // runs inside processEvents, e.g. to release Shift
+
     void showMessage(const std::string& text, MessageIcon icon) override { messages.push_back({text, icon}); }
 
     bool askYesNo(const std::string& text) override
@@ -34,41 +54,26 @@ public:
         return answer;
     }
 
-    void setPointer(Pointer p, int32_t kind) override
-    {
-        pointer = p;
-        pointerKind = kind;
-    }
-    void setMainMenusEnabled(bool enabled) override { menuCalls.push_back(enabled); }
-    void setCommandStates(const CommandStates& states) override { commands.push_back(states); }
+    void setPointer(Pointer pointer, int32_t kind = 0) override { pointers.push_back({pointer, kind}); }
+    void setMainMenusEnabled(bool enabled) override { mainMenusEnabled.push_back(enabled); }
+    void setCommandStates(const CommandStates& states) override { commandStates.push_back(states); }
     void setPaperChecked(int32_t index) override { paperChecked = index; }
-    void refreshCanvas() override { ++refreshes; }
-    void scrollBarsChanged() override { ++scrollBarUpdates; }
-    void showKindPanel(bool visible) override { panelCalls.push_back(visible); }
-    void openTextDialog(const std::string& cp1252Text) override { dialogTexts.push_back(cp1252Text); }
+    void refreshCanvas() override { ++canvasRefreshes; }
+    void scrollBarsChanged() override { ++scrollBarChanges; }
+    void showKindPanel(bool visible) override { kindPanelVisible.push_back(visible); }
+    void openTextDialog(const std::string& cp1252Text) override { textDialogs.push_back(cp1252Text); }
+
     void processEvents() override
     {
-        ++eventPasses;
+        ++eventRounds;
         if (onProcessEvents)
             onProcessEvents();
     }
 
-    bool menusEnabled() const { return menuCalls.empty() || menuCalls.back(); }
-
-    std::vector<ShownMessage> messages;
-    std::vector<std::string> questions;
-    std::deque<bool> answers;
-    Pointer pointer = Pointer::Default;
-    int32_t pointerKind = 0;
-    std::vector<bool> menuCalls;
-    std::vector<CommandStates> commands;
-    int32_t paperChecked = -1;
-    int refreshes = 0;
-    int scrollBarUpdates = 0;
-    std::vector<bool> panelCalls;
-    std::vector<std::string> dialogTexts;
-    int eventPasses = 0;
-    std::function<void()> onProcessEvents;
+    // The pointer the screen shows now.
+    Pointer currentPointer() const { return pointers.empty() ? Pointer::Default : pointers.back().pointer; }
+    // The four main menus as the last call left them.
+    bool menusEnabled() const { return mainMenusEnabled.empty() || mainMenusEnabled.back(); }
 };
 
-} // namespace corvix::test
+} // namespace corvix

@@ -8,7 +8,6 @@
 namespace corvix {
 namespace {
 
-using test::FakeUi;
 
 constexpr auto H = ScrollAxis::Horizontal;
 constexpr auto V = ScrollAxis::Vertical;
@@ -61,16 +60,16 @@ TEST_F(ViewportTest, PaperChangeReturnsTheViewToTheOrigin)
 TEST_F(ViewportTest, ProgramChangeNotifiesOnlyWhenTheValueChanges)
 {
     view.resize(700, 500, paperOf(0));
-    const int updates = ui.scrollBarUpdates;
+    const int updates = ui.scrollBarChanges;
 
     view.setValue(V, 100);
     EXPECT_EQ(view.viewOffsetY(), 100);
     EXPECT_EQ(repaints, 1);
-    EXPECT_EQ(ui.scrollBarUpdates, updates + 1);
+    EXPECT_EQ(ui.scrollBarChanges, updates + 1);
 
     view.setValue(V, 100);
     EXPECT_EQ(repaints, 1);
-    EXPECT_EQ(ui.scrollBarUpdates, updates + 1);
+    EXPECT_EQ(ui.scrollBarChanges, updates + 1);
 
     view.setValue(V, 5000);  // clamped to the maximum
     EXPECT_EQ(view.vScroll().value, 1049);
@@ -152,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, ViewportStep, ::testing::Values(
     StepCase{"ForwardOneLargeStep", 100, 60, true, 160},
     StepCase{"ForwardExactlyAStepLeftGoesToMaximum", 440, 60, true, 500},
     StepCase{"ForwardOneUnitNearTheEnd", 498, 1, true, 499}),
-    test::CaseName());
+    testing::CaseName());
 
 struct PanCase {
     const char* name;
@@ -196,7 +195,7 @@ INSTANTIATE_TEST_SUITE_P(AutoPan, ViewportPan, ::testing::Values(
     PanCase{"MiddleHalfNothingMoves", 100, 100, 350, 250, 100, 100},
     PanCase{"BottomQuarterSteps", 0, 100, 350, 400, 0, 130},
     PanCase{"TopLeftCornerPansBoth", 100, 100, 0, 0, 70, 70}),
-    test::CaseName());
+    testing::CaseName());
 
 } // namespace
 } // namespace corvix
