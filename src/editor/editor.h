@@ -7,6 +7,7 @@
 #include "model/editor_state.h"
 #include "model/ui_port.h"
 #include "render/render_target.h"
+#include "storage/diagram_file.h"
 #include "view/viewport.h"
 
 #include <cstdint>
@@ -15,7 +16,8 @@
 
 namespace corvix {
 
-class Editor {
+// Also what loading a diagram needs from the window: pass the editor to carrega_arquivo.
+class Editor final : public LoadHooks {
 public:
     // canvas: the persistent image that repinta_tudo renders into; windowFont measures
     // block texts ("Courier New" 8.25 pt).
@@ -93,6 +95,13 @@ public:
     // The last step of every tick that is not nested in another (the autosave check),
     // given nowSeconds().
     void setTickTail(std::function<void(double)> step);
+
+    // LoadHooks: the stored paper and view, then repaint and idle; a load also starts a new
+    // undo history with the loaded drawing as the saved state.
+    void applyPaper(int32_t paperType) override;
+    void restoreView(int32_t scrollX, int32_t scrollY) override;
+    void loaded() override;
+    void rejected() override;
 
     bool shiftDown() const { return shiftDown_; }
     bool kindPanelVisible() const { return kindPanelVisible_; }

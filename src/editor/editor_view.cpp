@@ -4,6 +4,8 @@
 #include "model/ole_date.h"
 #include "model/paper.h"
 
+#include <algorithm>
+
 namespace corvix {
 
 void Editor::Form_Resize(int32_t clientWidth, int32_t clientHeight, bool minimized)
@@ -34,11 +36,35 @@ void Editor::atualiza_vista()
 
 void Editor::mtippapel_Click(int16_t index)
 {
-    ui_.setPaperChecked(index);
-    applyPaperType(state_.paper, index);
+    applyPaper(index);
+}
+
+// A file may store any 32-bit paper type; it is kept whole so that a save writes it back.
+void Editor::applyPaper(int32_t paperType)
+{
+    ui_.setPaperChecked(paperType);
+    applyPaperType(state_.paper, paperType);
     viewport_.applyPaper(state_.paper);
-    state_.header.paperType = index;
+    state_.header.paperType = paperType;
     repinta_tudo();
+}
+
+void Editor::restoreView(int32_t scrollX, int32_t scrollY)
+{
+    viewport_.setValue(ScrollAxis::Horizontal, std::min<int32_t>(scrollX, viewport_.hScroll().maximum));
+    viewport_.setValue(ScrollAxis::Vertical, std::min<int32_t>(scrollY, viewport_.vScroll().maximum));
+}
+
+void Editor::loaded()
+{
+    history_.clear();
+    repinta_tudo();
+    cancela_operacao();
+}
+
+void Editor::rejected()
+{
+    cancela_operacao();
 }
 
 void Editor::limpa_desenho()

@@ -142,6 +142,26 @@ INSTANTIATE_TEST_SUITE_P(Undo, UndoSteps,
                                            Step::DropWholeDrawing, Step::EditText, Step::SwapDecision),
                          [](const ::testing::TestParamInfo<Step>& step) { return std::string(stepName(step.param)); });
 
+TEST_F(UndoSteps, WholeSessionUndoneAndRedone)
+{
+    const Tables start = snapshot(state);
+    const Step session[] = {Step::SwapDecision, Step::MakeLink, Step::DeleteLink, Step::DeleteLinkedBlock,
+                            Step::EditText, Step::DropMovedBlock, Step::InsertBlock, Step::DropWholeDrawing};
+    for (Step step : session)
+        take(step);
+    const Tables end = snapshot(state);
+    ASSERT_EQ(editor.undoHistory().undoSteps(), std::size(session));
+
+    while (editor.undo()) {
+    }
+    EXPECT_EQ(snapshot(state), start);
+    EXPECT_FALSE(state.modified);
+    while (editor.redo()) {
+    }
+    EXPECT_EQ(snapshot(state), end);
+    EXPECT_TRUE(state.modified);
+}
+
 class Undo : public testing::ThreeBlocks {};
 
 TEST_F(Undo, WhatChangesNoTablesIsNoStep)
