@@ -1,6 +1,7 @@
 #include "editor/undo_history.h"
 
 #include "editor_fixture.h"
+#include "support/capacity_diagram.h"
 
 #include <gtest/gtest.h>
 
@@ -64,27 +65,11 @@ TEST(UndoHistory, StepLargerThanTheBudgetLeavesNothingToUndo)
     EXPECT_EQ(state.blocks[0].text, "small");
 }
 
-// A drawing at capacity, every link between neighbours: deleting block 0 renumbers
-// nearly every link, the most a step can hold apart from long texts.
-void fillToCapacity(EditorState& state)
-{
-    for (int32_t i = 0; i < kBlockCapacity; ++i) {
-        Block& b = state.blocks[size_t(i)];
-        b = textBlock("== " + std::to_string(i) + " ==");
-        b.x = (i % 100) * 96;
-        b.y = (i / 100) * 64;
-    }
-    state.blockCount = kBlockCapacity;
-    for (int32_t j = 0; j < kLinkCapacity; ++j)
-        state.links[size_t(j)] = {connectionCode(j % kBlockCapacity, PortBottom),
-                                  connectionCode((j + 1) % kBlockCapacity, PortTop)};
-    state.linkCount = kLinkCapacity;
-}
-
 TEST(UndoHistory, CapacityDrawingHistoryFitsIn64MiB)
 {
+    // Deleting block 0 renumbers nearly every link: the largest step short of long texts.
     EditorState state;
-    fillToCapacity(state);
+    testing::makeCapacityDiagram(state, testing::RecordingTarget());
     const Tables original = snapshot(state);
     UndoHistory history;
     history.clear();
