@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cassert>
-#include <limits>
 #include <utility>
 #include <vector>
 
@@ -17,15 +16,6 @@ size_t textBytes(const std::string& text)
     const auto* object = reinterpret_cast<const char*>(&text);
     const bool onHeap = text.data() < object || text.data() >= object + sizeof(text);
     return onHeap ? text.capacity() + 1 : 0;
-}
-
-// The grid snap of v + d. Coordinates read from a file may lie anywhere in 32 bits, so the
-// sum is formed in 64 bits and the result kept inside 32 bits.
-int32_t snapShifted(int32_t v, int32_t d)
-{
-    const int64_t snapped = ((int64_t(v) + d + 4) / 8) * 8;
-    constexpr int64_t kHighestOnGrid = std::numeric_limits<int32_t>::max() & ~int64_t(7);
-    return int32_t(std::clamp<int64_t>(snapped, std::numeric_limits<int32_t>::min(), kHighestOnGrid));
 }
 
 // Holds the entry's other value: applying and reverting both exchange it with the table's.
@@ -219,7 +209,7 @@ public:
             centres_.reserve(size_t(state.blockCount));
             for (int32_t i = 0; i < state.blockCount; ++i) {
                 const Block& b = state.blocks[size_t(i)];
-                centres_.push_back({snapShifted(b.x, dx_), snapShifted(b.y, dy_)});
+                centres_.push_back({snapToGrid(int64_t(b.x) + dx_), snapToGrid(int64_t(b.y) + dy_)});
             }
             computed_ = true;
         }

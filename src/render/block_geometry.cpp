@@ -1,6 +1,8 @@
 #include "render/block_geometry.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace corvix {
 
@@ -16,9 +18,11 @@ int32_t evenSize(double measured)
 
 } // namespace
 
-int32_t snapToGrid(int32_t v)
+int32_t snapToGrid(int64_t v)
 {
-    return ((v + 4) / 8) * 8;
+    const int64_t snapped = ((v + 4) / 8) * 8;
+    constexpr int64_t kHighestOnGrid = std::numeric_limits<int32_t>::max() & ~int64_t(7);
+    return int32_t(std::clamp<int64_t>(snapped, std::numeric_limits<int32_t>::min(), kHighestOnGrid));
 }
 
 void sizeBlock(Block& block, int32_t kind, std::string text, int32_t x, int32_t y, const TextMeasurer& font)

@@ -14,8 +14,9 @@ struct Point {
     bool operator==(const Point&) const = default;
 };
 
-// Nearest multiple of 8, truncating toward zero: ((v + 4) / 8) * 8.
-int32_t snapToGrid(int32_t v);
+// Nearest multiple of 8, truncating toward zero: ((v + 4) / 8) * 8. Formed in 64 bits and
+// kept inside 32 bits, as a centre read from a file may lie anywhere in that range.
+int32_t snapToGrid(int64_t v);
 
 // Sets centre (snapped), kind, text, size and port offsets. Kinds other than the
 // four with ports keep portDy/portDx as the entry held them. text is stored as given.

@@ -5,6 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace corvix {
 namespace {
 
@@ -77,7 +79,11 @@ TEST(BlockGeometry, CentreSnapsToTheGridTruncatingTowardZero)
         int32_t x, y;
         Point centre;
     };
-    for (const Case& c : {Case{3, 12, {0, 16}}, Case{-4, -4, {0, 0}}, Case{-11, 0, {0, 0}}, Case{-12, 0, {-8, 0}}}) {
+    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+    constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+    for (const Case& c : {Case{3, 12, {0, 16}}, Case{-4, -4, {0, 0}}, Case{-11, 0, {0, 0}}, Case{-12, 0, {-8, 0}},
+                          // A centre from a file at either end of the range; the snap once overflowed.
+                          Case{kMax, kMax - 3, {kMax - 7, kMax - 7}}, Case{kMin, kMin, {kMin + 8, kMin + 8}}}) {
         Block b;
         sizeBlock(b, Action, "a", c.x, c.y, RecordingTarget());
         EXPECT_EQ((Point{b.x, b.y}), c.centre) << c.x << "," << c.y;
