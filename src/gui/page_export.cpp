@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace corvix {
@@ -23,28 +24,28 @@ bool drawPage(QPaintDevice& device, const EditorState& state)
     return target.end();
 }
 
-bool exportPng(const EditorState& state, const QString& path)
+bool exportPng(const EditorState& state, QSaveFile& file)
 {
     QImage image(state.paper.pageWidth, state.paper.pageHeight, QImage::Format_RGB32);
-    return !image.isNull() && drawPage(image, state) && image.save(path, "PNG");
+    return !image.isNull() && drawPage(image, state) && image.save(&file, "PNG");
 }
 
-bool exportSvg(const EditorState& state, const QString& path)
+bool exportSvg(const EditorState& state, QSaveFile& file)
 {
     const QSize sheet(state.paper.pageWidth, state.paper.pageHeight);
     QSvgGenerator svg;
-    svg.setFileName(path);
+    svg.setOutputDevice(&file);
     svg.setSize(sheet);
     svg.setViewBox(QRect(QPoint(0, 0), sheet));
-    svg.setTitle(QFileInfo(path).completeBaseName());
+    svg.setTitle(QFileInfo(file.fileName()).completeBaseName());
     return drawPage(svg, state);
 }
 
-bool exportPdf(const EditorState& state, const QString& path)
+bool exportPdf(const EditorState& state, QSaveFile& file)
 {
-    QPdfWriter pdf(path);
+    QPdfWriter pdf(&file);
     pdf.setCreator(QStringLiteral("Corvix"));
-    pdf.setTitle(QFileInfo(path).completeBaseName());
+    pdf.setTitle(QFileInfo(file.fileName()).completeBaseName());
     const QSizeF paper(state.paper.widthInches, state.paper.heightInches);
     if (!pdf.setPageSize(QPageSize(paper, QPageSize::Inch)) || !pdf.setPageMargins(QMarginsF()))
         return false;
@@ -66,15 +67,28 @@ std::optional<PageFormat> pageFormatForExtension(std::string_view extension)
 
 bool exportPage(const EditorState& state, const QString& path, PageFormat format)
 {
+    // Written beside the target and renamed over it at the end, so a failure leaves any
+    // file that was there as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    bool drawn = false;
     switch (format) {
     case PageFormat::Png:
-        return exportPng(state, path);
+        drawn = exportPng(state, file);
+        break;
     case PageFormat::Svg:
-        return exportSvg(state, path);
+        drawn = exportSvg(state, file);
+        break;
     case PageFormat::Pdf:
-        return exportPdf(state, path);
+        drawn = exportPdf(state, file);
+        break;
     }
-    return false;
+    if (!drawn) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 } // namespace corvix
