@@ -17,6 +17,11 @@ QColor toQColor(Color c)
     return QColor(c.r, c.g, c.b);
 }
 
+QRgb toRgb(Color c)
+{
+    return qRgb(c.r, c.g, c.b);
+}
+
 Qt::PenStyle toPenStyle(LineStyle style)
 {
     switch (style) {
@@ -127,10 +132,10 @@ void PainterTarget::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color c
 {
     if (x1 == x2 && y1 == y2)
         return;
-    const QColor c = toQColor(color);
     PixelCanvas* pixels = plainPixels();
-    if (pixels && style_ == LineStyle::Solid && pixels->segment(x1, y1, x2, y2, c.rgb()))
+    if (pixels && style_ == LineStyle::Solid && pixels->segment(x1, y1, x2, y2, toRgb(color)))
         return;
+    const QColor c = toQColor(color);
     usePen(c);
     drawSegment(x1, y1, x2, y2, c);
 }
@@ -169,7 +174,7 @@ void PainterTarget::Box(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color co
 {
     PixelCanvas* pixels = plainPixels();
     if (pixels && style_ == LineStyle::Solid) {
-        pixels->box(x1, y1, x2, y2, toQColor(color).rgb());
+        pixels->box(x1, y1, x2, y2, toRgb(color));
         return;
     }
     usePen(toQColor(color));

@@ -147,8 +147,10 @@ void PixelCanvas::overlay(int64_t x, int64_t y, int w, int h, Paint&& paint)
 
 void PixelCanvas::picture(const QImage& picture, int32_t x, int32_t y)
 {
-    overlay(x, y, picture.width(), picture.height(), [&picture](QRgb* pixels, int row, int first, int end) {
-        const QRgb* source = reinterpret_cast<const QRgb*>(picture.constScanLine(row));
+    const uchar* bits = picture.constBits();
+    const qsizetype stride = picture.bytesPerLine();
+    overlay(x, y, picture.width(), picture.height(), [bits, stride](QRgb* pixels, int row, int first, int end) {
+        const QRgb* source = reinterpret_cast<const QRgb*>(bits + row * stride);
         for (int column = first; column < end; ++column) {
             const QRgb s = source[column];
             const uint alpha = qAlpha(s);
@@ -162,8 +164,10 @@ void PixelCanvas::picture(const QImage& picture, int32_t x, int32_t y)
 
 void PixelCanvas::mask(const QImage& mask, int64_t x, int64_t y, QRgb color)
 {
-    overlay(x, y, mask.width(), mask.height(), [&mask, color](QRgb* pixels, int row, int first, int end) {
-        const uchar* coverage = mask.constScanLine(row);
+    const uchar* bits = mask.constBits();
+    const qsizetype stride = mask.bytesPerLine();
+    overlay(x, y, mask.width(), mask.height(), [bits, stride, color](QRgb* pixels, int row, int first, int end) {
+        const uchar* coverage = bits + row * stride;
         for (int column = first; column < end; ++column) {
             const uint c = coverage[column];
             if (c == 255)

@@ -27,7 +27,8 @@ inline void makeCapacityDiagram(EditorState& state, const TextMeasurer& font)
     const int32_t spanY = 2 * state.paper.pageHeight;
     for (int32_t i = 0; i < kBlockCapacity; ++i) {
         const int32_t kind = kinds[size_t(i) % std::size(kinds)];
-        std::string text = "B" + std::to_string(i);
+        std::string text("B");
+        text += std::to_string(i);
         if (isDecisionKind(kind))
             text += '?';
         if (i % 7 == 0)
