@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <cstdint>
+
+class QWidget;
+
+namespace corvix {
+
+// Receives the editor window's keys before any of its controls, in classic codes.
+class KeyListener {
+public:
+    virtual ~KeyListener() = default;
+    // Setting keyCode to 0 consumes the key: no control sees it.
+    virtual void keyDown(int16_t& keyCode, int16_t shift) = 0;
+    virtual void keyPress(int16_t keyAscii) = 0;
+    virtual void keyUp(int16_t keyCode, int16_t shift) = 0;
+};
+
+// An application-wide event filter: keys meant for any widget of window go to listener
+// first; F1 opens the help page from every window of the program.
+class KeyPreview final : public QObject {
+public:
+    KeyPreview(QWidget& window, KeyListener& listener);
+    ~KeyPreview() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool isPropagation(QObject* watched, QEvent* event);
+    bool previewKey(QEvent* event);
+
+    QWidget& window_;
+    KeyListener& listener_;
+    // An ignored key event climbs to the parent widgets and passes the filter again.
+    const QEvent* lastEvent_ = nullptr;
+    QPointer<QObject> lastReceiver_;
+    bool lastConsumed_ = false;
+};
+
+} // namespace corvix
