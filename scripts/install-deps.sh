@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev
-  fonts-liberation fontconfig
+  fonts-liberation fontconfig python3
   libgtest-dev libgmock-dev googletest libbenchmark-dev
 )
 

@@ -3,12 +3,20 @@
 #include <string>
 #include <vector>
 
+namespace corvix {
+struct ReadResult;
+}
+
 namespace corvix::cli {
 
 // corvix --check FILE...: one line a file; 0 when every file is ok, 1 otherwise.
 int runCheck(const std::vector<std::string>& files);
+// "ok blocks=B links=L", "inconsistent" or "damaged: REASON".
+std::string readVerdict(const ReadResult& result);
 // corvix --export=OUT FILE: OUT's extension chooses PNG, SVG, PDF or FXG; 0 on success.
 int runExport(const std::string& outPath, const std::string& inPath);
+// The FXG case: FILE read and written anew to OUT as a save would; 1 with a message on stderr.
+int runExportFxg(const std::string& outPath, const std::string& inPath);
 // The editor itself; commandLine is the argument text naming a diagram, possibly empty.
 int runEditor(int argc, char** argv, const std::string& commandLine);
 

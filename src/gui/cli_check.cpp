@@ -1,14 +1,34 @@
 #include "cli.h"
 
+#include "storage/diagram_codec.h"
+
 #include <cstdio>
 
 namespace corvix::cli {
 
+std::string readVerdict(const ReadResult& result)
+{
+    switch (result.status) {
+    case ReadStatus::Ok:
+        return "ok blocks=" + std::to_string(result.data.blocks.size()) + " links="
+               + std::to_string(result.data.links.size());
+    case ReadStatus::Inconsistent:
+        return "inconsistent";
+    case ReadStatus::Damaged:
+        return "damaged: " + result.reason;
+    }
+    return {};
+}
+
 int runCheck(const std::vector<std::string>& files)
 {
-    for (const auto& f : files)
-        std::printf("%s: damaged: not implemented\n", f.c_str());
-    return 1;
+    bool allOk = true;
+    for (const std::string& path : files) {
+        const ReadResult result = readDiagramFile(path);
+        std::printf("%s: %s\n", path.c_str(), readVerdict(result).c_str());
+        allOk = allOk && result.status == ReadStatus::Ok;
+    }
+    return allOk ? 0 : 1;
 }
 
 } // namespace corvix::cli

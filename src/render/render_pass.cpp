@@ -1,13 +1,99 @@
 #include "render/render_pass.h"
 
+#include "model/text_codec.h"
+#include "render/block_drawing.h"
+#include "render/link_drawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <span>
+#include <string>
+
 namespace corvix {
+
+namespace {
+
+// A cell size from the surface's measure; nothing a real font gives comes near the bounds.
+int32_t cellSize(double measured)
+{
+    if (!std::isfinite(measured) || measured < 0)
+        return 0;
+    return int32_t(std::lrint(std::min(measured, 65536.0)));
+}
+
+bool shows(const Extent& e, const std::optional<SurfaceRect>& area)
+{
+    return withinDrawingLimit(e) && (!area || e.meets(*area));
+}
+
+void drawPageFrame(RenderTarget& target, const Paper& paper, int32_t ox, int32_t oy)
+{
+    const int32_t pw = paper.pageWidth;
+    const int32_t ph = paper.pageHeight;
+    target.Box(20 - ox, 30 - oy, pw - 20 - ox, ph - 30 - oy, colors::Black);
+    target.Box(26 - ox, 36 - oy, pw - 26 - ox, ph - 36 - oy, colors::Black);
+}
+
+void printHeader(RenderTarget& target, const EditorState& state, CharCell cell, int32_t ox, int32_t oy)
+{
+    target.FontTransparent(false);
+    target.ForeColor(colors::Black);
+    target.CurrentX(20 - ox);
+    target.CurrentY(30 - cell.height - 6 - oy);
+    target.Print(state.fileName.empty() ? std::string("<--- NEW ---> ") : "File: " + utf8ToCp1252(state.fileName));
+}
+
+void printFooter(RenderTarget& target, const EditorState& state, CharCell cell, int32_t ox, int32_t oy)
+{
+    const std::string notice = utf8ToCp1252(state.programNotice);
+    const int64_t x = int64_t(state.paper.pageWidth) - (int64_t(notice.size()) + 5) * cell.width - ox;
+    target.CurrentX(int32_t(std::clamp<int64_t>(x, -kDrawingLimit, kDrawingLimit)));
+    target.CurrentY(state.paper.pageHeight - 2 * cell.height - oy);
+    target.Print(notice);
+}
+
+} // namespace
+
+void RenderPass::draw(RenderTarget& target, const EditorState& state, int32_t ox, int32_t oy)
+{
+    target.Cls();
+    const CharCell cell{cellSize(target.TextWidth("a")), cellSize(target.TextHeight("a"))};
+    drawPageFrame(target, state.paper, ox, oy);
+
+    const bool movingAll = state.editMode == MovingAll;
+    const Color stubColor = movingAll ? colors::Yellow : colors::Black;
+    const std::optional<SurfaceRect> area = target.drawableArea();
+
+    const std::span<const Block> blocks(state.blocks.data(),
+                                        size_t(std::clamp<int32_t>(state.blockCount, 0, int32_t(state.blocks.size()))));
+    for (size_t i = 0; i < blocks.size(); ++i) {
+        const Block& block = blocks[i];
+        if (!shows(blockExtent(block, ox, oy, cell), area))
+            continue;
+        textLines_.split(block.text);
+        const bool highlighted = int32_t(i) == state.selectedBlock || movingAll;
+        drawBlock(target, block, textLines_, ox, oy, highlighted, stubColor, cell);
+    }
+
+    const int32_t linkCount = std::clamp<int32_t>(state.linkCount, 0, int32_t(state.links.size()));
+    for (int32_t j = 0; j < linkCount; ++j) {
+        const std::optional<LinkPath> path = routeLink(state.links[size_t(j)], blocks, ox, oy);
+        if (path && shows(pathExtent(*path), area))
+            drawLinkPath(target, *path, linkColor(j == state.selectedLink || movingAll));
+    }
+
+    printHeader(target, state, cell, ox, oy);
+    printFooter(target, state, cell, ox, oy);
+    target.FontTransparent(true);
+}
 
 void desenha_diagrama(RenderTarget& target, const EditorState& state, int32_t ox, int32_t oy)
 {
-    (void)state;
-    (void)ox;
-    (void)oy;
-    target.Cls();
+    // One table for the whole program, as the editor, preview and printing draw one
+    // after another on the user-interface thread.
+    static RenderPass pass;
+    pass.draw(target, state, ox, oy);
 }
 
 } // namespace corvix

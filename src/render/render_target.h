@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace corvix {
@@ -25,6 +26,12 @@ inline constexpr Color Cream{255, 255, 220};  // canvas and preview background
 // The nine marker pictures; each surface owns their pixels.
 enum class Marker { SetaBaixo, SimDir, SimEsq, Naodir, Naoesq, Saida, Entrada, SaidaClara, EntradaClara };
 
+// Every marker picture is square: the arrow 12 units, the labels and goto markers 16.
+constexpr int32_t markerWidth(Marker marker)
+{
+    return marker == Marker::SetaBaixo ? 12 : 16;
+}
+
 // Line styles by their classic numbers.
 enum class LineStyle : int { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4 };
 
@@ -34,6 +41,15 @@ public:
     virtual ~TextMeasurer() = default;
     virtual double TextWidth(std::string_view text) const = 0;
     virtual double TextHeight(std::string_view text) const = 0;
+};
+
+// A rectangle of surface units, edges included.
+struct SurfaceRect {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+    bool operator==(const SurfaceRect&) const = default;
 };
 
 // The drawing surface the render pass draws on: canvas, page image, SVG, PDF, or a
@@ -58,6 +74,11 @@ public:
     virtual void FontTransparent(bool transparent) = 0;
     // Exclusive-or drawing for the rubber band: drawing a line twice removes it.
     virtual void XorMode(bool on) = 0;
+
+    // The area outside which nothing drawn can show. The render pass skips blocks and
+    // links that lie wholly outside it; no area (the default) means every operation
+    // must reach the surface, as a recording needs.
+    virtual std::optional<SurfaceRect> drawableArea() const { return std::nullopt; }
 };
 
 } // namespace corvix

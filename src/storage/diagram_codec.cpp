@@ -1,0 +1,328 @@
+#include "storage/diagram_codec.h"
+
+#include "model/editor_state.h"
+#include "storage/diagram_checksum.h"
+#include "storage/safe_file.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cassert>
+
+namespace corvix {
+
+namespace {
+
+// The largest file a valid diagram can make: full tables of the longest texts.
+constexpr size_t kMaxFileSize = size_t(kHeaderSize) + size_t(kBlockCapacity) * (kBlockRecordBaseSize + kMaxTextBytes)
+                                + size_t(kLinkCapacity) * kLinkRecordSize + kTrailerSize;
+
+// The header's fields in file order; offsets follow from the field widths.
+template <typename Header, typename Visitor>
+void visitHeaderFields(Header& h, Visitor&& visit)
+{
+    visit(h.signature);
+    visit(h.spareBytes);
+    visit(h.scrollX);
+    visit(h.scrollY);
+    visit(h.creatorTag);
+    visit(h.check1);
+    visit(h.spareLongs);
+    visit(h.linkCount);
+    visit(h.blockCount);
+    visit(h.spareText1);
+    visit(h.spareText2);
+    visit(h.createdAt);
+    visit(h.saverTag);
+    visit(h.check2);
+    visit(h.spareText3);
+    visit(h.spareDate1);
+    visit(h.spareDate2);
+    visit(h.spareDate3);
+    visit(h.spareDate4);
+    visit(h.savedAt);
+    visit(h.spareDate5);
+    visit(h.paperType);
+    visit(h.spareLong);
+    visit(h.check3);
+    visit(h.check4);
+}
+
+class ByteWriter {
+public:
+    explicit ByteWriter(std::vector<uint8_t>& out) : out_(out) {}
+
+    void operator()(uint32_t value, int width)
+    {
+        for (int i = 0; i < width; ++i)
+            out_.push_back(uint8_t(value >> (8 * i)));
+    }
+    void operator()(int32_t value) { (*this)(uint32_t(value), 4); }
+    void operator()(double value)
+    {
+        const auto bits = std::bit_cast<uint64_t>(value);
+        (*this)(uint32_t(bits), 4);
+        (*this)(uint32_t(bits >> 32), 4);
+    }
+    template <size_t N>
+    void operator()(const std::array<uint8_t, N>& bytes) { out_.insert(out_.end(), bytes.begin(), bytes.end()); }
+    template <size_t N>
+    void operator()(const std::array<int32_t, N>& longs)
+    {
+        for (const int32_t value : longs)
+            (*this)(value);
+    }
+    void operator()(const std::string& text) { out_.insert(out_.end(), text.begin(), text.end()); }
+
+private:
+    std::vector<uint8_t>& out_;
+};
+
+// Reads fields in order; once a read would run past the end, it and every later one
+// fail and leave their targets alone.
+class ByteReader {
+public:
+    explicit ByteReader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
+
+    bool ok() const { return ok_; }
+    size_t position() const { return pos_; }
+    size_t remaining() const { return bytes_.size() - pos_; }
+
+    uint32_t unsignedValue(int width)
+    {
+        uint32_t value = 0;
+        if (take(size_t(width))) {
+            for (int i = 0; i < width; ++i)
+                value |= uint32_t(bytes_[pos_ - size_t(width) + size_t(i)]) << (8 * i);
+        }
+        return value;
+    }
+    void operator()(int32_t& value)
+    {
+        const uint32_t raw = unsignedValue(4);
+        if (ok_)
+            value = int32_t(raw);
+    }
+    void operator()(double& value)
+    {
+        const uint64_t low = unsignedValue(4);
+        const uint64_t high = unsignedValue(4);
+        if (ok_)
+            value = std::bit_cast<double>(low | (high << 32));
+    }
+    template <size_t N>
+    void operator()(std::array<uint8_t, N>& bytes)
+    {
+        if (take(N))
+            std::copy_n(bytes_.begin() + std::ptrdiff_t(pos_ - N), N, bytes.begin());
+    }
+    template <size_t N>
+    void operator()(std::array<int32_t, N>& longs)
+    {
+        for (int32_t& value : longs)
+            (*this)(value);
+    }
+    void text(std::string& out, size_t length)
+    {
+        if (take(length))
+            out.assign(bytes_.begin() + std::ptrdiff_t(pos_ - length), bytes_.begin() + std::ptrdiff_t(pos_));
+    }
+
+private:
+    bool take(size_t n)
+    {
+        if (!ok_ || n > remaining()) {
+            ok_ = false;
+            return false;
+        }
+        pos_ += n;
+        return true;
+    }
+
+    std::span<const uint8_t> bytes_;
+    size_t pos_ = 0;
+    bool ok_ = true;
+};
+
+ReadResult rejected(ReadStatus status, std::string reason)
+{
+    ReadResult result;
+    result.status = status;
+    result.reason = std::move(reason);
+    return result;
+}
+
+bool namesABlock(int32_t code, int32_t blockCount)
+{
+    const int32_t block = codeBlock(code);
+    return block >= 0 && block < blockCount;
+}
+
+bool anyDateOutOfRange(const DiagramHeader& h)
+{
+    const double dates[] = {h.createdAt, h.spareDate1, h.spareDate2, h.spareDate3,
+                            h.spareDate4, h.savedAt,   h.spareDate5};
+    return std::any_of(std::begin(dates), std::end(dates), [](double d) { return !dayNumber(d); });
+}
+
+// Reads one block record; false when it runs past the end or its length word is negative.
+bool readBlock(ByteReader& reader, Block& block, std::string& reason)
+{
+    reader(block.kind);
+    reader(block.x);
+    reader(block.y);
+    reader(block.width);
+    reader(block.height);
+    const auto length = int16_t(uint16_t(reader.unsignedValue(2)));
+    if (!reader.ok()) {
+        reason = "truncated block record";
+        return false;
+    }
+    if (length < 0) {
+        reason = "text length out of range";
+        return false;
+    }
+    reader.text(block.text, size_t(length));
+    if (!reader.ok()) {
+        reason = "text runs past the end";
+        return false;
+    }
+    reader(block.portDy);
+    reader(block.portDx);
+    reader(block.spare);
+    if (!reader.ok()) {
+        reason = "truncated block record";
+        return false;
+    }
+    return true;
+}
+
+size_t encodedSize(std::span<const Block> blocks, size_t linkCount)
+{
+    size_t size = size_t(kHeaderSize) + linkCount * kLinkRecordSize + kTrailerSize;
+    for (const Block& b : blocks)
+        size += kBlockRecordBaseSize + b.text.size();
+    return size;
+}
+
+} // namespace
+
+DiagramHeader decodeHeader(std::span<const uint8_t> bytes)
+{
+    std::array<uint8_t, kHeaderSize> padded{};
+    std::copy_n(bytes.begin(), std::min(bytes.size(), padded.size()), padded.begin());
+    DiagramHeader header;
+    ByteReader reader(padded);
+    visitHeaderFields(header, reader);
+    return header;
+}
+
+std::array<uint8_t, kHeaderSize> encodeHeader(const DiagramHeader& header)
+{
+    std::vector<uint8_t> bytes;
+    ByteWriter write(bytes);
+    visitHeaderFields(header, write);
+    assert(bytes.size() == size_t(kHeaderSize));
+    std::array<uint8_t, kHeaderSize> out{};
+    std::copy_n(bytes.begin(), out.size(), out.begin());
+    return out;
+}
+
+ReadResult decodeDiagram(std::span<const uint8_t> bytes)
+{
+    DiagramData data;
+    data.header = decodeHeader(bytes);
+    const DiagramHeader& h = data.header;
+
+    const auto words = calcula_verificacao(h);
+    if (!words)
+        return rejected(ReadStatus::Damaged, anyDateOutOfRange(h) ? "date out of range" : "check word overflow");
+    if (*words != storedCheckWords(h))
+        return rejected(ReadStatus::Inconsistent, "check words do not match");
+
+    if (h.blockCount < 0 || h.blockCount > kBlockCapacity)
+        return rejected(ReadStatus::Damaged, "block count out of range");
+    if (h.linkCount < 0 || h.linkCount > kLinkCapacity)
+        return rejected(ReadStatus::Damaged, "link count out of range");
+    if (bytes.size() < size_t(kHeaderSize))
+        return rejected(ReadStatus::Damaged, "truncated header");
+
+    ByteReader reader(bytes.subspan(size_t(kHeaderSize)));
+    data.blocks.resize(size_t(h.blockCount));
+    for (Block& block : data.blocks) {
+        std::string reason;
+        if (!readBlock(reader, block, reason))
+            return rejected(ReadStatus::Damaged, reason);
+    }
+
+    data.links.resize(size_t(h.linkCount));
+    for (Link& link : data.links) {
+        reader(link.source);
+        reader(link.target);
+        if (!reader.ok())
+            return rejected(ReadStatus::Damaged, "truncated link record");
+        if (!namesABlock(link.source, h.blockCount) || !namesABlock(link.target, h.blockCount))
+            return rejected(ReadStatus::Damaged, "link end outside the blocks");
+    }
+
+    int32_t trailer = 0;
+    reader(trailer);
+    if (!reader.ok())
+        return rejected(ReadStatus::Damaged, "missing length trailer");
+    if (int64_t(trailer) != int64_t(bytes.size()))
+        return rejected(ReadStatus::Damaged, "length trailer mismatch");
+
+    ReadResult result;
+    result.status = ReadStatus::Ok;
+    result.data = std::move(data);
+    return result;
+}
+
+ReadResult readDiagramFile(const std::string& path)
+{
+    const auto bytes = readFileBytes(path, kMaxFileSize + 1);
+    if (!bytes)
+        return rejected(ReadStatus::Damaged, "cannot read file");
+    if (bytes->size() > kMaxFileSize)
+        return rejected(ReadStatus::Damaged, "file too large");
+    return decodeDiagram(*bytes);
+}
+
+std::optional<std::vector<uint8_t>> encodeDiagram(DiagramHeader& header, std::span<const Block> blocks,
+                                                  std::span<const Link> links)
+{
+    header.blockCount = int32_t(blocks.size());
+    header.linkCount = int32_t(links.size());
+    const bool textsFit = std::all_of(blocks.begin(), blocks.end(),
+                                      [](const Block& b) { return b.text.size() <= size_t(kMaxTextBytes); });
+    const auto words = calcula_verificacao(header);
+    if (!textsFit || !words)
+        return std::nullopt;
+    storeCheckWords(header, *words);
+
+    std::vector<uint8_t> out;
+    out.reserve(encodedSize(blocks, links.size()));
+    const auto headerBytes = encodeHeader(header);
+    out.assign(headerBytes.begin(), headerBytes.end());
+    ByteWriter write(out);
+    for (const Block& b : blocks) {
+        write(b.kind);
+        write(b.x);
+        write(b.y);
+        write(b.width);
+        write(b.height);
+        write(uint32_t(b.text.size()), 2);
+        write(b.text);
+        write(b.portDy);
+        write(b.portDx);
+        write(b.spare);
+    }
+    for (const Link& link : links) {
+        write(link.source);
+        write(link.target);
+    }
+    write(int32_t(out.size() + kTrailerSize));
+    return out;
+}
+
+} // namespace corvix

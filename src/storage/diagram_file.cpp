@@ -1,0 +1,82 @@
+#include "storage/diagram_file.h"
+
+#include "model/ole_date.h"
+#include "model/program_info.h"
+#include "storage/safe_file.h"
+
+#include <algorithm>
+#include <cassert>
+#include <span>
+
+namespace corvix {
+
+std::string loadFailureMessage(ReadStatus status, const std::string& path)
+{
+    switch (status) {
+    case ReadStatus::Ok:
+        return {};
+    case ReadStatus::Inconsistent:
+        return "File with inconsistent data!";
+    case ReadStatus::Damaged:
+        return "File [" + path + "] has BAD DATA.";
+    }
+    return {};
+}
+
+std::string saveFailureMessage(const std::string& path)
+{
+    return "Failed to save file (" + path + ")";
+}
+
+bool grava_arquivo(EditorState& state, UiPort& ui, const std::string& path, int32_t scrollX, int32_t scrollY)
+{
+    DiagramHeader& header = state.header;
+    header.savedAt = oleDateNow();
+    header.saverTag = machineTag();
+    header.scrollX = scrollX;
+    header.scrollY = scrollY;
+    const auto bytes = encodeDiagram(header, std::span(state.blocks).first(size_t(state.blockCount)),
+                                     std::span(state.links).first(size_t(state.linkCount)));
+    state.clearUnusedEntries();
+
+    // A file that Corvix would refuse to open again is not worth replacing the old one with.
+    const bool saved = bytes && decodeDiagram(*bytes).status == ReadStatus::Ok && replaceFileSafely(path, *bytes);
+    if (!saved)
+        ui.showMessage(saveFailureMessage(path), MessageIcon::Critical);
+    return saved;
+}
+
+bool carrega_arquivo(EditorState& state, UiPort& ui, LoadHooks& hooks, const std::string& path)
+{
+    ui.setPointer(Pointer::Hourglass);
+    ReadResult result = readDiagramFile(path);
+    ui.setPointer(Pointer::Default);
+
+    if (result.status != ReadStatus::Ok) {
+        ui.showMessage(loadFailureMessage(result.status, path), MessageIcon::Critical);
+        hooks.rejected();
+        return false;
+    }
+
+    replaceDiagram(state, std::move(result.data));
+    hooks.applyPaper(state.header.paperType);
+    hooks.restoreView(state.header.scrollX, state.header.scrollY);
+    state.modified = false;
+    hooks.loaded();
+    return true;
+}
+
+void replaceDiagram(EditorState& state, DiagramData&& data)
+{
+    assert(data.blocks.size() <= state.blocks.size() && data.links.size() <= state.links.size());
+    std::move(data.blocks.begin(), data.blocks.end(), state.blocks.begin());
+    std::copy(data.links.begin(), data.links.end(), state.links.begin());
+    state.blockCount = int32_t(data.blocks.size());
+    state.linkCount = int32_t(data.links.size());
+    state.header = data.header;
+    state.clearUnusedEntries();
+    state.selectedBlock = -1;
+    state.selectedLink = -1;
+}
+
+} // namespace corvix

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The headless command line: corvix --check and --export=OUT.fxg, cross-checked with an
+# independent reader and writer of the format (fxg_verify.py).
+# Usage: cli_test.sh CORVIX WRITE_SAMPLES PYTHON FXG_VERIFY
+set -euo pipefail
+corvix=$1 write_samples=$2 python=$3 verify=$4
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+# Runs a command, keeping its stdout, stderr and status.
+run() {
+    set +e
+    "$@" >"$work/out" 2>"$work/err"
+    status=$?
+    set -e
+    out=$(cat "$work/out") err=$(cat "$work/err")
+}
+
+"$write_samples" "$work/in" >/dev/null
+samples=("$work"/in/*.fxg)
+declare -A independent_verdicts
+while IFS= read -r line; do
+    independent_verdicts[${line%%: *}]=$line
+done < <("$python" "$verify" "${samples[@]}" || true)
+
+for f in "${samples[@]}"; do
+    expected=$(basename "$f")
+    expected=${expected%%-*}
+    run "$corvix" --check "$f"
+    independent=${independent_verdicts[$f]:-}
+    case $expected in
+    ok)
+        [[ $status == 0 && $out =~ ^"$f: ok blocks="[0-9]+" links="[0-9]+$ ]] || fail "$f: '$out' status $status"
+        [[ $out == "$independent" ]] || fail "$f: corvix says '$out', the independent reader '$independent'"
+        ;;
+    inconsistent)
+        [[ $status == 1 && $out == "$f: inconsistent" ]] || fail "$f: '$out' status $status"
+        [[ $independent == "$f: inconsistent" ]] || fail "$f: the independent reader says '$independent'"
+        ;;
+    damaged)
+        [[ $status == 1 && $out == "$f: damaged: "?* ]] || fail "$f: '$out' status $status"
+        [[ $independent == "$f: damaged: "* ]] || fail "$f: the independent reader says '$independent'"
+        ;;
+    esac
+done
+
+run "$corvix" --check "${samples[@]}"
+[[ $status == 1 && $(wc -l <"$work/out") == "${#samples[@]}" ]] || fail "--check of all samples: status $status"
+run "$corvix" --check
+[[ $status == 2 ]] || fail "--check without files: status $status"
+
+# A file from the independent writer is accepted.
+"$python" "$verify" --write "$work/independent.fxg"
+run "$corvix" --check "$work/independent.fxg"
+[[ $status == 0 && $out == "$work/independent.fxg: ok blocks=2 links=1" ]] || fail "independent file: '$out'"
+
+# --export=OUT.fxg writes the diagram anew: records byte for byte, a header the
+# independent reader accepts. Any letter case of the extension works.
+sample=$work/in/ok-sample.fxg
+run "$corvix" --export="$work/copy.FXG" "$sample"
+[[ $status == 0 && -z $err ]] || fail "export: status $status, '$err'"
+[[ $("$python" "$verify" "$work/copy.FXG") == "$work/copy.FXG: ok blocks=9 links=5" ]] || fail "export not accepted"
+cmp -s <(tail -c +752 "$sample") <(tail -c +752 "$work/copy.FXG") || fail "export changed the records"
+
+damaged=$work/in/damaged-byte-appended.fxg
+run "$corvix" --export="$work/none.fxg" "$damaged"
+[[ $status == 1 && $err == "corvix: $damaged: damaged: length trailer mismatch" && ! -e $work/none.fxg ]] ||
+    fail "export of a damaged file: status $status, '$err'"
+
+run "$corvix" --export="$work/missing/x.fxg" "$sample"
+[[ $status == 1 && $err == "corvix: Failed to save file ($work/missing/x.fxg)" ]] ||
+    fail "export into a missing folder: status $status, '$err'"
+
+if ((failures > 0)); then
+    echo "$failures failure(s)" >&2
+    exit 1
+fi
+echo "command line: ${#samples[@]} samples checked, export verified"

@@ -1,0 +1,196 @@
+#include "model/ole_date.h"
+#include "model/program_info.h"
+#include "storage/diagram_checksum.h"
+#include "storage/diagram_file.h"
+#include "support/diagram_samples.h"
+#include "support/fake_ui.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace corvix {
+namespace {
+
+struct RecordingHooks final : LoadHooks {
+    std::vector<int32_t> papers;
+    std::vector<std::pair<int32_t, int32_t>> views;
+    int loadedCalls = 0;
+    int rejectedCalls = 0;
+
+    void applyPaper(int32_t paperType) override { papers.push_back(paperType); }
+    void restoreView(int32_t scrollX, int32_t scrollY) override { views.emplace_back(scrollX, scrollY); }
+    void loaded() override { ++loadedCalls; }
+    void rejected() override { ++rejectedCalls; }
+};
+
+// An open diagram with something in every place a load or save could touch.
+void openSample(EditorState& state)
+{
+    replaceDiagram(state, sampleDiagram());
+    state.blocks[size_t(state.blockCount)].text = "left over from an earlier drawing";
+    state.links[size_t(state.linkCount)] = {5, 6};
+    state.fileName = "/somewhere/open.fxg";
+    state.modified = true;
+    state.selectedBlock = 2;
+}
+
+void expectSameDiagram(const EditorState& actual, const EditorState& expected, const std::string& name)
+{
+    EXPECT_EQ(actual.blockCount, expected.blockCount) << name;
+    EXPECT_EQ(actual.linkCount, expected.linkCount) << name;
+    EXPECT_TRUE(actual.blocks == expected.blocks) << name;
+    EXPECT_TRUE(actual.links == expected.links) << name;
+    EXPECT_TRUE(actual.header == expected.header) << name;
+    EXPECT_EQ(actual.fileName, expected.fileName) << name;
+    EXPECT_EQ(actual.modified, expected.modified) << name;
+    EXPECT_EQ(actual.selectedBlock, expected.selectedBlock) << name;
+}
+
+TEST(DiagramFile, SaveThenLoadBringsBackTheDiagramAndItsView)
+{
+    TempFolder folder;
+    const std::string path = folder.file("chart.fxg");
+    EditorState saved;
+    openSample(saved);
+    FakeUi ui;
+
+    ASSERT_TRUE(grava_arquivo(saved, ui, path, 24, 48));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(saved.header.scrollX, 24);
+    EXPECT_EQ(saved.header.scrollY, 48);
+    EXPECT_EQ(saved.header.saverTag, machineTag());
+    EXPECT_NEAR(saved.header.savedAt, oleDateNow(), 1.0 / 24 / 60);
+    EXPECT_EQ(saved.blocks[size_t(saved.blockCount)], Block{});  // saving empties unused entries
+    EXPECT_TRUE(saved.modified);                                  // callers decide about modified
+
+    const auto bytes = readBytes(path);
+    EXPECT_EQ(bytes.size(), expectedFileSize(sampleDiagram()));
+    EXPECT_EQ(size_t(longAt(bytes, bytes.size() - 4)), bytes.size());
+
+    EditorState loaded;
+    openSample(loaded);
+    RecordingHooks hooks;
+    FakeUi loadUi;
+    ASSERT_TRUE(carrega_arquivo(loaded, loadUi, hooks, path));
+    EXPECT_TRUE(loadUi.messages.empty());
+    EXPECT_TRUE(loaded.blocks == saved.blocks);
+    EXPECT_TRUE(loaded.links == saved.links);
+    EXPECT_EQ(loaded.header, saved.header);
+    EXPECT_FALSE(loaded.modified);
+    EXPECT_EQ(loaded.selectedBlock, -1);
+    EXPECT_EQ(loaded.fileName, "/somewhere/open.fxg");  // the caller names the drawing
+    EXPECT_EQ(hooks.papers, std::vector<int32_t>{1});
+    EXPECT_EQ(hooks.views, (std::vector<std::pair<int32_t, int32_t>>{{24, 48}}));
+    EXPECT_EQ(hooks.loadedCalls, 1);
+    EXPECT_EQ(hooks.rejectedCalls, 0);
+    EXPECT_EQ(loadUi.pointers, (std::vector<FakeUi::PointerChange>{{Pointer::Hourglass, 0}, {Pointer::Default, 0}}));
+}
+
+TEST(DiagramFile, LoadThenSaveKeepsEveryRecordByteAndSpareField)
+{
+    TempFolder folder;
+    const DiagramData sample = sampleDiagram();
+    const auto original = encodeSample(sample);
+    writeBytes(folder.file("in.fxg"), original);
+
+    EditorState state;
+    FakeUi ui;
+    RecordingHooks hooks;
+    ASSERT_TRUE(carrega_arquivo(state, ui, hooks, folder.file("in.fxg")));
+    ASSERT_TRUE(grava_arquivo(state, ui, folder.file("out.fxg"), sample.header.scrollX, sample.header.scrollY));
+
+    const auto rewritten = readBytes(folder.file("out.fxg"));
+    ASSERT_EQ(rewritten.size(), original.size());
+    EXPECT_TRUE(std::equal(original.begin() + 751, original.end(), rewritten.begin() + 751));
+
+    // Only what a save stamps may differ in the header.
+    DiagramHeader before = decodeHeader(original);
+    const DiagramHeader after = decodeHeader(rewritten);
+    before.savedAt = after.savedAt;
+    before.saverTag = after.saverTag;
+    storeCheckWords(before, storedCheckWords(after));
+    EXPECT_EQ(before, after);
+}
+
+TEST(DiagramFile, RefusedFilesLeaveTheOpenDiagramAlone)
+{
+    TempFolder folder;
+    std::vector<SampleFile> cases = damagedFiles();
+    cases.push_back({"missing-file", {}, ReadStatus::Damaged, ""});
+
+    for (const SampleFile& c : cases) {
+        const std::string path = folder.file(c.name + ".fxg");
+        if (c.name != "missing-file")
+            writeBytes(path, c.bytes);
+        EditorState state;
+        openSample(state);
+        const EditorState before = state;
+        FakeUi ui;
+        RecordingHooks hooks;
+
+        EXPECT_FALSE(carrega_arquivo(state, ui, hooks, path)) << c.name;
+
+        expectSameDiagram(state, before, c.name);
+        const std::string expected = c.status == ReadStatus::Inconsistent ? "File with inconsistent data!"
+                                                                           : "File [" + path + "] has BAD DATA.";
+        EXPECT_EQ(ui.messages, (std::vector<FakeUi::Message>{{expected, MessageIcon::Critical}})) << c.name;
+        EXPECT_EQ(hooks.rejectedCalls, 1) << c.name;
+        EXPECT_EQ(hooks.loadedCalls + hooks.papers.size() + hooks.views.size(), 0u) << c.name;
+        EXPECT_EQ(ui.currentPointer(), Pointer::Default) << c.name;
+    }
+}
+
+TEST(DiagramFile, AReadOnlyFileIsReplaced)
+{
+    TempFolder folder;
+    const std::string path = folder.file("locked.fxg");
+    writeBytes(path, encodeSample(emptyDiagram()));
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    EditorState state;
+    openSample(state);
+    FakeUi ui;
+
+    ASSERT_TRUE(grava_arquivo(state, ui, path, 0, 0));
+    EXPECT_EQ(decodeDiagram(readBytes(path)).data.blocks.size(), sampleDiagram().blocks.size());
+    EXPECT_EQ(folder.entries(), std::set<std::string>{"locked.fxg"});
+}
+
+// The header keeps what the save stamped even when the save fails.
+TEST(DiagramFile, AFailedSaveReportsAndKeepsTheStampedHeader)
+{
+    TempFolder folder;
+    const std::string path = folder.file("no-such-folder/chart.fxg");
+    EditorState state;
+    openSample(state);
+    state.header.saverTag = 0;
+    FakeUi ui;
+
+    EXPECT_FALSE(grava_arquivo(state, ui, path, 16, 32));
+    EXPECT_EQ(ui.messages,
+              (std::vector<FakeUi::Message>{{"Failed to save file (" + path + ")", MessageIcon::Critical}}));
+    EXPECT_EQ(state.header.scrollX, 16);
+    EXPECT_EQ(state.header.saverTag, machineTag());
+    EXPECT_EQ(state.header.blockCount, state.blockCount);
+}
+
+TEST(DiagramFile, ATextTooLongForTheFileFailsTheSaveAndKeepsTheOldFile)
+{
+    TempFolder folder;
+    const std::string path = folder.file("chart.fxg");
+    const auto old = encodeSample(emptyDiagram());
+    writeBytes(path, old);
+    EditorState state;
+    openSample(state);
+    state.blocks[0].text.assign(size_t(kMaxTextBytes) + 1, 'x');
+    FakeUi ui;
+
+    EXPECT_FALSE(grava_arquivo(state, ui, path, 0, 0));
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(readBytes(path), old);
+    EXPECT_EQ(folder.entries(), std::set<std::string>{"chart.fxg"});
+}
+
+} // namespace
+} // namespace corvix

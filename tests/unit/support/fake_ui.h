@@ -1,0 +1,75 @@
+#pragma once
+
+#include "model/ui_port.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace corvix {
+
+// A scripted UiPort: records every request and answers questions from a queue. A
+// question with no answer queued fails the test and is answered No.
+class FakeUi final : public UiPort {
+public:
+    struct Message {
+        std::string text;
+        MessageIcon icon = MessageIcon::None;
+        bool operator==(const Message&) const = default;
+    };
+    struct PointerChange {
+        Pointer pointer = Pointer::Default;
+        int32_t kind = 0;
+        bool operator==(const PointerChange&) const = default;
+    };
+
+    std::vector<Message> messages;
+    std::vector<std::string> questions;
+    std::deque<bool> answers;
+    std::vector<PointerChange> pointers;
+    std::vector<bool> mainMenusEnabled;    // every call, in order
+    std::vector<CommandStates> commandStates;
+    int canvasRefreshes = 0;
+    int scrollBarChanges = 0;
+    std::vector<bool> kindPanelVisible;
+    std::vector<std::string> textDialogs;  // the text each opening showed
+    int eventRounds = 0;
+    std::function<void()> onProcessEvents;  // runs inside processEvents, e.g. to release Shift
+
+    void showMessage(const std::string& text, MessageIcon icon) override { messages.push_back({text, icon}); }
+
+    bool askYesNo(const std::string& text) override
+    {
+        questions.push_back(text);
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << text;
+            return false;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    void setPointer(Pointer pointer, int32_t kind = 0) override { pointers.push_back({pointer, kind}); }
+    void setMainMenusEnabled(bool enabled) override { mainMenusEnabled.push_back(enabled); }
+    void setCommandStates(const CommandStates& states) override { commandStates.push_back(states); }
+    void refreshCanvas() override { ++canvasRefreshes; }
+    void scrollBarsChanged() override { ++scrollBarChanges; }
+    void showKindPanel(bool visible) override { kindPanelVisible.push_back(visible); }
+    void openTextDialog(const std::string& cp1252Text) override { textDialogs.push_back(cp1252Text); }
+
+    void processEvents() override
+    {
+        ++eventRounds;
+        if (onProcessEvents)
+            onProcessEvents();
+    }
+
+    // The pointer the screen shows now.
+    Pointer currentPointer() const { return pointers.empty() ? Pointer::Default : pointers.back().pointer; }
+};
+
+} // namespace corvix
