@@ -10,8 +10,7 @@
 namespace corvix {
 
 KeyPreview::KeyPreview(QWidget& window, KeyListener& listener)
-    : QObject(&window)
-    , window_(window)
+    : window_(window)
     , listener_(listener)
 {
     qApp->installEventFilter(this);
