@@ -48,21 +48,15 @@ QStringList localFiles(const QMimeData* data)
 
 } // namespace
 
-CanvasWidget::CanvasWidget(CanvasInput& input, QWidget* parent)
+CanvasWidget::CanvasWidget(CanvasInput& input, const QImage& image, QWidget* parent)
     : QWidget(parent)
     , input_(input)
+    , image_(image)
 {
     setObjectName(QStringLiteral("Diagrama"));
     setMouseTracking(true);
     setAcceptDrops(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void CanvasWidget::fitImageToSize()
-{
-    const QSize size = this->size().expandedTo(QSize(1, 1));
-    if (image_.size() != size)
-        image_ = QImage(size, QImage::Format_RGB32);
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event)

@@ -20,15 +20,12 @@ public:
     virtual void canvasFilesDropped(const QStringList& paths) = 0;
 };
 
-// "Diagrama": shows a persistent image that the render pass draws into; painting only
+// "Diagrama": shows the persistent image that the render pass draws into; painting only
 // copies it, so a repaint of the window never runs the render pass.
 class CanvasWidget final : public QWidget {
 public:
-    explicit CanvasWidget(CanvasInput& input, QWidget* parent = nullptr);
-
-    QImage& image() { return image_; }
-    // A new, blank image of the widget's size; the caller renders into it next.
-    void fitImageToSize();
+    // image outlives the widget.
+    CanvasWidget(CanvasInput& input, const QImage& image, QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,7 +38,7 @@ protected:
 
 private:
     CanvasInput& input_;
-    QImage image_;
+    const QImage& image_;
 };
 
 } // namespace corvix

@@ -34,8 +34,7 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     if (type == QEvent::WindowDeactivate && watched == &window_) {
-        // A Shift released in another window would leave the auto-pan running.
-        listener_.keyUp(16, 0);
+        listener_.keyboardLost();
         return false;
     }
     if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWidgetType())

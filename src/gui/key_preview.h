@@ -17,6 +17,8 @@ public:
     virtual void keyDown(int16_t& keyCode, int16_t shift) = 0;
     virtual void keyPress(int16_t keyAscii) = 0;
     virtual void keyUp(int16_t keyCode, int16_t shift) = 0;
+    // The window lost the keyboard: the releases of keys held now go elsewhere.
+    virtual void keyboardLost() = 0;
 };
 
 // An application-wide event filter: keys meant for any widget of window go to listener
