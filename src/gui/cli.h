@@ -5,6 +5,7 @@
 
 namespace corvix {
 struct ReadResult;
+enum class PageFormat;
 }
 
 namespace corvix::cli {
@@ -17,6 +18,8 @@ std::string readVerdict(const ReadResult& result);
 int runExport(const std::string& outPath, const std::string& inPath);
 // The FXG case: FILE read and written anew to OUT as a save would; 1 with a message on stderr.
 int runExportFxg(const std::string& outPath, const std::string& inPath);
+// The PNG, SVG and PDF cases: FILE's page drawn as printing draws it, without a display.
+int runExportPage(const std::string& outPath, const std::string& inPath, PageFormat format);
 // The editor itself; commandLine is the argument text naming a diagram, possibly empty.
 int runEditor(int argc, char** argv, const std::string& commandLine);
 

@@ -1,5 +1,7 @@
 #include "cli.h"
 
+#include "page_export.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -20,9 +22,12 @@ std::string lowerCaseExtension(const std::string& path)
 
 int runExport(const std::string& outPath, const std::string& inPath)
 {
-    if (lowerCaseExtension(outPath) == ".fxg")
+    const std::string extension = lowerCaseExtension(outPath);
+    if (extension == ".fxg")
         return runExportFxg(outPath, inPath);
-    std::fprintf(stderr, "corvix: cannot export %s to %s yet\n", inPath.c_str(), outPath.c_str());
+    if (const std::optional<PageFormat> format = pageFormatForExtension(extension))
+        return runExportPage(outPath, inPath, *format);
+    std::fprintf(stderr, "corvix: %s: OUT must end in .png, .svg, .pdf or .fxg\n", outPath.c_str());
     return 1;
 }
 

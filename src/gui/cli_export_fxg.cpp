@@ -16,6 +16,7 @@ public:
     void setPointer(Pointer, int32_t) override {}
     void setMainMenusEnabled(bool) override {}
     void setCommandStates(const CommandStates&) override {}
+    void setPaperChecked(int32_t) override {}
     void refreshCanvas() override {}
     void scrollBarsChanged() override {}
     void showKindPanel(bool) override {}

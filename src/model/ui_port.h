@@ -16,6 +16,8 @@ struct CommandStates {
     bool deleteItem = false;    // "&Delete block or link"
     bool save = false;          // "&Save"
     bool canvas = true;         // the canvas takes mouse input
+    bool undo = false;          // a step can be undone now
+    bool redo = false;          // a step can be redone now
     bool operator==(const CommandStates&) const = default;
 };
 
@@ -34,6 +36,9 @@ public:
     // The four main menus (File, Options, Insert Block, Delete) switched together.
     virtual void setMainMenusEnabled(bool enabled) = 0;
     virtual void setCommandStates(const CommandStates& states) = 0;
+    // Puts the check mark on paper item index (0 "A&4", 1 "&Letter"); any other index
+    // (from a damaged file) leaves no item checked.
+    virtual void setPaperChecked(int32_t index) = 0;
     // The canvas image changed: show it.
     virtual void refreshCanvas() = 0;
     // The viewport's scroll bars changed range or value: mirror them without notifying back.

@@ -32,6 +32,7 @@ public:
     std::vector<PointerChange> pointers;
     std::vector<bool> mainMenusEnabled;    // every call, in order
     std::vector<CommandStates> commandStates;
+    int32_t paperChecked = -1;             // the item with the check mark, -1 none yet
     int canvasRefreshes = 0;
     int scrollBarChanges = 0;
     std::vector<bool> kindPanelVisible;
@@ -56,6 +57,7 @@ public:
     void setPointer(Pointer pointer, int32_t kind = 0) override { pointers.push_back({pointer, kind}); }
     void setMainMenusEnabled(bool enabled) override { mainMenusEnabled.push_back(enabled); }
     void setCommandStates(const CommandStates& states) override { commandStates.push_back(states); }
+    void setPaperChecked(int32_t index) override { paperChecked = index; }
     void refreshCanvas() override { ++canvasRefreshes; }
     void scrollBarsChanged() override { ++scrollBarChanges; }
     void showKindPanel(bool visible) override { kindPanelVisible.push_back(visible); }
@@ -70,6 +72,8 @@ public:
 
     // The pointer the screen shows now.
     Pointer currentPointer() const { return pointers.empty() ? Pointer::Default : pointers.back().pointer; }
+    // The four main menus as the last call left them.
+    bool menusEnabled() const { return mainMenusEnabled.empty() || mainMenusEnabled.back(); }
 };
 
 } // namespace corvix

@@ -1,0 +1,282 @@
+#include "editor/drawing_change.h"
+
+#include "render/block_geometry.h"
+
+#include <algorithm>
+#include <cassert>
+#include <limits>
+#include <utility>
+#include <vector>
+
+namespace corvix {
+
+namespace {
+
+size_t textBytes(const std::string& text)
+{
+    const auto* object = reinterpret_cast<const char*>(&text);
+    const bool onHeap = text.data() < object || text.data() >= object + sizeof(text);
+    return onHeap ? text.capacity() + 1 : 0;
+}
+
+// The grid snap of v + d. Coordinates read from a file may lie anywhere in 32 bits, so the
+// sum is formed in 64 bits and the result kept inside 32 bits.
+int32_t snapShifted(int32_t v, int32_t d)
+{
+    const int64_t snapped = ((int64_t(v) + d + 4) / 8) * 8;
+    constexpr int64_t kHighestOnGrid = std::numeric_limits<int32_t>::max() & ~int64_t(7);
+    return int32_t(std::clamp<int64_t>(snapped, std::numeric_limits<int32_t>::min(), kHighestOnGrid));
+}
+
+// Holds the entry's other value: applying and reverting both exchange it with the table's.
+class ReplaceBlock final : public DrawingChange {
+public:
+    ReplaceBlock(int32_t index, Block block)
+        : index_(index)
+        , other_(std::move(block))
+    {
+    }
+    void apply(EditorState& state) override { std::swap(state.blocks[size_t(index_)], other_); }
+    void revert(EditorState& state) override { apply(state); }
+    size_t bytes() const override { return sizeof(*this) + textBytes(other_.text); }
+
+private:
+    int32_t index_;
+    Block other_;
+};
+
+class AppendBlock final : public DrawingChange {
+public:
+    explicit AppendBlock(Block block)
+        : other_(std::move(block))
+    {
+    }
+    void apply(EditorState& state) override
+    {
+        if (index_ < 0)
+            index_ = state.blockCount;
+        assert(index_ == state.blockCount && index_ < kBlockCapacity);
+        std::swap(state.blocks[size_t(index_)], other_);
+        state.blockCount = index_ + 1;
+    }
+    void revert(EditorState& state) override
+    {
+        std::swap(state.blocks[size_t(index_)], other_);
+        state.blockCount = index_;
+    }
+    size_t bytes() const override { return sizeof(*this) + textBytes(other_.text); }
+
+private:
+    int32_t index_ = -1;
+    Block other_;
+};
+
+class RemoveBlock final : public DrawingChange {
+public:
+    explicit RemoveBlock(int32_t index)
+        : index_(index)
+    {
+    }
+
+    void apply(EditorState& state) override
+    {
+        removed_ = state.blocks[size_t(index_)];
+        const std::vector<Link> before(state.links.begin(), state.links.begin() + state.linkCount);
+        state.removeBlock(index_);
+        rememberChangedLinks(before, state);
+    }
+
+    void revert(EditorState& state) override
+    {
+        const auto first = state.blocks.begin() + index_;
+        const auto end = state.blocks.begin() + state.blockCount;
+        std::move_backward(first, end, end + 1);
+        state.blocks[size_t(index_)] = removed_;
+        ++state.blockCount;
+        restoreLinks(state);
+    }
+
+    size_t bytes() const override
+    {
+        return sizeof(*this) + textBytes(removed_.text) + changed_.capacity() * sizeof(OldLink);
+    }
+
+private:
+    struct OldLink {
+        int32_t index;  // in the table before the removal
+        Link link;
+        bool dropped;   // else it stayed and was renumbered
+    };
+
+    // Only the links that were dropped or renumbered are kept: in a full drawing that is
+    // what makes a step small.
+    void rememberChangedLinks(const std::vector<Link>& before, const EditorState& state)
+    {
+        changed_.clear();
+        int32_t kept = 0;
+        for (int32_t i = 0; i < int32_t(before.size()); ++i) {
+            const Link& old = before[size_t(i)];
+            const bool dropped = codeBlock(old.source) == index_ || codeBlock(old.target) == index_;
+            if (dropped) {
+                changed_.push_back({i, old, true});
+                continue;
+            }
+            if (!(state.links[size_t(kept)] == old))
+                changed_.push_back({i, old, false});
+            ++kept;
+        }
+        changed_.shrink_to_fit();
+        countBefore_ = int32_t(before.size());
+    }
+
+    // Rebuilt from the end, in place: a link never moves down to an entry not yet read.
+    void restoreLinks(EditorState& state)
+    {
+        int32_t kept = state.linkCount - 1;
+        auto next = changed_.rbegin();
+        for (int32_t i = countBefore_ - 1; i >= 0; --i) {
+            if (next != changed_.rend() && next->index == i) {
+                state.links[size_t(i)] = next->link;
+                if (!next->dropped)
+                    --kept;
+                ++next;
+            } else {
+                state.links[size_t(i)] = state.links[size_t(kept--)];
+            }
+        }
+        state.linkCount = countBefore_;
+    }
+
+    int32_t index_;
+    Block removed_;
+    int32_t countBefore_ = 0;
+    std::vector<OldLink> changed_;
+};
+
+class AppendLink final : public DrawingChange {
+public:
+    explicit AppendLink(Link link)
+        : other_(link)
+    {
+    }
+    void apply(EditorState& state) override
+    {
+        if (index_ < 0)
+            index_ = state.linkCount;
+        assert(index_ == state.linkCount && index_ < kLinkCapacity);
+        std::swap(state.links[size_t(index_)], other_);
+        state.linkCount = index_ + 1;
+    }
+    void revert(EditorState& state) override
+    {
+        std::swap(state.links[size_t(index_)], other_);
+        state.linkCount = index_;
+    }
+    size_t bytes() const override { return sizeof(*this); }
+
+private:
+    int32_t index_ = -1;
+    Link other_;
+};
+
+class RemoveLink final : public DrawingChange {
+public:
+    explicit RemoveLink(int32_t index)
+        : index_(index)
+    {
+    }
+    void apply(EditorState& state) override
+    {
+        removed_ = state.links[size_t(index_)];
+        state.removeLink(index_);
+    }
+    void revert(EditorState& state) override
+    {
+        const auto first = state.links.begin() + index_;
+        const auto end = state.links.begin() + state.linkCount;
+        std::copy_backward(first, end, end + 1);
+        state.links[size_t(index_)] = removed_;
+        ++state.linkCount;
+    }
+    size_t bytes() const override { return sizeof(*this); }
+
+private:
+    int32_t index_;
+    Link removed_;
+};
+
+// Holds the other centre of every block: applying and reverting both exchange them.
+class MoveAllBlocks final : public DrawingChange {
+public:
+    MoveAllBlocks(int32_t dx, int32_t dy)
+        : dx_(dx)
+        , dy_(dy)
+    {
+    }
+    void apply(EditorState& state) override
+    {
+        if (!computed_) {
+            centres_.reserve(size_t(state.blockCount));
+            for (int32_t i = 0; i < state.blockCount; ++i) {
+                const Block& b = state.blocks[size_t(i)];
+                centres_.push_back({snapShifted(b.x, dx_), snapShifted(b.y, dy_)});
+            }
+            computed_ = true;
+        }
+        exchange(state);
+    }
+    void revert(EditorState& state) override { exchange(state); }
+    size_t bytes() const override { return sizeof(*this) + centres_.capacity() * sizeof(Point); }
+
+private:
+    void exchange(EditorState& state)
+    {
+        for (size_t i = 0; i < centres_.size(); ++i) {
+            std::swap(state.blocks[i].x, centres_[i].x);
+            std::swap(state.blocks[i].y, centres_[i].y);
+        }
+    }
+
+    int32_t dx_;
+    int32_t dy_;
+    bool computed_ = false;
+    std::vector<Point> centres_;
+};
+
+} // namespace
+
+namespace changes {
+
+std::unique_ptr<DrawingChange> replaceBlock(int32_t index, Block block)
+{
+    return std::make_unique<ReplaceBlock>(index, std::move(block));
+}
+
+std::unique_ptr<DrawingChange> appendBlock(Block block)
+{
+    return std::make_unique<AppendBlock>(std::move(block));
+}
+
+std::unique_ptr<DrawingChange> removeBlock(int32_t index)
+{
+    return std::make_unique<RemoveBlock>(index);
+}
+
+std::unique_ptr<DrawingChange> appendLink(Link link)
+{
+    return std::make_unique<AppendLink>(link);
+}
+
+std::unique_ptr<DrawingChange> removeLink(int32_t index)
+{
+    return std::make_unique<RemoveLink>(index);
+}
+
+std::unique_ptr<DrawingChange> moveAllBlocks(int32_t dx, int32_t dy)
+{
+    return std::make_unique<MoveAllBlocks>(dx, dy);
+}
+
+} // namespace changes
+
+} // namespace corvix

@@ -1,0 +1,122 @@
+#include "editor/hit_test.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <initializer_list>
+#include <span>
+
+namespace corvix {
+
+namespace {
+
+// Block fields may come from a file and lie anywhere in 32 bits: sums and differences are
+// formed in 64 bits so that no coordinate can overflow.
+int64_t distanceToBox(int64_t centre, int64_t point, int64_t half)
+{
+    return std::min({std::llabs(centre - point + half), std::llabs(centre - point - half),
+                     std::llabs(centre - point)});
+}
+
+std::span<const int32_t> portsOfKind(int32_t kind)
+{
+    static constexpr int32_t action[] = {PortTop, PortBottom};
+    static constexpr int32_t decision[] = {PortTop, PortRight, PortLeft};
+    static constexpr int32_t gotoJump[] = {PortTop};
+    static constexpr int32_t gotoTarget[] = {PortBottom};
+    switch (kind) {
+    case Action:
+        return action;
+    case Decision:
+    case DecisionSwapped:
+        return decision;
+    case GotoJump:
+        return gotoJump;
+    case GotoTarget:
+        return gotoTarget;
+    default:
+        return {};
+    }
+}
+
+bool withinPickRadius(int64_t dx, int64_t dy)
+{
+    if (std::llabs(dx) >= kPickRadius || std::llabs(dy) >= kPickRadius)
+        return false;
+    return std::sqrt(double(dx * dx + dy * dy)) < double(kPickRadius);
+}
+
+} // namespace
+
+int32_t roundCanvas(float canvas)
+{
+    // A mouse position never comes near these bounds; they keep the conversion defined.
+    constexpr float kLimit = 1e9f;
+    if (!std::isfinite(canvas))
+        return 0;
+    return static_cast<int32_t>(std::lrint(std::clamp(canvas, -kLimit, kLimit)));
+}
+
+int32_t canvasToSheet(int16_t scrollValue, float canvas)
+{
+    const float sum = float(scrollValue) + canvas;
+    return roundCanvas(sum);
+}
+
+int32_t acha_bloco_mais_proximo(const EditorState& state, int32_t x, int32_t y)
+{
+    int64_t best = 2000000;
+    int32_t bestIndex = -1;
+    for (int32_t i = 0; i < state.blockCount; ++i) {
+        const Block& b = state.blocks[size_t(i)];
+        const int64_t d = distanceToBox(b.x, x, b.width / 2) + distanceToBox(b.y, y, b.height / 2);
+        if (d < best) {
+            best = d;
+            bestIndex = i;
+        }
+    }
+    if (bestIndex < 0)
+        return -1;
+
+    const Block& b = state.blocks[size_t(bestIndex)];
+    const int64_t halfWidth = isDecisionKind(b.kind) ? (int64_t(b.width) + b.height) / 2 : b.width / 2;
+    const int64_t halfHeight = b.height / 2;
+    const bool hit = std::llabs(int64_t(b.x) - x) < halfWidth + kAcceptMargin
+                     && std::llabs(int64_t(b.y) - y) < halfHeight + kAcceptMargin;
+    return hit ? bestIndex : -1;
+}
+
+bool ponto_proximo(int32_t ax, int32_t ay, int32_t bx, int32_t by)
+{
+    return withinPickRadius(int64_t(ax) - bx, int64_t(ay) - by);
+}
+
+PortHit acha_ponto_de_conexao(const Block& block, int32_t x, int32_t y)
+{
+    if (!isKnownKind(block.kind))
+        return {kBadKindPort, {}};
+    for (const int32_t port : portsOfKind(block.kind)) {
+        int64_t px = block.x;
+        int64_t py = block.y;
+        switch (port) {
+        case PortTop:
+            py += block.portDy;
+            break;
+        case PortRight:
+            px += block.portDx;
+            break;
+        case PortBottom:
+            py -= block.portDy;
+            break;
+        default:
+            px -= block.portDx;
+            break;
+        }
+        // A port within the pick radius of a 32-bit point has a 32-bit point itself.
+        if (withinPickRadius(px - x, py - y))
+            return {port, {int32_t(px), int32_t(py)}};
+    }
+    return {};
+}
+
+} // namespace corvix

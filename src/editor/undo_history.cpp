@@ -1,0 +1,80 @@
+#include "editor/undo_history.h"
+
+#include <utility>
+
+namespace corvix {
+
+void UndoHistory::noteSavedState(const EditorState& state)
+{
+    if (!state.modified)
+        saved_ = current_;
+}
+
+void UndoHistory::perform(EditorState& state, std::unique_ptr<DrawingChange> change)
+{
+    noteSavedState(state);
+    change->apply(state);
+    state.modified = true;
+
+    while (canRedo()) {
+        bytes_ -= steps_.back().bytes;
+        steps_.pop_back();
+    }
+    Step step;
+    step.bytes = sizeof(Step) + change->bytes();
+    step.change = std::move(change);
+    step.before = current_;
+    step.after = current_ = ++lastId_;
+    bytes_ += step.bytes;
+    steps_.push_back(std::move(step));
+    ++next_;
+
+    while (!steps_.empty() && (steps_.size() > kDepth || bytes_ > kByteBudget))
+        forgetOldest();
+}
+
+void UndoHistory::forgetOldest()
+{
+    bytes_ -= steps_.front().bytes;
+    steps_.pop_front();
+    --next_;
+}
+
+bool UndoHistory::undo(EditorState& state)
+{
+    if (!canUndo())
+        return false;
+    noteSavedState(state);
+    Step& step = steps_[--next_];
+    step.change->revert(state);
+    current_ = step.before;
+    state.modified = current_ != saved_;
+    return true;
+}
+
+bool UndoHistory::redo(EditorState& state)
+{
+    if (!canRedo())
+        return false;
+    noteSavedState(state);
+    Step& step = steps_[next_++];
+    step.change->apply(state);
+    current_ = step.after;
+    state.modified = current_ != saved_;
+    return true;
+}
+
+void UndoHistory::clear()
+{
+    steps_.clear();
+    next_ = 0;
+    bytes_ = 0;
+    current_ = saved_ = ++lastId_;
+}
+
+void UndoHistory::markSaved()
+{
+    saved_ = current_;
+}
+
+} // namespace corvix

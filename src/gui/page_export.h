@@ -1,0 +1,24 @@
+#pragma once
+
+#include "model/editor_state.h"
+
+#include <QString>
+
+#include <optional>
+#include <string_view>
+
+namespace corvix {
+
+enum class PageFormat { Png, Svg, Pdf };
+
+// ".png", ".svg" or ".pdf" (lower case); none for any other extension.
+std::optional<PageFormat> pageFormatForExtension(std::string_view extension);
+
+// Writes the page as printing draws it: the whole sheet with the view at the origin, on
+// white. PNG: PageWidth x PageHeight pixels. SVG: the same page as vectors in sheet
+// units. PDF: one page of PaperWidthInches x PaperHeightInches with the sheet stretched
+// over all of it. The selection and edit mode are drawn as the state holds them.
+// False when the file cannot be written.
+bool exportPage(const EditorState& state, const QString& path, PageFormat format);
+
+} // namespace corvix

@@ -1,0 +1,69 @@
+#include "print_preview.h"
+
+#include "painter_target.h"
+#include "render/render_pass.h"
+#include "render/render_target.h"
+#include "view/print_layout.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace corvix {
+
+namespace {
+constexpr double kEditorFontPointSize = 8.25;
+}
+
+PrintPreview::PrintPreview(const EditorState& state, const QString& executableBaseName, std::function<void()> print,
+                           QWidget* parent)
+    : QDialog(parent)
+    , print_(std::move(print))
+{
+    setWindowTitle(executableBaseName + QStringLiteral(" PrintPreview - click on the form to dismiss"));
+    setModal(true);
+
+    const Paper& paper = state.paper;
+    const PreviewLayout layout = previewLayout(paper.pageWidth, paper.pageHeight, kPictureWidth, kEditorFontPointSize);
+    picture_ = QImage(kPictureWidth, layout.pictureHeight, QImage::Format_RGB32);
+    {
+        // The surface spans the sheet in its own units, so the font shrinks with the drawing.
+        const Color cream = colors::Cream;
+        PainterTarget target(picture_, QColor(cream.r, cream.g, cream.b), QSize(paper.pageWidth, paper.pageHeight));
+        desenha_diagrama(target, state, 0, 0);
+    }
+
+    auto* menuBar = new QMenuBar(this);
+    QAction* printAction = menuBar->addAction(tr("&Print"));
+    printAction->setObjectName(QStringLiteral("mprint"));
+    connect(printAction, &QAction::triggered, this, [this] {
+        if (print_)
+            print_();
+    });
+
+    pictureLabel_ = new QLabel(this);
+    pictureLabel_->setObjectName(QStringLiteral("Impressao"));
+    pictureLabel_->setPixmap(QPixmap::fromImage(picture_));
+    pictureLabel_->setFixedSize(picture_.size());
+    pictureLabel_->setCursor(Qt::PointingHandCursor);
+    pictureLabel_->installEventFilter(this);
+
+    auto* layoutBox = new QVBoxLayout(this);
+    layoutBox->setContentsMargins(0, 0, 0, 0);
+    layoutBox->setSpacing(0);
+    layoutBox->setMenuBar(menuBar);
+    layoutBox->addWidget(pictureLabel_);
+    layoutBox->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+bool PrintPreview::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == pictureLabel_ && event->type() == QEvent::MouseButtonRelease) {
+        accept();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace corvix

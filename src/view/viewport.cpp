@@ -1,0 +1,137 @@
+#include "view/viewport.h"
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+namespace corvix {
+
+namespace {
+
+int16_t toInt16(int32_t v)
+{
+    return static_cast<int16_t>(std::clamp<int32_t>(v, std::numeric_limits<int16_t>::min(),
+                                                    std::numeric_limits<int16_t>::max()));
+}
+
+int16_t clampToRange(const ScrollBar& bar, int32_t v)
+{
+    const auto [low, high] = std::minmax(bar.minimum, bar.maximum);
+    return static_cast<int16_t>(std::clamp<int32_t>(v, low, high));
+}
+
+} // namespace
+
+Viewport::Viewport(UiPort& ui, std::function<void()> atualizaVista)
+    : ui_(ui)
+    , atualizaVista_(std::move(atualizaVista))
+{
+}
+
+const ScrollBar& Viewport::bar(ScrollAxis axis) const
+{
+    return axis == ScrollAxis::Horizontal ? hScroll_ : vScroll_;
+}
+
+ScrollBar& Viewport::mutableBar(ScrollAxis axis)
+{
+    return axis == ScrollAxis::Horizontal ? hScroll_ : vScroll_;
+}
+
+int32_t& Viewport::offset(ScrollAxis axis)
+{
+    return axis == ScrollAxis::Horizontal ? viewOffsetX_ : viewOffsetY_;
+}
+
+void Viewport::setValue(ScrollAxis axis, int32_t value)
+{
+    ScrollBar& b = mutableBar(axis);
+    const int16_t clamped = clampToRange(b, value);
+    if (clamped == b.value)
+        return;
+    b.value = clamped;
+    ui_.scrollBarsChanged();
+    changeNotification(axis);
+}
+
+void Viewport::userScrolled(ScrollAxis axis, int16_t value)
+{
+    ScrollBar& b = mutableBar(axis);
+    b.value = clampToRange(b, value);
+    if (b.value != value)
+        ui_.scrollBarsChanged();
+    changeNotification(axis);
+}
+
+void Viewport::setMaximum(ScrollAxis axis, int32_t maximum)
+{
+    ScrollBar& b = mutableBar(axis);
+    b.maximum = toInt16(maximum);
+    const int16_t clamped = clampToRange(b, b.value);
+    const bool valueChanged = clamped != b.value;
+    b.value = clamped;
+    ui_.scrollBarsChanged();
+    if (valueChanged)
+        changeNotification(axis);
+}
+
+void Viewport::changeNotification(ScrollAxis axis)
+{
+    if (suppressScrollEvents_)
+        return;
+    offset(axis) = bar(axis).value;
+    atualizaVista_();
+}
+
+void Viewport::resize(int32_t clientWidth, int32_t clientHeight, const Paper& paper)
+{
+    clientWidth_ = clientWidth;
+    clientHeight_ = clientHeight;
+    setMaximum(ScrollAxis::Vertical, paper.pageHeight - (clientHeight - kBarThickness));
+    setMaximum(ScrollAxis::Horizontal, paper.pageWidth - (clientWidth - kBarThickness));
+}
+
+void Viewport::applyPaper(const Paper& paper)
+{
+    setValue(ScrollAxis::Vertical, 0);
+    setMaximum(ScrollAxis::Vertical, paper.pageHeight - clientHeight_ + 30);
+    setValue(ScrollAxis::Horizontal, 0);
+    setMaximum(ScrollAxis::Horizontal, paper.pageWidth - clientWidth_ + 20);
+}
+
+void Viewport::stepTowardMinimum(ScrollAxis axis, int32_t step)
+{
+    const ScrollBar& b = bar(axis);
+    setValue(axis, b.value <= b.minimum + step ? b.minimum : b.value - step);
+}
+
+void Viewport::stepTowardMaximum(ScrollAxis axis, int32_t step)
+{
+    const ScrollBar& b = bar(axis);
+    setValue(axis, b.value >= b.maximum - step ? b.maximum : b.value + step);
+}
+
+void Viewport::autoPanPass(int32_t pointerX, int32_t pointerY)
+{
+    suppressScrollEvents_ = true;
+    panAxis(ScrollAxis::Horizontal, pointerX, clientWidth_);
+    viewOffsetY_ = vScroll_.value;
+    panAxis(ScrollAxis::Vertical, pointerY, clientHeight_);
+    suppressScrollEvents_ = false;
+}
+
+void Viewport::panAxis(ScrollAxis axis, int32_t pointer, int32_t client)
+{
+    int32_t& o = offset(axis);
+    const int32_t maximum = bar(axis).maximum;
+    // A pointer exactly on a quarter line leaves the view alone.
+    if (0.25 * client > pointer)
+        o = o >= kAutoPanStep ? o - kAutoPanStep : 0;
+    else if (0.75 * client < pointer)
+        o = o > maximum - kAutoPanStep ? maximum : o + kAutoPanStep;
+    else
+        return;
+    setValue(axis, o);
+}
+
+} // namespace corvix

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "model/paper.h"
+#include "model/ui_port.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace corvix {
+
+enum class ScrollAxis { Horizontal, Vertical };
+
+// One scroll bar as the editor window has it. A maximum below the minimum is allowed:
+// the values then run from the minimum at the bar's start down to the maximum at its end.
+struct ScrollBar {
+    int16_t minimum = 0;
+    int16_t maximum = 0;
+    int16_t value = 0;
+    int16_t smallChange = 1;
+    int16_t largeChange = 60;
+
+    bool operator==(const ScrollBar&) const = default;
+};
+
+// The part of the sheet that the canvas shows: the two scroll bars, the view offsets that
+// follow them, and the client area they were laid out for. Offsets are sheet units: sheet
+// point = canvas point + offset.
+class Viewport {
+public:
+    static constexpr int32_t kBarThickness = 12;  // pixels
+    static constexpr int32_t kAutoPanStep = 30;   // sheet units a pass
+
+    // ui mirrors the bars; atualizaVista repaints the view after an offset followed a bar.
+    Viewport(UiPort& ui, std::function<void()> atualizaVista);
+
+    const ScrollBar& bar(ScrollAxis axis) const;
+    const ScrollBar& hScroll() const { return hScroll_; }
+    const ScrollBar& vScroll() const { return vScroll_; }
+    int32_t viewOffsetX() const { return viewOffsetX_; }
+    int32_t viewOffsetY() const { return viewOffsetY_; }
+    int32_t clientWidth() const { return clientWidth_; }
+    int32_t clientHeight() const { return clientHeight_; }
+    bool suppressScrollEvents() const { return suppressScrollEvents_; }
+
+    // Sets a bar's value as the program does, clamped into the bar's range. When the value
+    // changes the shell is told and the bar's change notification runs.
+    void setValue(ScrollAxis axis, int32_t value);
+    // The user moved a bar (change or scroll notification): takes the value over and runs
+    // the notification, whether or not the value changed.
+    void userScrolled(ScrollAxis axis, int16_t value);
+    // Converted to 16 bits; a value left outside the new range is pulled into it.
+    void setMaximum(ScrollAxis axis, int32_t maximum);
+
+    // A new client size (bars included): each maximum becomes sheet size - canvas size.
+    void resize(int32_t clientWidth, int32_t clientHeight, const Paper& paper);
+    // A new paper: both values back to 0, maxima sheet size - client size + 30 (vertical)
+    // and + 20 (horizontal).
+    void applyPaper(const Paper& paper);
+
+    // The arrow keys: one step toward the bar's minimum or maximum, stopping there.
+    void stepTowardMinimum(ScrollAxis axis, int32_t step);
+    void stepTowardMaximum(ScrollAxis axis, int32_t step);
+
+    // One pass of the Shift-held auto-pan for a pointer at (pointerX, pointerY) on the
+    // canvas: the view moves one step toward an edge the pointer is near, with the bars'
+    // notifications suppressed. The caller repaints.
+    void autoPanPass(int32_t pointerX, int32_t pointerY);
+
+private:
+    ScrollBar& mutableBar(ScrollAxis axis);
+    int32_t& offset(ScrollAxis axis);
+    void changeNotification(ScrollAxis axis);
+    void panAxis(ScrollAxis axis, int32_t pointer, int32_t client);
+
+    UiPort& ui_;
+    std::function<void()> atualizaVista_;
+    ScrollBar hScroll_;
+    ScrollBar vScroll_;
+    int32_t viewOffsetX_ = 0;
+    int32_t viewOffsetY_ = 0;
+    int32_t clientWidth_ = 0;
+    int32_t clientHeight_ = 0;
+    bool suppressScrollEvents_ = false;
+};
+
+} // namespace corvix

@@ -1,0 +1,96 @@
+#pragma once
+// An Editor on a 700 x 500 window with paper A4, a fake UI, a recording canvas and a
+// fixed-pitch window font of 7 x 14 units a character.
+
+#include "editor/editor.h"
+#include "render/block_geometry.h"
+
+#include "support/fake_ui.h"
+#include "support/recording_target.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace corvix::testing {
+
+// Both tables whole, unused entries included, with their counts.
+struct Tables {
+    std::vector<Block> blocks;
+    int32_t blockCount = 0;
+    std::vector<Link> links;
+    int32_t linkCount = 0;
+    bool operator==(const Tables&) const = default;
+};
+
+inline Tables snapshot(const EditorState& s)
+{
+    return {s.blocks, s.blockCount, s.links, s.linkCount};
+}
+
+inline constexpr int kLeft = 1;
+inline constexpr int kRight = 2;
+inline constexpr int kCtrl = 2;
+
+class EditorTest : public ::testing::Test {
+protected:
+    EditorTest()
+    {
+        editor.mtippapel_Click(0);
+        editor.Form_Resize(700, 500, false);
+        editor.limpa_desenho();
+        editor.cancela_operacao();
+    }
+
+    // A press at sheet point (x, y); the view is at the origin unless a test moves it.
+    void press(int32_t x, int32_t y, int button = kLeft, int shift = 0)
+    {
+        editor.Diagrama_MouseDown(button, shift, float(x - editor.viewport().viewOffsetX()),
+                                  float(y - editor.viewport().viewOffsetY()));
+    }
+
+    // Blocks with the default text "== N ==" (and "?" for decisions), as inserted by a press.
+    int32_t addBlock(int32_t kind, int32_t x, int32_t y)
+    {
+        const int32_t index = state.blockCount;
+        EXPECT_TRUE(editor.insere_bloco(kind, "== " + std::to_string(index) + " ==", x, y));
+        return index;
+    }
+
+    EditorState state;
+    FakeUi ui;
+    RecordingTarget canvas;
+    RecordingTarget font;
+    Editor editor{state, ui, canvas, font};
+};
+
+// Three blocks: an action at (400, 200) with ports top (400, 173) and bottom (400, 227);
+// a decision at (200, 200) with ports top (200, 172), right (259, 200), left (141, 200);
+// an action at (400, 400) with ports top (400, 373) and bottom (400, 427). No links.
+class ThreeBlocks : public EditorTest {
+protected:
+    ThreeBlocks()
+    {
+        addBlock(Action, 400, 200);
+        addBlock(Decision, 200, 200);
+        addBlock(Action, 400, 400);
+        state.modified = false;
+    }
+
+    static constexpr Point kActionTop{400, 173};
+    static constexpr Point kActionBottom{400, 227};
+    static constexpr Point kDecisionTop{200, 172};
+    static constexpr Point kDecisionLeft{141, 200};
+    static constexpr Point kDecisionRight{259, 200};
+    static constexpr Point kLowerTop{400, 373};
+    static constexpr Point kLowerBottom{400, 427};
+
+    void connect(Point from, Point to)
+    {
+        press(from.x, from.y);
+        press(to.x, to.y);
+    }
+};
+
+} // namespace corvix::testing

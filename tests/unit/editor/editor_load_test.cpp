@@ -1,0 +1,82 @@
+#include "editor_fixture.h"
+
+#include "storage/diagram_file.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace corvix {
+namespace {
+
+class Load : public testing::ThreeBlocks {
+protected:
+    Load()
+    {
+        connect(kActionBottom, kLowerTop);
+        editor.mtippapel_Click(1);
+        editor.viewport().setValue(ScrollAxis::Horizontal, 100);
+        editor.viewport().setValue(ScrollAxis::Vertical, 200);
+        saved = testing::snapshot(state);
+        EXPECT_TRUE(grava_arquivo(state, ui, path, 100, 200));
+    }
+
+    TempFolder folder;
+    std::string path = folder.file("drawing.FXG");
+    testing::Tables saved;
+};
+
+TEST_F(Load, RestoresPaperAndViewAndStartsAFreshHistory)
+{
+    editor.limpa_desenho();
+    editor.mtippapel_Click(0);
+    addBlock(Action, 100, 100);
+    press(100, 127);  // its bottom port: an operation under way
+    ASSERT_EQ(state.editMode, Connecting);
+
+    ASSERT_TRUE(carrega_arquivo(state, ui, editor, path));
+
+    EXPECT_EQ(state.blockCount, saved.blockCount);
+    EXPECT_EQ(state.linkCount, saved.linkCount);
+    EXPECT_EQ(ui.paperChecked, 1);
+    EXPECT_EQ(state.paper.pageHeight, 1433);
+    EXPECT_EQ(editor.viewport().viewOffsetX(), 100);
+    EXPECT_EQ(editor.viewport().viewOffsetY(), 200);
+    EXPECT_FALSE(state.modified);
+    EXPECT_FALSE(editor.canUndo());
+    EXPECT_FALSE(editor.canRedo());
+    EXPECT_EQ(state.editMode, Idle);
+    EXPECT_EQ(state.selectedBlock, -1);
+    EXPECT_TRUE(ui.menusEnabled());
+
+    addBlock(Action, 600, 600);
+    editor.undo();
+    EXPECT_FALSE(state.modified);  // back to the loaded drawing
+}
+
+TEST_F(Load, StoredViewBeyondTheBarsIsCapped)
+{
+    EXPECT_TRUE(grava_arquivo(state, ui, path, 5000, 30000));
+    editor.Form_Resize(700, 500, false);
+    ASSERT_TRUE(carrega_arquivo(state, ui, editor, path));
+    EXPECT_EQ(editor.viewport().viewOffsetX(), editor.viewport().hScroll().maximum);
+    EXPECT_EQ(editor.viewport().viewOffsetY(), editor.viewport().vScroll().maximum);
+}
+
+TEST_F(Load, RefusedFileKeepsTheDrawingAndItsHistory)
+{
+    const std::string bad = folder.file("bad.FXG");
+    const uint8_t junk[] = {1, 2, 3};
+    writeBytes(bad, junk);
+    press(kActionTop.x, kActionTop.y);
+    const testing::Tables before = testing::snapshot(state);
+
+    EXPECT_FALSE(carrega_arquivo(state, ui, editor, bad));
+
+    EXPECT_EQ(testing::snapshot(state), before);
+    EXPECT_EQ(state.editMode, Idle);
+    EXPECT_TRUE(ui.menusEnabled());
+    EXPECT_TRUE(editor.canUndo());
+}
+
+} // namespace
+} // namespace corvix

@@ -1,0 +1,217 @@
+#include "editor_fixture.h"
+
+#include "model/program_info.h"
+#include "support/case_name.h"
+
+#include <gtest/gtest.h>
+
+namespace corvix {
+namespace {
+
+using testing::EditorTest;
+using testing::ThreeBlocks;
+
+TEST_F(EditorTest, ResizeSetsTheMaximaAndRepaints)
+{
+    const int refreshes = ui.canvasRefreshes;
+    editor.Form_Resize(800, 600, false);
+    EXPECT_EQ(editor.viewport().vScroll().maximum, 1537 - 588);
+    EXPECT_EQ(editor.viewport().hScroll().maximum, 1188 - 788);
+    EXPECT_EQ(ui.canvasRefreshes, refreshes + 1);
+
+    editor.Form_Resize(100, 100, true);
+    EXPECT_EQ(editor.viewport().clientWidth(), 800);
+    EXPECT_EQ(ui.canvasRefreshes, refreshes + 1);
+}
+
+TEST_F(EditorTest, PaperChangeMovesTheCheckMarkSizesAndView)
+{
+    editor.viewport().setValue(ScrollAxis::Horizontal, 200);
+    editor.mtippapel_Click(1);
+    EXPECT_EQ(ui.paperChecked, 1);
+    EXPECT_EQ(state.paper.pageHeight, 1433);
+    EXPECT_EQ(state.header.paperType, 1);
+    EXPECT_EQ(editor.viewport().viewOffsetX(), 0);
+    EXPECT_EQ(editor.viewport().hScroll().maximum, 508);
+    EXPECT_EQ(editor.viewport().vScroll().maximum, 963);
+
+    editor.mtippapel_Click(0);
+    EXPECT_EQ(ui.paperChecked, 0);
+    EXPECT_EQ(state.paper.pageHeight, 1537);
+    EXPECT_EQ(editor.viewport().vScroll().maximum, 1067);
+    EXPECT_FALSE(state.modified);
+
+    editor.mtippapel_Click(5);  // from a damaged file: sizes kept, index stored
+    EXPECT_EQ(state.paper.pageHeight, 1537);
+    EXPECT_EQ(state.header.paperType, 5);
+}
+
+TEST_F(ThreeBlocks, LimpaDesenhoEmptiesTheDrawingAndReturnsTheView)
+{
+    editor.viewport().setValue(ScrollAxis::Horizontal, 200);
+    editor.viewport().setValue(ScrollAxis::Vertical, 300);
+    state.fileName = "/tmp/a.FXG";
+    state.modified = true;
+    const int refreshes = ui.canvasRefreshes;
+
+    editor.limpa_desenho();
+
+    EXPECT_EQ(state.blockCount, 0);
+    EXPECT_EQ(state.linkCount, 0);
+    EXPECT_EQ(state.blocks[0].text, "== 0 ==");  // entries stay; the counts empty the tables
+    EXPECT_EQ(editor.viewport().viewOffsetX(), 0);
+    EXPECT_EQ(editor.viewport().viewOffsetY(), 0);
+    EXPECT_FALSE(state.modified);
+    EXPECT_TRUE(state.fileName.empty());
+    EXPECT_EQ(state.header.creatorTag, machineTag());
+    EXPECT_EQ(state.header.saverTag, machineTag());
+    EXPECT_GT(state.header.createdAt, 40000.0);  // after 2009
+    EXPECT_FALSE(editor.canUndo());
+    EXPECT_GT(ui.canvasRefreshes, refreshes);
+}
+
+struct CommandCase {
+    const char* name;
+    int32_t links;
+    const char* fileName;
+    bool modified;
+    int32_t selectedBlock;
+    int32_t selectedLink;
+    CommandStates expected;
+};
+
+void PrintTo(const CommandCase& c, std::ostream* os) { *os << c.name; }
+
+class CommandRefresh : public ThreeBlocks, public ::testing::WithParamInterface<CommandCase> {};
+
+TEST_P(CommandRefresh, FollowsTheDrawing)
+{
+    const CommandCase& c = GetParam();
+    state.linkCount = c.links;
+    state.fileName = c.fileName;
+    state.modified = c.modified;
+    state.selectedBlock = c.selectedBlock;
+    state.selectedLink = c.selectedLink;
+    editor.undoHistory().clear();
+
+    editor.Timer1_Timer();
+
+    ASSERT_EQ(ui.commandStates.size(), 1u);
+    EXPECT_EQ(ui.commandStates[0], c.expected);
+}
+
+// saveAs, deleteItem, save, canvas, undo, redo
+INSTANTIATE_TEST_SUITE_P(Timer, CommandRefresh, ::testing::Values(
+    CommandCase{"BlocksWithoutLinks", 0, "/d.FXG", true, -1, -1, {false, false, false, true, false, false}},
+    CommandCase{"NeverSaved", 1, "", true, -1, -1, {true, false, false, true, false, false}},
+    CommandCase{"ChangedWithAFile", 1, "/d.FXG", true, -1, -1, {true, false, true, true, false, false}},
+    CommandCase{"SavedWithAFile", 1, "/d.FXG", false, -1, -1, {true, false, false, true, false, false}},
+    CommandCase{"BlockSelected", 0, "", false, 2, -1, {false, true, false, true, false, false}},
+    CommandCase{"LinkSelected", 1, "", false, -1, 0, {true, true, false, true, false, false}}),
+    testing::CaseName());
+
+TEST_F(ThreeBlocks, KindPanelDisablesTheCanvasFromTheNextTick)
+{
+    editor.minserebloco_Click();
+    editor.Timer1_Timer();
+    EXPECT_FALSE(ui.commandStates.back().canvas);
+
+    const testing::Tables before = testing::snapshot(state);
+    press(400, 200);
+    editor.Diagrama_DblClick();
+    EXPECT_EQ(testing::snapshot(state), before);
+    EXPECT_EQ(state.selectedBlock, -1);
+    EXPECT_TRUE(ui.textDialogs.empty());
+
+    editor.SelBloco_Click(4);
+    editor.Timer1_Timer();
+    EXPECT_TRUE(ui.commandStates.back().canvas);
+    press(600, 600);
+    EXPECT_EQ(state.blocks[3].kind, Explanation);
+}
+
+TEST_F(ThreeBlocks, DeleteCommandFollowsTheSelectionEvenDuringAnOperation)
+{
+    press(kActionTop.x, kActionTop.y);  // starts a connection; the block stays selected
+    ASSERT_EQ(state.editMode, Connecting);
+    editor.Timer1_Timer();
+    EXPECT_TRUE(ui.commandStates.back().deleteItem);
+    EXPECT_FALSE(ui.menusEnabled());
+}
+
+class AutoPan : public EditorTest {
+protected:
+    void holdShift()
+    {
+        int16_t key = 16;
+        editor.Form_KeyDown(key, 1);
+    }
+    // Shift is released by the window events of the given pass.
+    void releaseShiftAfter(int passes)
+    {
+        ui.onProcessEvents = [this, passes] {
+            if (ui.eventRounds == passes)
+                editor.Form_KeyUp(16, 0);
+        };
+    }
+};
+
+TEST_F(AutoPan, PansWhileShiftIsHeldWithTheMenusOff)
+{
+    editor.Diagrama_MouseMove(0, 0, 600, 250);  // right quarter, middle half vertically
+    holdShift();
+    releaseShiftAfter(3);
+    ui.mainMenusEnabled.clear();
+
+    editor.Timer1_Timer();
+
+    EXPECT_EQ(ui.eventRounds, 3);
+    EXPECT_EQ(editor.viewport().viewOffsetX(), 90);
+    EXPECT_EQ(editor.viewport().hScroll().value, 90);
+    EXPECT_EQ(editor.viewport().viewOffsetY(), 0);
+    EXPECT_EQ(ui.mainMenusEnabled, (std::vector<bool>{false, true}));
+}
+
+TEST_F(AutoPan, MiddleHalfKeepsRepaintingWithoutPanning)
+{
+    editor.Diagrama_MouseMove(0, 0, 350, 250);
+    holdShift();
+    releaseShiftAfter(4);
+    const int refreshes = ui.canvasRefreshes;
+
+    editor.Timer1_Timer();
+
+    EXPECT_EQ(editor.viewport().viewOffsetX(), 0);
+    EXPECT_EQ(ui.canvasRefreshes, refreshes + 4);
+}
+
+TEST_F(AutoPan, TickDuringTheLoopOnlyRefreshesTheCommands)
+{
+    double tailTime = 0;
+    int tails = 0;
+    editor.setClock([] { return 1234.5; });
+    editor.setTickTail([&](double now) {
+        ++tails;
+        tailTime = now;
+    });
+    editor.Diagrama_MouseMove(0, 0, 10, 10);
+    editor.viewport().setValue(ScrollAxis::Horizontal, 100);
+    holdShift();
+    ui.onProcessEvents = [this] {
+        editor.Timer1_Timer();  // a tick delivered by the window events
+        if (ui.eventRounds == 2)
+            editor.Form_KeyUp(16, 0);
+    };
+
+    editor.Timer1_Timer();
+
+    EXPECT_EQ(ui.eventRounds, 2);  // no nested loop
+    EXPECT_EQ(ui.commandStates.size(), 3u);
+    EXPECT_EQ(editor.viewport().viewOffsetX(), 40);
+    EXPECT_EQ(editor.viewport().viewOffsetY(), 0);
+    EXPECT_EQ(tails, 1);
+    EXPECT_EQ(tailTime, 1234.5);
+}
+
+} // namespace
+} // namespace corvix

@@ -1,0 +1,127 @@
+#include "editor/hit_test.h"
+
+#include "support/case_name.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace corvix {
+namespace {
+
+Block blockOf(int32_t kind, int32_t x, int32_t y, int32_t width, int32_t height)
+{
+    Block b;
+    b.kind = kind;
+    b.x = x;
+    b.y = y;
+    b.width = width;
+    b.height = height;
+    return b;
+}
+
+struct NearestCase {
+    const char* name;
+    std::vector<Block> blocks;
+    int32_t x;
+    int32_t y;
+    int32_t expected;
+};
+
+void PrintTo(const NearestCase& c, std::ostream* os) { *os << c.name; }
+
+class NearestBlock : public ::testing::TestWithParam<NearestCase> {};
+
+TEST_P(NearestBlock, FindsTheBlockUnderThePoint)
+{
+    const NearestCase& c = GetParam();
+    EditorState state;
+    for (const Block& b : c.blocks)
+        state.blocks[size_t(state.blockCount++)] = b;
+    EXPECT_EQ(acha_bloco_mais_proximo(state, c.x, c.y), c.expected);
+}
+
+// An action 28 wide and 14 high at (400, 400): its text edge is at x = 414.
+const Block kAction = blockOf(Action, 400, 400, 28, 14);
+const Block kDecision = blockOf(Decision, 400, 400, 100, 20);
+
+INSTANTIATE_TEST_SUITE_P(HitTest, NearestBlock, ::testing::Values(
+    NearestCase{"NoBlocks", {}, 0, 0, -1},
+    NearestCase{"OnTheCentre", {kAction}, 400, 400, 0},
+    NearestCase{"TwentySixBeyondTheTextEdgeHits", {kAction}, 414 + 26, 400, 0},
+    NearestCase{"TwentySevenBeyondTheTextEdgeMisses", {kAction}, 414 + 27, 400, -1},
+    NearestCase{"TwentySixBelowHits", {kAction}, 400, 407 + 26, 0},
+    NearestCase{"TwentySevenBelowMisses", {kAction}, 400, 407 + 27, -1},
+    NearestCase{"DecisionWidenedBoxHitsAt86", {kDecision}, 400 - 86, 400, 0},
+    NearestCase{"DecisionWidenedBoxMissesAt87", {kDecision}, 400 + 87, 400, -1},
+    NearestCase{"TieGoesToTheLowerIndex",
+                {blockOf(Action, 100, 0, 200, 0), blockOf(Action, 300, 0, 200, 0)}, 200, 0, 0},
+    NearestCase{"TieGoesToTheLowerIndexWhateverItsPlace",
+                {blockOf(Action, 300, 0, 200, 0), blockOf(Action, 100, 0, 200, 0)}, 200, 0, 0},
+    // The small action is nearer by the measure and misses; the decision would have accepted.
+    NearestCase{"OnlyTheNearestIsTested",
+                {blockOf(Action, 180, 0, 0, 0), blockOf(Decision, 0, 0, 100, 100)}, 120, 0, -1},
+    NearestCase{"FarCoordinatesFromAFileDoNotOverflow",
+                {blockOf(Action, std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min(), 0, 0)},
+                -1000, 1000, -1}),
+    testing::CaseName());
+
+TEST(PontoProximo, PickRadiusIsStrict)
+{
+    EXPECT_TRUE(ponto_proximo(0, 0, 6, 0));
+    EXPECT_FALSE(ponto_proximo(0, 0, 7, 0));
+    EXPECT_FALSE(ponto_proximo(10, 10, 10, 3));
+    EXPECT_TRUE(ponto_proximo(0, 0, 4, 5));   // sqrt(41)
+    EXPECT_FALSE(ponto_proximo(0, 0, 5, 5));  // sqrt(50)
+    EXPECT_FALSE(ponto_proximo(std::numeric_limits<int32_t>::min(), 0, std::numeric_limits<int32_t>::max(), 0));
+}
+
+TEST(ConnectionPoint, PortsInTheOrderOfTheKind)
+{
+    Block action = blockOf(Action, 100, 100, 28, 14);
+    action.portDy = -27;
+    EXPECT_EQ(acha_ponto_de_conexao(action, 100, 73).port, 0);
+    const PortHit bottom = acha_ponto_de_conexao(action, 102, 129);
+    EXPECT_EQ(bottom.port, 2);
+    EXPECT_EQ(bottom.point, (Point{100, 127}));
+    EXPECT_EQ(acha_ponto_de_conexao(action, 100, 100).port, -1);
+
+    // Top and right ports 4 apart: a point near both reports the top one.
+    Block decision = blockOf(Decision, 0, 0, 0, 0);
+    decision.portDy = -3;
+    decision.portDx = 3;
+    EXPECT_EQ(acha_ponto_de_conexao(decision, 2, -2).port, 0);
+    EXPECT_EQ(acha_ponto_de_conexao(decision, -8, 1).port, 3);
+
+    Block gotoTarget = action;
+    gotoTarget.kind = GotoTarget;
+    EXPECT_EQ(acha_ponto_de_conexao(gotoTarget, 100, 73).port, -1);
+    EXPECT_EQ(acha_ponto_de_conexao(gotoTarget, 100, 127).port, 2);
+
+    Block explanation = action;
+    explanation.kind = Explanation;
+    EXPECT_EQ(acha_ponto_de_conexao(explanation, 100, 73).port, -1);
+
+    Block unknown = action;
+    unknown.kind = 7;
+    EXPECT_EQ(acha_ponto_de_conexao(unknown, 100, 73).port, kBadKindPort);
+}
+
+TEST(CanvasToSheet, SingleSumRoundedHalfToEven)
+{
+    EXPECT_EQ(canvasToSheet(0, 0.5f), 0);
+    EXPECT_EQ(canvasToSheet(0, 1.5f), 2);
+    EXPECT_EQ(canvasToSheet(0, 2.5f), 2);
+    EXPECT_EQ(canvasToSheet(10, -0.5f), 10);
+    EXPECT_EQ(canvasToSheet(100, 20.4f), 120);
+    // In single precision 1 + 0.49999997 is 1.5, which rounds to 2 (double would give 1).
+    EXPECT_EQ(canvasToSheet(1, 0.49999997f), 2);
+    EXPECT_EQ(canvasToSheet(0, std::nanf("")), 0);
+    EXPECT_EQ(roundCanvas(3.5f), 4);
+    EXPECT_EQ(roundCanvas(-3.5f), -4);
+}
+
+} // namespace
+} // namespace corvix

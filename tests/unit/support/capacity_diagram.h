@@ -1,0 +1,50 @@
+#pragma once
+// A diagram at the tables' capacity for speed and culling checks: 10,000 blocks of every
+// kind with short texts on a grid spread over and beyond the sheet, and 15,000 links
+// between near neighbours.
+
+#include "model/editor_state.h"
+#include "render/block_geometry.h"
+
+#include <cstdint>
+#include <iterator>
+#include <string>
+
+namespace corvix::testing {
+
+inline void makeCapacityDiagram(EditorState& state, const TextMeasurer& font)
+{
+    constexpr int32_t kinds[] = {Action, Decision, GotoJump, GotoTarget, Explanation, DecisionSwapped};
+    constexpr int32_t columns = 100;
+    state.resetTables();
+    uint32_t seed = 12345;
+    const auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return int32_t((seed >> 8) % 1000);
+    };
+    // The grid spans twice the sheet each way, starting half a sheet before it.
+    const int32_t spanX = 2 * state.paper.pageWidth;
+    const int32_t spanY = 2 * state.paper.pageHeight;
+    for (int32_t i = 0; i < kBlockCapacity; ++i) {
+        const int32_t kind = kinds[size_t(i) % std::size(kinds)];
+        std::string text = "B" + std::to_string(i);
+        if (isDecisionKind(kind))
+            text += '?';
+        if (i % 7 == 0)
+            text += "\r\nnote";
+        const int32_t x = (i % columns) * spanX / columns - state.paper.pageWidth / 2 + next() % 16;
+        const int32_t y = (i / columns) * spanY / (kBlockCapacity / columns) - state.paper.pageHeight / 2 + next() % 16;
+        sizeBlock(state.blocks[size_t(i)], kind, std::move(text), x, y, font);
+    }
+    state.blockCount = kBlockCapacity;
+
+    constexpr int32_t exits[] = {PortRight, PortBottom, PortLeft};
+    for (int32_t j = 0; j < kLinkCapacity; ++j) {
+        const int32_t from = j % kBlockCapacity;
+        const int32_t step = 1 + next() % 3 + (next() % 2) * columns;
+        const int32_t to = (from + step) % kBlockCapacity;
+        state.appendLink({connectionCode(from, exits[size_t(j) % 3]), connectionCode(to, PortTop)});
+    }
+}
+
+} // namespace corvix::testing
