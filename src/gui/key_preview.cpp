@@ -21,12 +21,19 @@ KeyPreview::~KeyPreview()
     qApp->removeEventFilter(this);
 }
 
-bool KeyPreview::isPropagation(QObject* watched, QEvent* event)
+// Qt hands an ignored key event on to the parent widgets, up to the window, and each
+// step passes the filter again. A new event may reuse the old one's address, so the
+// key, its time and the parent step must match too.
+bool KeyPreview::isPropagation(QObject* watched, const QKeyEvent& event)
 {
-    const bool climbing = event == lastEvent_ && lastReceiver_ && watched->isWidgetType()
-                          && static_cast<QWidget*>(lastReceiver_.data())->parentWidget() == watched;
-    lastEvent_ = event;
+    const auto* last = qobject_cast<QWidget*>(lastReceiver_.data());
+    const bool climbing = &event == lastEvent_ && last && !last->isWindow() && last->parentWidget() == watched
+                          && event.type() == lastType_ && event.key() == lastKey_ && event.timestamp() == lastTime_;
+    lastEvent_ = &event;
     lastReceiver_ = watched;
+    lastType_ = event.type();
+    lastKey_ = event.key();
+    lastTime_ = event.timestamp();
     return climbing;
 }
 
@@ -39,10 +46,10 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
     }
     if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWidgetType())
         return false;
-    if (isPropagation(watched, event))
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (isPropagation(watched, *key))
         return lastConsumed_;
 
-    auto* key = static_cast<QKeyEvent*>(event);
     if (type == QEvent::KeyPress && key->key() == Qt::Key_F1) {
         lastConsumed_ = true;
         openHelpPage();

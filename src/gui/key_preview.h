@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QEvent>
 #include <QObject>
 #include <QPointer>
 
 #include <cstdint>
 
+class QKeyEvent;
 class QWidget;
 
 namespace corvix {
@@ -32,14 +34,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool isPropagation(QObject* watched, QEvent* event);
+    bool isPropagation(QObject* watched, const QKeyEvent& event);
     bool previewKey(QEvent* event);
 
     QWidget& window_;
     KeyListener& listener_;
-    // An ignored key event climbs to the parent widgets and passes the filter again.
+    // The key event seen last, to tell its climb to the parent widgets from a new event.
     const QEvent* lastEvent_ = nullptr;
     QPointer<QObject> lastReceiver_;
+    QEvent::Type lastType_ = QEvent::None;
+    int lastKey_ = 0;
+    quint64 lastTime_ = 0;
     bool lastConsumed_ = false;
 };
 
