@@ -87,7 +87,9 @@ MainWindow::MainWindow(EditorState& state, DesktopDialogs& dialogs, QWidget* par
 
     timer_.setObjectName(QStringLiteral("Timer1"));
     timer_.setInterval(kTimerIntervalMs);
-    connect(&timer_, &QTimer::timeout, this, &MainWindow::onTimer);
+    // The editor keeps a tick that arrives inside another (the auto-pan loop processes
+    // events) from starting a second loop.
+    connect(&timer_, &QTimer::timeout, this, [this] { editor_.Timer1_Timer(); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -182,17 +184,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     timer_.stop();
     event->accept();
-}
-
-// A tick that comes while the Shift auto-pan loop processes events must not start a
-// second loop inside the first.
-void MainWindow::onTimer()
-{
-    if (inTimerTick_)
-        return;
-    inTimerTick_ = true;
-    editor_.Timer1_Timer();
-    inTimerTick_ = false;
 }
 
 void MainWindow::refreshCanvas()

@@ -63,7 +63,6 @@ private:
     void createClientArea();
     void layoutClientArea();
     void centreOnScreen();
-    void onTimer();
     void textDialogFinished();
 
     // CanvasInput
@@ -102,7 +101,6 @@ private:
     FileCommands files_;
     KeyPreview keyPreview_;
     QTimer timer_;
-    bool inTimerTick_ = false;
 
     QMenu* mfile_ = nullptr;
     QMenu* moptions_ = nullptr;

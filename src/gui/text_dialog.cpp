@@ -1,5 +1,7 @@
 #include "text_dialog.h"
 
+#include "storage/diagram_codec.h"
+
 #include <QDialogButtonBox>
 #include <QPlainTextEdit>
 #include <QPushButton>

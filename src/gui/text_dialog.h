@@ -7,12 +7,10 @@ class QPlainTextEdit;
 namespace corvix {
 
 // "Modify the text": edits one block's text. Texts are limited to what a block record
-// can hold, counted in Windows-1252 bytes with each line break as CR LF.
+// can hold (kMaxTextBytes), counted in Windows-1252 bytes with each line break as CR LF.
 class TextDialog final : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kMaxTextBytes = 32767;
-
     explicit TextDialog(QWidget* parent = nullptr);
 
     // Shows text, all of it selected. Line breaks are '\n'.

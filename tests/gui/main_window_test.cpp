@@ -46,6 +46,7 @@ private slots:
     void recentListMovesToTopAndDropsTheSeventh();
     void tickRefreshesTheMenus();
     void arrowKeyPansTheView();
+    void canvasWiderThanTheSheetScrollsBeforeItsOrigin();
     void dropAsksBeforeDiscardingChanges();
     void f1OpensTheHelpPage();
 
@@ -284,6 +285,24 @@ void MainWindowTest::arrowKeyPansTheView()
     QCOMPARE(window_->editor().viewport().viewOffsetX(), 60);
     QTest::keyClick(canvas(), Qt::Key_Left, Qt::ControlModifier);
     QCOMPARE(window_->editor().viewport().viewOffsetX(), 59);
+}
+
+void MainWindowTest::canvasWiderThanTheSheetScrollsBeforeItsOrigin()
+{
+    window_->resize(1400, 600);
+    auto* bar = window_->findChild<QScrollBar*>(QStringLiteral("HScroll1"));
+    const int max = 1188 - (window_->centralWidget()->width() - 12);
+    QTRY_COMPARE(window_->editor().viewport().hScroll().maximum, max);
+    QVERIFY(max < 0);
+    // 0 stays at the bar's start, the negative maximum at its far end.
+    QCOMPARE(bar->maximum(), 0);
+    QCOMPARE(bar->minimum(), max);
+    QVERIFY(bar->invertedAppearance());
+    QCOMPARE(bar->value(), 0);
+
+    QTest::keyClick(canvas(), Qt::Key_End);
+    QCOMPARE(bar->value(), max);
+    QCOMPARE(window_->editor().viewport().viewOffsetX(), max);
 }
 
 void MainWindowTest::dropAsksBeforeDiscardingChanges()
