@@ -1,5 +1,7 @@
 #include "canvas_widget.h"
 
+#include "key_codes.h"
+
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -18,18 +20,6 @@ int classicButtons(Qt::MouseButtons buttons)
     if (buttons & Qt::RightButton)
         result |= 2;
     if (buttons & Qt::MiddleButton)
-        result |= 4;
-    return result;
-}
-
-int classicShift(Qt::KeyboardModifiers mods)
-{
-    int result = 0;
-    if (mods & Qt::ShiftModifier)
-        result |= 1;
-    if (mods & Qt::ControlModifier)
-        result |= 2;
-    if (mods & Qt::AltModifier)
         result |= 4;
     return result;
 }
@@ -67,12 +57,12 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event)
 {
-    input_.canvasPressed(classicButtons(event->button()), classicShift(event->modifiers()), event->position());
+    input_.canvasPressed(classicButtons(event->button()), classicShiftBits(event->modifiers()), event->position());
 }
 
 void CanvasWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    input_.canvasMoved(classicButtons(event->buttons()), classicShift(event->modifiers()), event->position());
+    input_.canvasMoved(classicButtons(event->buttons()), classicShiftBits(event->modifiers()), event->position());
 }
 
 void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event)

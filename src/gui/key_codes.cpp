@@ -38,16 +38,21 @@ int16_t classicKeyCode(int qtKey)
     }
 }
 
+int16_t classicShiftBits(Qt::KeyboardModifiers modifiers)
+{
+    int16_t bits = 0;
+    if (modifiers & Qt::ShiftModifier)
+        bits |= 1;
+    if (modifiers & Qt::ControlModifier)
+        bits |= 2;
+    if (modifiers & Qt::AltModifier)
+        bits |= 4;
+    return bits;
+}
+
 int16_t classicShiftBits(const QKeyEvent& event)
 {
-    const Qt::KeyboardModifiers mods = event.modifiers();
-    int16_t bits = 0;
-    if (mods & Qt::ShiftModifier)
-        bits |= 1;
-    if (mods & Qt::ControlModifier)
-        bits |= 2;
-    if (mods & Qt::AltModifier)
-        bits |= 4;
+    int16_t bits = classicShiftBits(event.modifiers());
 
     // Platforms differ on whether a modifier key's own event already carries its
     // modifier; the editor needs Shift held from its press until its release.

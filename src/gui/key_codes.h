@@ -11,8 +11,10 @@ namespace corvix {
 // 0 for a key without a code.
 int16_t classicKeyCode(int qtKey);
 
-// Shift bits of a key event: bit 0 Shift, bit 1 Ctrl, bit 2 Alt. A modifier key's own
-// press already counts it as held and its release as let go.
+// Shift bits: bit 0 Shift, bit 1 Ctrl, bit 2 Alt.
+int16_t classicShiftBits(Qt::KeyboardModifiers modifiers);
+// Of a key event, where a modifier key's own press already counts it as held and its
+// release as let go.
 int16_t classicShiftBits(const QKeyEvent& event);
 
 // The Windows-1252 character a key press types, or 0 when it types none.
