@@ -1,11 +1,18 @@
-# Corvix: `make run` builds and starts the editor, `make test` builds and runs the whole suite.
+# Corvix: `make run` builds and starts the editor, `make test` builds and runs the whole suite
+# (and the core's tests again under AddressSanitizer and UndefinedBehaviorSanitizer).
 # Both install any missing Debian packages first.
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
+SANITIZE_BUILD_DIR ?= $(BUILD_DIR)-sanitize
+FUZZ_BUILD_DIR ?= $(BUILD_DIR)-fuzz
+FUZZ_SECONDS ?= 300
+FUZZ_FLAGS ?=
+FUZZ_CORPUS := tests/data/fuzz-corpus
+FUZZ_CRASHES := tests/data/fuzz-crashes
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test test-sanitize fuzz fuzz-seeds bench clean
 
 all: build
 
@@ -25,6 +32,30 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) test-sanitize
+
+# The core's tests (and the fuzz corpus replay) built with ASan and UBSan in a folder of
+# their own; any report fails the run.
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVIX_GUI=OFF -DCORVIX_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD_DIR) -j $(JOBS)
+	cd $(SANITIZE_BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# Fuzzes the diagram reader with libFuzzer for FUZZ_SECONDS (FUZZ_FLAGS adds libFuzzer
+# options, e.g. -runs=N to stop earlier). New inputs go to a scratch
+# corpus in the build folder; inputs that crash it land in $(FUZZ_CRASHES), to be kept.
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS=-O1 -DCORVIX_GUI=OFF -DCORVIX_FUZZ=ON
+	cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS) --target fuzz_decode
+	mkdir -p $(FUZZ_BUILD_DIR)/corpus
+	$(FUZZ_BUILD_DIR)/tests/fuzz/fuzz_decode -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_CRASHES)/ $(FUZZ_FLAGS) $(FUZZ_BUILD_DIR)/corpus $(FUZZ_CORPUS)
+
+# Writes the seed corpus anew from the sample diagrams of the tests.
+fuzz-seeds: build
+	rm -f $(FUZZ_CORPUS)/*.fxg
+	$(BUILD_DIR)/tests/tools/corvix_write_samples $(FUZZ_CORPUS)
 
 bench: deps
 	cmake -S . -B $(BUILD_DIR)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVIX_BENCH=ON
@@ -32,4 +63,4 @@ bench: deps
 	$(BUILD_DIR)-bench/bench/corvix_bench
 
 clean:
-	rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench
+	rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench $(SANITIZE_BUILD_DIR) $(FUZZ_BUILD_DIR)

@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev
   fonts-liberation fontconfig python3
+  clang libclang-rt-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
 )
 

@@ -2,6 +2,7 @@
 
 #include "model/program_info.h"
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -47,6 +48,8 @@ std::string commandLineText(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // Past a file size limit a save then fails with its message instead of ending Corvix.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (argc >= 2) {
         const std::string first = argv[1];
         if (first == "--help" || first == "-h") {

@@ -1,7 +1,7 @@
 #include "painter_target.h"
 
+#include "glyph_atlas.h"
 #include "marker_pictures.h"
-#include "render/text_lines.h"
 
 #include <QPaintEngine>
 
@@ -46,13 +46,16 @@ constexpr int32_t kAreaMargin = 2;
 } // namespace
 
 PainterTarget::PainterTarget(QPaintDevice& device, QColor background, QSize extent)
-    : extent_(extent.isEmpty() ? QSize(device.width(), device.height()) : extent)
+    : glyphs_(sheetGlyphs())
+    , extent_(extent.isEmpty() ? QSize(device.width(), device.height()) : extent)
     , background_(background)
 {
     if (extent_.isEmpty() || !painter_.begin(&device))
         return;
     raster_ = painter_.paintEngine()->type() == QPaintEngine::Raster;
-    unitPixels_ = raster_ && extent_ == QSize(device.width(), device.height());
+    // After begin(), which has detached the image, so that both write the same pixels.
+    if (device.devType() == QInternal::Image && extent_ == QSize(device.width(), device.height()))
+        pixels_ = PixelCanvas::over(static_cast<QImage&>(device));
     painter_.setWindow(QRect(QPoint(0, 0), extent_));
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setFont(measurer_.font());
@@ -66,6 +69,7 @@ PainterTarget::~PainterTarget()
 
 bool PainterTarget::end()
 {
+    pixels_.reset();
     return painter_.isActive() && painter_.end();
 }
 
@@ -114,24 +118,19 @@ void PainterTarget::Cls()
         painter_.setCompositionMode(mode);
 }
 
+PixelCanvas* PainterTarget::plainPixels()
+{
+    return pixels_ && !xor_ ? &*pixels_ : nullptr;
+}
+
 void PainterTarget::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color color)
 {
     if (x1 == x2 && y1 == y2)
         return;
     const QColor c = toQColor(color);
-    if (unitPixels_ && style_ == LineStyle::Solid && (x1 == x2 || y1 == y2)) {
-        // The pixels from the start up to the one before the end, clipped near the image
-        // so that no far end can overflow the rectangle's size.
-        const auto clip = [](int64_t v, int size) { return int(std::clamp<int64_t>(v, -1, size)); };
-        const int64_t endX = x1 == x2 ? x1 : int64_t(x2) - sign(int64_t(x2) - x1);
-        const int64_t endY = y1 == y2 ? y1 : int64_t(y2) - sign(int64_t(y2) - y1);
-        const int left = clip(std::min<int64_t>(x1, endX), extent_.width());
-        const int right = clip(std::max<int64_t>(x1, endX), extent_.width());
-        const int top = clip(std::min<int64_t>(y1, endY), extent_.height());
-        const int bottom = clip(std::max<int64_t>(y1, endY), extent_.height());
-        painter_.fillRect(QRect(left, top, right - left + 1, bottom - top + 1), c);
+    PixelCanvas* pixels = plainPixels();
+    if (pixels && style_ == LineStyle::Solid && pixels->segment(x1, y1, x2, y2, c.rgb()))
         return;
-    }
     usePen(c);
     drawSegment(x1, y1, x2, y2, c);
 }
@@ -168,6 +167,11 @@ void PainterTarget::drawSegment(int32_t x1, int32_t y1, int32_t x2, int32_t y2, 
 
 void PainterTarget::Box(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color color)
 {
+    PixelCanvas* pixels = plainPixels();
+    if (pixels && style_ == LineStyle::Solid) {
+        pixels->box(x1, y1, x2, y2, toQColor(color).rgb());
+        return;
+    }
     usePen(toQColor(color));
     const double left = std::min(x1, x2);
     const double top = std::min(y1, y2);
@@ -194,21 +198,29 @@ void PainterTarget::CurrentY(int32_t y)
 
 void PainterTarget::Print(std::string_view text)
 {
-    TextLines lines;
-    lines.split(text);
+    printLines_.split(text);
     usePen(textColor_);
-    for (int32_t k = 0; k < lines.count(); ++k) {
+    for (int32_t k = 0; k < printLines_.count(); ++k) {
+        const std::string_view line = printLines_[k];
         const double top = textY_ + double(k) * measurer_.lineHeight();
         if (!fontTransparent_)
-            painter_.fillRect(QRectF(textX_, top, measurer_.TextWidth(lines[k]), measurer_.lineHeight()), background_);
-        painter_.drawText(QPointF(textX_, top + measurer_.ascent()), QtTextMeasurer::displayLine(lines[k]));
+            painter_.fillRect(QRectF(textX_, top, measurer_.TextWidth(line), measurer_.lineHeight()), background_);
+        PixelCanvas* pixels = plainPixels();
+        if (pixels && glyphs_.fits(line))
+            glyphs_.draw(*pixels, line, textX_, int64_t(textY_) + int64_t(k) * measurer_.lineHeight(), textColor_.rgb());
+        else
+            painter_.drawText(QPointF(textX_, top + measurer_.ascent()), QtTextMeasurer::displayLine(line));
     }
 }
 
 void PainterTarget::PaintPicture(Marker marker, int32_t x, int32_t y, int32_t w, int32_t h)
 {
-    if (w > 0 && h > 0)
-        painter_.drawImage(QRectF(x, y, w, h), markerPicture(marker));
+    const QImage& picture = markerPicture(marker);
+    PixelCanvas* pixels = plainPixels();
+    if (pixels && w == picture.width() && h == picture.height())
+        pixels->picture(picture, x, y);
+    else if (w > 0 && h > 0)
+        painter_.drawImage(QRectF(x, y, w, h), picture);
 }
 
 void PainterTarget::DrawStyle(LineStyle style)
@@ -223,6 +235,7 @@ void PainterTarget::FontTransparent(bool transparent)
 
 void PainterTarget::XorMode(bool on)
 {
+    xor_ = on;
     // Only pixels can be combined; vector output draws the band plainly.
     if (raster_)
         painter_.setCompositionMode(on ? QPainter::RasterOp_SourceXorDestination : QPainter::CompositionMode_SourceOver);

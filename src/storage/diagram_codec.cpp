@@ -247,22 +247,27 @@ ReadResult decodeDiagram(std::span<const uint8_t> bytes)
     if (bytes.size() < size_t(kHeaderSize))
         return rejected(ReadStatus::Damaged, "truncated header");
 
+    // Room is reserved for what the input can hold, not for what its counts claim.
     ByteReader reader(bytes.subspan(size_t(kHeaderSize)));
-    data.blocks.resize(size_t(h.blockCount));
-    for (Block& block : data.blocks) {
+    data.blocks.reserve(std::min(size_t(h.blockCount), reader.remaining() / kBlockRecordBaseSize));
+    for (int32_t i = 0; i < h.blockCount; ++i) {
+        Block block;
         std::string reason;
         if (!readBlock(reader, block, reason))
             return rejected(ReadStatus::Damaged, reason);
+        data.blocks.push_back(std::move(block));
     }
 
-    data.links.resize(size_t(h.linkCount));
-    for (Link& link : data.links) {
+    data.links.reserve(std::min(size_t(h.linkCount), reader.remaining() / kLinkRecordSize));
+    for (int32_t i = 0; i < h.linkCount; ++i) {
+        Link link;
         reader(link.source);
         reader(link.target);
         if (!reader.ok())
             return rejected(ReadStatus::Damaged, "truncated link record");
         if (!namesABlock(link.source, h.blockCount) || !namesABlock(link.target, h.blockCount))
             return rejected(ReadStatus::Damaged, "link end outside the blocks");
+        data.links.push_back(link);
     }
 
     int32_t trailer = 0;

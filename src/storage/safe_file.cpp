@@ -121,6 +121,30 @@ bool writeAndVerify(const std::filesystem::path& temporary, int rawFd, std::span
     return std::equal(readBack.begin(), readBack.end(), bytes.begin(), bytes.end());
 }
 
+// Where the bytes go: a symbolic link keeps pointing at the file it names instead of
+// being replaced by a copy.
+std::filesystem::path resolvedTarget(const std::string& path)
+{
+    const std::filesystem::path target = std::filesystem::path(path).lexically_normal();
+    std::error_code ec;
+    if (std::filesystem::is_symlink(target, ec)) {
+        auto resolved = std::filesystem::weakly_canonical(target, ec);
+        if (!ec)
+            return resolved;
+    }
+    return target;
+}
+
+// A file the user made private (or read-only) stays so after the save. Done after the
+// read-back, which needs the temporary file readable.
+bool keepPermissions(const std::filesystem::path& target, const std::filesystem::path& temporary)
+{
+    struct stat old {};
+    if (::stat(target.c_str(), &old) != 0 || !S_ISREG(old.st_mode))
+        return true;
+    return ::chmod(temporary.c_str(), old.st_mode & 0777) == 0;
+}
+
 } // namespace
 
 std::optional<std::vector<uint8_t>> readFileBytes(const std::string& path, size_t maxBytes)
@@ -139,7 +163,7 @@ std::optional<std::vector<uint8_t>> readFileBytes(const std::string& path, size_
 
 bool replaceFileSafely(const std::string& path, std::span<const uint8_t> bytes)
 {
-    const std::filesystem::path target = std::filesystem::path(path).lexically_normal();
+    const std::filesystem::path target = resolvedTarget(path);
     if (target.filename().empty())
         return false;
 
@@ -147,7 +171,8 @@ bool replaceFileSafely(const std::string& path, std::span<const uint8_t> bytes)
     const auto temporary = createTemporaryBeside(target, fd);
     if (!temporary)
         return false;
-    if (!writeAndVerify(*temporary, fd, bytes) || ::rename(temporary->c_str(), target.c_str()) != 0) {
+    if (!writeAndVerify(*temporary, fd, bytes) || !keepPermissions(target, *temporary)
+        || ::rename(temporary->c_str(), target.c_str()) != 0) {
         ::unlink(temporary->c_str());
         return false;
     }

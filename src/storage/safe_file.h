@@ -16,7 +16,9 @@ std::optional<std::vector<uint8_t>> readFileBytes(const std::string& path, size_
 // was there: writes a temporary file in the same folder, flushes it to disk, reads it
 // back and compares, renames it over path and flushes the folder. False on any failure;
 // path then still holds its old contents (unless only the last flush of the folder
-// failed) and the temporary file is gone. A read-only file at path is replaced too.
+// failed) and the temporary file is gone. A read-only file at path is replaced too; the
+// new file keeps the old one's permission bits, and a symbolic link at path keeps
+// pointing at the file it names, which is the one replaced.
 bool replaceFileSafely(const std::string& path, std::span<const uint8_t> bytes);
 
 } // namespace corvix

@@ -6,7 +6,10 @@
 #include "text_convert.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QTest>
+
+#include <tuple>
 
 namespace corvix {
 namespace {
@@ -62,6 +65,7 @@ private slots:
     void exclusiveOrTwiceRemovesTheBand();
     void culledPassEqualsUnculledPass_data();
     void culledPassEqualsUnculledPass();
+    void textInPixelsEqualsQtText();
     void sheetFontHasWholeCells();
     void cp1252Conversion_data();
     void cp1252Conversion();
@@ -71,15 +75,23 @@ void PainterTargetTest::segmentPaintsItsStartButNotItsEnd_data()
 {
     QTest::addColumn<QPoint>("from");
     QTest::addColumn<QPoint>("to");
-    QTest::addColumn<int>("painted");  // pixels in all
-    QTest::newRow("right") << QPoint(5, 10) << QPoint(15, 10) << 10;
-    QTest::newRow("left") << QPoint(15, 10) << QPoint(5, 10) << 10;
-    QTest::newRow("down") << QPoint(10, 5) << QPoint(10, 15) << 10;
-    QTest::newRow("up") << QPoint(10, 15) << QPoint(10, 5) << 10;
-    QTest::newRow("diagonal down-right") << QPoint(5, 5) << QPoint(15, 15) << 10;
-    QTest::newRow("diagonal up-left") << QPoint(15, 15) << QPoint(5, 5) << 10;
-    QTest::newRow("steep") << QPoint(8, 2) << QPoint(12, 18) << 16;
-    QTest::newRow("one pixel") << QPoint(7, 7) << QPoint(8, 7) << 1;
+    QTest::addColumn<int>("painted");  // pixels in all at one unit a pixel
+    const QList<std::tuple<const char*, QPoint, QPoint, int>> cases = {
+        {"right", {5, 10}, {15, 10}, 10},
+        {"left", {15, 10}, {5, 10}, 10},
+        {"down", {10, 5}, {10, 15}, 10},
+        {"up", {10, 15}, {10, 5}, 10},
+        {"diagonal down-right", {5, 5}, {15, 15}, 10},
+        {"diagonal up-left", {15, 15}, {5, 5}, 10},
+        {"steep up-right", {8, 18}, {12, 2}, 16},
+        {"shallow down-left", {18, 8}, {2, 12}, 16},
+        {"one pixel", {7, 7}, {8, 7}, 1},
+    };
+    // At one unit a pixel the image's pixels are written directly; stretched, QPainter draws.
+    for (const int scale : {1, 2}) {
+        for (const auto& [name, from, to, painted] : cases)
+            QTest::addRow("%s, scale %d", name, scale) << from * scale << to * scale << (scale == 1 ? painted : -1);
+    }
 }
 
 void PainterTargetTest::segmentPaintsItsStartButNotItsEnd()
@@ -87,13 +99,16 @@ void PainterTargetTest::segmentPaintsItsStartButNotItsEnd()
     QFETCH(QPoint, from);
     QFETCH(QPoint, to);
     QFETCH(int, painted);
-    QImage image = whiteImage(20, 20);
+    const int scale = painted < 0 ? 2 : 1;
+    QImage image = whiteImage(20 * scale, 20 * scale);
     {
-        PainterTarget target(image, Qt::white);
-        target.Line(from.x(), from.y(), to.x(), to.y(), colors::Black);
+        PainterTarget target(image, Qt::white, QSize(20, 20));
+        target.Line(from.x() / scale, from.y() / scale, to.x() / scale, to.y() / scale, colors::Black);
     }
     QCOMPARE(image.pixel(from), kBlack);
     QCOMPARE(image.pixel(to), kWhite);
+    if (painted < 0)
+        return;
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x)
@@ -265,6 +280,45 @@ void PainterTargetTest::culledPassEqualsUnculledPass()
         pass.draw(all, state, offset.x(), offset.y());
     }
     QVERIFY(culled == unculled);
+}
+
+void PainterTargetTest::textInPixelsEqualsQtText()
+{
+    // Every Windows-1252 character, in two colours, over a line and on cream, and one
+    // line that runs off the left edge.
+    std::vector<std::string> lines;
+    for (int first = 0x20; first < 0x100; first += 24) {
+        std::string line;
+        for (int b = first; b < std::min(first + 24, 0x100); ++b)
+            line += char(b);
+        lines.push_back(line);
+    }
+    const QtTextMeasurer font;
+    const QSize size(200, 14 * int(lines.size()) + 20);
+    QImage direct(size, QImage::Format_RGB32);
+    QImage qt(size, QImage::Format_RGB32);
+    for (QImage* image : {&direct, &qt}) {
+        image->fill(QColor(255, 255, 220));
+        QPainter painter(image);
+        painter.fillRect(QRect(0, 30, 200, 3), Qt::blue);
+    }
+    {
+        PainterTarget target(direct, Qt::white);
+        QPainter painter(&qt);
+        painter.setFont(font.font());
+        for (size_t k = 0; k < lines.size(); ++k) {
+            const Color color = k % 2 ? colors::Red : colors::Black;
+            const int32_t x = k == 3 ? -30 : 4;
+            const int32_t y = 2 + int32_t(k) * 14;
+            target.ForeColor(color);
+            target.CurrentX(x);
+            target.CurrentY(y);
+            target.Print(lines[k]);
+            painter.setPen(QColor(color.r, color.g, color.b));
+            painter.drawText(QPointF(x, y + font.ascent()), QtTextMeasurer::displayLine(lines[k]));
+        }
+    }
+    QCOMPARE(direct, qt);
 }
 
 void PainterTargetTest::sheetFontHasWholeCells()

@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 namespace corvix {
 namespace {
 
@@ -140,21 +138,6 @@ TEST(DiagramFile, RefusedFilesLeaveTheOpenDiagramAlone)
         EXPECT_EQ(hooks.loadedCalls + hooks.papers.size() + hooks.views.size(), 0u) << c.name;
         EXPECT_EQ(ui.currentPointer(), Pointer::Default) << c.name;
     }
-}
-
-TEST(DiagramFile, AReadOnlyFileIsReplaced)
-{
-    TempFolder folder;
-    const std::string path = folder.file("locked.fxg");
-    writeBytes(path, encodeSample(emptyDiagram()));
-    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
-    EditorState state;
-    openSample(state);
-    FakeUi ui;
-
-    ASSERT_TRUE(grava_arquivo(state, ui, path, 0, 0));
-    EXPECT_EQ(decodeDiagram(readBytes(path)).data.blocks.size(), sampleDiagram().blocks.size());
-    EXPECT_EQ(folder.entries(), std::set<std::string>{"locked.fxg"});
 }
 
 // The header keeps what the save stamped even when the save fails.

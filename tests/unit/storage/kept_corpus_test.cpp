@@ -1,0 +1,72 @@
+// The files kept for the fuzzer (seeds named ok-*, inconsistent-*, damaged-*, and every
+// input that once crashed it) opened as the editor opens them.
+
+#include "storage/diagram_file.h"
+#include "support/diagram_samples.h"
+#include "support/fake_ui.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace corvix {
+namespace {
+
+struct NoHooks final : LoadHooks {
+    void applyPaper(int32_t) override {}
+    void restoreView(int32_t, int32_t) override {}
+    void loaded() override {}
+    void rejected() override {}
+};
+
+std::vector<std::filesystem::path> filesIn(const std::filesystem::path& folder)
+{
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().extension() != ".md")
+            files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+ReadStatus statusNamedBy(const std::filesystem::path& file)
+{
+    const std::string name = file.filename().string();
+    if (name.starts_with("ok-"))
+        return ReadStatus::Ok;
+    if (name.starts_with("inconsistent-"))
+        return ReadStatus::Inconsistent;
+    return ReadStatus::Damaged;
+}
+
+TEST(KeptCorpus, EachFileOpensAsItsNameSaysAndARefusalKeepsTheDiagram)
+{
+    const std::filesystem::path data = CORVIX_TEST_DATA_DIR;
+    auto files = filesIn(data / "fuzz-corpus");
+    ASSERT_GE(files.size(), validFiles().size() + damagedFiles().size());
+    for (const auto& crash : filesIn(data / "fuzz-crashes"))
+        files.push_back(crash);
+
+    for (const auto& file : files) {
+        EditorState state;
+        replaceDiagram(state, sampleDiagram());
+        FakeUi ui;
+        NoHooks hooks;
+        const ReadStatus expected = statusNamedBy(file);
+
+        const bool loaded = carrega_arquivo(state, ui, hooks, file.string());
+
+        EXPECT_EQ(loaded, expected == ReadStatus::Ok) << file;
+        if (loaded)
+            continue;
+        EXPECT_EQ(ui.messages, (std::vector<FakeUi::Message>{{loadFailureMessage(expected, file.string()),
+                                                              MessageIcon::Critical}}))
+            << file;
+        EXPECT_EQ(state.blockCount, int32_t(sampleDiagram().blocks.size())) << file;
+        EXPECT_EQ(state.blocks[0], sampleDiagram().blocks[0]) << file;
+    }
+}
+
+} // namespace
+} // namespace corvix
