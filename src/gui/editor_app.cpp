@@ -1,16 +1,26 @@
 #include "cli.h"
 
+#include "desktop_dialogs.h"
+#include "main_window.h"
+#include "model/program_info.h"
+#include "program_folders.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 namespace corvix::cli {
 
 int runEditor(int argc, char** argv, const std::string& commandLine)
 {
-    (void)commandLine;
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.resize(700, 500);
+
+    EditorState state;
+    state.programDir = programFolder().toStdString();
+    state.programNotice = makeProgramNotice(executableBaseName());
+    writeSignature(state.header);
+
+    StandardDialogs dialogs;
+    MainWindow window(state, dialogs);
+    window.load(commandLine);
     window.show();
     return app.exec();
 }

@@ -1,0 +1,183 @@
+#include "editor/file_commands.h"
+
+#include "model/program_info.h"
+#include "storage/diagram_file.h"
+#include "view/viewport.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+namespace corvix {
+
+namespace {
+
+bool isExistingFile(const std::string& path)
+{
+    std::error_code ec;
+    return std::filesystem::is_regular_file(std::filesystem::u8path(path), ec);
+}
+
+} // namespace
+
+std::string windowCaption(std::string_view executableName, std::string_view name)
+{
+    return std::string(executableName) + " v" + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor)
+           + "." + std::to_string(kVersionPatch) + " -- " + std::string(name);
+}
+
+bool hasDiagramExtension(std::string_view path)
+{
+    if (path.size() < 4)
+        return false;
+    std::string tail(path.substr(path.size() - 4));
+    std::transform(tail.begin(), tail.end(), tail.begin(), [](unsigned char c) { return char(std::toupper(c)); });
+    return tail == ".FXG";
+}
+
+FileCommands::FileCommands(Editor& editor, UiPort& ui, FileWindow& window, std::string historyPath,
+                           std::string executableName)
+    : editor_(editor)
+    , ui_(ui)
+    , window_(window)
+    , executableName_(std::move(executableName))
+{
+    recent_.historyPath = std::move(historyPath);
+}
+
+bool FileCommands::pode_descartar()
+{
+    if (!editor_.state().modified)
+        return true;
+    return ui_.askYesNo(std::string(kDiscardQuestion));
+}
+
+void FileCommands::atualiza_titulo(const std::string& name)
+{
+    window_.setCaption(windowCaption(executableName_, name));
+}
+
+void FileCommands::le_historico()
+{
+    corvix::le_historico(recent_);
+    window_.showRecentFiles(monta_menu_historico(recent_));
+}
+
+void FileCommands::grava_historico(const std::string& path)
+{
+    corvix::grava_historico(recent_, path);
+    window_.showRecentFiles(monta_menu_historico(recent_));
+}
+
+void FileCommands::openAtStart(const std::string& commandLine)
+{
+    EditorState& state = editor_.state();
+    state.fileName = isExistingFile(commandLine) ? commandLine : std::string();
+    if (state.fileName.empty()) {
+        atualiza_titulo(std::string(kNewDiagramName));
+        return;
+    }
+    if (carrega_arquivo(state, ui_, editor_, state.fileName)) {
+        atualiza_titulo(state.fileName);
+    } else {
+        state.fileName.clear();
+        atualiza_titulo(std::string(kNewDiagramName));
+    }
+}
+
+bool FileCommands::openDiagram(const std::string& path)
+{
+    if (!carrega_arquivo(editor_.state(), ui_, editor_, path))
+        return false;
+    editor_.state().fileName = path;
+    atualiza_titulo(path);
+    grava_historico(path);
+    return true;
+}
+
+void FileCommands::mnew_Click()
+{
+    if (!pode_descartar())
+        return;
+    editor_.desabilita_menus();
+    editor_.limpa_desenho();
+    editor_.cancela_operacao();
+    atualiza_titulo(std::string(kNewDiagramName));
+}
+
+void FileCommands::mload_Click()
+{
+    if (!pode_descartar())
+        return;
+    const std::string path = window_.chooseFileToOpen(editor_.state().fileName);
+    if (path.empty() || !isExistingFile(path))
+        return;
+    editor_.desabilita_menus();
+    openDiagram(path);
+}
+
+void FileCommands::msave_Click()
+{
+    EditorState& state = editor_.state();
+    editor_.desabilita_menus();
+    if (!state.fileName.empty()) {
+        const Viewport& view = editor_.viewport();
+        if (grava_arquivo(state, ui_, state.fileName, view.hScroll().value, view.vScroll().value))
+            markSaved();
+    }
+    editor_.habilita_menus();
+}
+
+void FileCommands::msaveas_Click()
+{
+    EditorState& state = editor_.state();
+    const std::string path = window_.chooseFileToSave(state.fileName);
+    if (path.empty())
+        return;
+    editor_.desabilita_menus();
+    const Viewport& view = editor_.viewport();
+    if (grava_arquivo(state, ui_, path, view.hScroll().value, view.vScroll().value)) {
+        state.fileName = path;
+        grava_historico(path);
+        atualiza_titulo(path);
+        markSaved();
+    }
+    editor_.repinta_tudo();
+    editor_.habilita_menus();
+}
+
+void FileCommands::markSaved()
+{
+    editor_.state().modified = false;
+    editor_.undoHistory().markSaved();
+}
+
+void FileCommands::mhist_Click(int16_t index)
+{
+    if (index < 0 || index >= kRecentFileCount || !pode_descartar())
+        return;
+    const std::string path = recent_.history[size_t(index)];
+    if (!path.empty())
+        openDiagram(path);
+}
+
+bool FileCommands::acceptsDrop(const std::vector<std::string>& paths)
+{
+    return !paths.empty() && hasDiagramExtension(paths.front());
+}
+
+// A drop asks before it replaces a changed drawing, as every other way of opening a
+// file does: replacing it unasked would lose the user's work.
+void FileCommands::Diagrama_OLEDragDrop(const std::vector<std::string>& paths)
+{
+    if (paths.empty())
+        return;
+    if (!hasDiagramExtension(paths.front())) {
+        ui_.showMessage(std::string(kNotADiagramMessage), MessageIcon::None);
+        return;
+    }
+    if (pode_descartar())
+        openDiagram(paths.front());
+}
+
+} // namespace corvix

@@ -1,0 +1,81 @@
+#pragma once
+// The File menu's commands, dropping files on the canvas, the recent files and the
+// window caption, without the window: dialogs answer with plain paths.
+
+#include "editor/editor.h"
+#include "storage/recent_files.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvix {
+
+// What the file commands need from the window beyond the UI port.
+class FileWindow {
+public:
+    virtual ~FileWindow() = default;
+    // The path the user chose, or empty when cancelled. The open dialog accepts only an
+    // existing file; the save dialog asks before replacing one. No extension is added.
+    virtual std::string chooseFileToOpen(const std::string& initialPath) = 0;
+    virtual std::string chooseFileToSave(const std::string& initialPath) = 0;
+    virtual void setCaption(const std::string& caption) = 0;
+    // The recent-file entries at the end of the File menu, most recent first.
+    virtual void showRecentFiles(const HistoryMenu& menu) = 0;
+};
+
+inline constexpr std::string_view kDiscardQuestion =
+    "The drawing can have been changed. Do you want to discard it?";
+inline constexpr std::string_view kNotADiagramMessage = "File is not a '.FXG'!";
+inline constexpr std::string_view kNewDiagramName = "< New >";
+
+// The executable's base name, " v1.1.0 -- ", then name.
+std::string windowCaption(std::string_view executableName, std::string_view name);
+
+// True when path's last four characters are ".FXG" in any letter case.
+bool hasDiagramExtension(std::string_view path);
+
+class FileCommands {
+public:
+    // historyPath: the history file; executableName: the caption's first word.
+    FileCommands(Editor& editor, UiPort& ui, FileWindow& window, std::string historyPath,
+                 std::string executableName);
+
+    // True when the drawing may be replaced: unchanged, or the user agreed to discard it.
+    bool pode_descartar();
+    void atualiza_titulo(const std::string& name);
+
+    // Start-up: reads the history file into the menu.
+    void le_historico();
+    // Start-up: opens the diagram commandLine names when such a file exists; sets the
+    // caption either way.
+    void openAtStart(const std::string& commandLine);
+
+    void mnew_Click();
+    void mload_Click();
+    void msave_Click();
+    void msaveas_Click();
+    void mhist_Click(int16_t index);
+
+    // A drag may drop when its first path names a diagram file.
+    static bool acceptsDrop(const std::vector<std::string>& paths);
+    // Opens the first dropped path; the others are ignored.
+    void Diagrama_OLEDragDrop(const std::vector<std::string>& paths);
+
+    const RecentFiles& recentFiles() const { return recent_; }
+
+private:
+    // carrega_arquivo, and on success the file becomes the drawing's own.
+    bool openDiagram(const std::string& path);
+    void grava_historico(const std::string& path);
+    // The drawing as it is now is its file's content.
+    void markSaved();
+
+    Editor& editor_;
+    UiPort& ui_;
+    FileWindow& window_;
+    std::string executableName_;
+    RecentFiles recent_;
+};
+
+} // namespace corvix

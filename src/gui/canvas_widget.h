@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QImage>
+#include <QStringList>
+#include <QWidget>
+
+namespace corvix {
+
+// What the canvas reports; the editor window forwards it to the core.
+class CanvasInput {
+public:
+    virtual ~CanvasInput() = default;
+    // button: 1 left, 2 right, 4 middle (a move passes the buttons held);
+    // shift: bit 0 Shift, bit 1 Ctrl, bit 2 Alt; pos in canvas pixels.
+    virtual void canvasPressed(int button, int shift, QPointF pos) = 0;
+    virtual void canvasMoved(int buttons, int shift, QPointF pos) = 0;
+    virtual void canvasDoubleClicked() = 0;
+    // Whether a drag carrying these local files may drop here.
+    virtual bool canvasAcceptsFiles(const QStringList& paths) = 0;
+    virtual void canvasFilesDropped(const QStringList& paths) = 0;
+};
+
+// "Diagrama": shows the persistent image that the render pass draws into; painting only
+// copies it, so a repaint of the window never runs the render pass.
+class CanvasWidget final : public QWidget {
+public:
+    // image outlives the widget.
+    CanvasWidget(CanvasInput& input, const QImage& image, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    CanvasInput& input_;
+    const QImage& image_;
+};
+
+} // namespace corvix

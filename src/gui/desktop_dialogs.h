@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/ui_port.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace corvix {
+
+// Every message box and file dialog of the editor goes through here, so tests can answer
+// them without a box ever blocking. Boxes carry the program's title.
+class DesktopDialogs {
+public:
+    virtual ~DesktopDialogs() = default;
+
+    virtual void message(QWidget* parent, const QString& text, MessageIcon icon) = 0;
+    // Yes/No with the question icon, Yes the default; true for Yes.
+    virtual bool question(QWidget* parent, const QString& text) = 0;
+    // The chosen path, or an empty string when cancelled. Filter "FXG(*.FXG)", no
+    // default extension; saving asks before replacing an existing file.
+    virtual QString openFileName(QWidget* parent, const QString& initialPath) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& initialPath) = 0;
+};
+
+// The real boxes and dialogs of the desktop.
+class StandardDialogs final : public DesktopDialogs {
+public:
+    void message(QWidget* parent, const QString& text, MessageIcon icon) override;
+    bool question(QWidget* parent, const QString& text) override;
+    QString openFileName(QWidget* parent, const QString& initialPath) override;
+    QString saveFileName(QWidget* parent, const QString& initialPath) override;
+};
+
+} // namespace corvix

@@ -1,0 +1,49 @@
+#include "desktop_dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace corvix {
+
+namespace {
+
+const QString kProgramTitle = QStringLiteral("Corvix");
+const QString kDiagramFilter = QStringLiteral("FXG(*.FXG)");
+
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+void StandardDialogs::message(QWidget* parent, const QString& text, MessageIcon icon)
+{
+    QMessageBox box(boxIcon(icon), kProgramTitle, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool StandardDialogs::question(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, kProgramTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString StandardDialogs::openFileName(QWidget* parent, const QString& initialPath)
+{
+    return QFileDialog::getOpenFileName(parent, QString(), initialPath, kDiagramFilter);
+}
+
+QString StandardDialogs::saveFileName(QWidget* parent, const QString& initialPath)
+{
+    return QFileDialog::getSaveFileName(parent, QString(), initialPath, kDiagramFilter);
+}
+
+} // namespace corvix

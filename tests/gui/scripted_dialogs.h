@@ -1,0 +1,33 @@
+#pragma once
+
+#include "desktop_dialogs.h"
+
+#include <QQueue>
+#include <QStringList>
+
+namespace corvix {
+
+// Answers every box and file dialog from queues and records what was shown, so a test
+// never blocks on a modal window. An unexpected question is answered No, an unexpected
+// file dialog cancelled.
+class ScriptedDialogs final : public DesktopDialogs {
+public:
+    void message(QWidget*, const QString& text, MessageIcon) override { messages << text; }
+
+    bool question(QWidget*, const QString& text) override
+    {
+        questions << text;
+        return !answers.isEmpty() && answers.dequeue();
+    }
+
+    QString openFileName(QWidget*, const QString&) override { return openPaths.isEmpty() ? QString() : openPaths.dequeue(); }
+    QString saveFileName(QWidget*, const QString&) override { return savePaths.isEmpty() ? QString() : savePaths.dequeue(); }
+
+    QStringList messages;
+    QStringList questions;
+    QQueue<bool> answers;
+    QQueue<QString> openPaths;
+    QQueue<QString> savePaths;
+};
+
+} // namespace corvix
