@@ -16,6 +16,16 @@ QAction* namedAction(QObject* parent, const QString& name, const QString& text)
     return action;
 }
 
+// The caption's leading "&" marks its digit as the access key; an ampersand in the path
+// must show as itself.
+QString recentCaption(const std::string& caption)
+{
+    const QString text = QString::fromStdString(caption);
+    if (!text.startsWith(QLatin1Char('&')))
+        return text;
+    return QLatin1Char('&') + text.mid(1).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 } // namespace
 
 void MainWindow::createActions()
@@ -112,7 +122,7 @@ void MainWindow::setPaperChecked(int32_t index)
 void MainWindow::showRecentFiles(const HistoryMenu& menu)
 {
     for (size_t i = 0; i < menu.entries.size(); ++i) {
-        mhist_[i]->setText(QString::fromStdString(menu.entries[i].caption));
+        mhist_[i]->setText(recentCaption(menu.entries[i].caption));
         mhist_[i]->setVisible(menu.entries[i].visible);
     }
     msephist_->setVisible(menu.separatorVisible);

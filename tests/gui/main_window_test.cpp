@@ -262,6 +262,10 @@ void MainWindowTest::recentListMovesToTopAndDropsTheSeventh()
     QCOMPARE(caption(0), QStringLiteral("&1 :: ") + path(QStringLiteral("d5.FXG")));
     QCOMPARE(caption(1), QStringLiteral("&2 :: ") + path(QStringLiteral("d7.FXG")));
     QCOMPARE(caption(2), QStringLiteral("&3 :: ") + path(QStringLiteral("d6.FXG")));
+
+    // An ampersand in a path shows as itself, not as a second access key.
+    saveAs(path(QStringLiteral("R&D.FXG")));
+    QCOMPARE(caption(0), QStringLiteral("&1 :: ") + path(QStringLiteral("R&&D.FXG")));
 }
 
 void MainWindowTest::tickRefreshesTheMenus()
