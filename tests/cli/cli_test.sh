@@ -73,8 +73,25 @@ run "$corvix" --export="$work/missing/x.fxg" "$sample"
 [[ $status == 1 && $err == "corvix: Failed to save file ($work/missing/x.fxg)" ]] ||
     fail "export into a missing folder: status $status, '$err'"
 
+# --export=OUT.png, .svg and .pdf draw the page of a file from the independent writer:
+# its stored geometry fixes the frame, block edges and link pixels of the image, the
+# SVG spans the sheet and the PDF is one page of the paper (8.5 x 10.25 in).
+drawing=$work/independent.fxg
+run "$corvix" --export="$work/page.PNG" "$drawing"
+[[ $status == 0 ]] || fail "png export: status $status, '$err'"
+"$python" "$(dirname "$verify")/page_verify.py" "$drawing" "$work/page.PNG" >"$work/pixels" ||
+    fail "png export: $(head -5 "$work/pixels")"
+run "$corvix" --export="$work/page.svg" "$drawing"
+[[ $status == 0 ]] && grep -q 'viewBox="0 0 1188 1433"' "$work/page.svg" || fail "svg export: status $status, '$err'"
+run "$corvix" --export="$work/page.pdf" "$drawing"
+[[ $status == 0 && $(grep -ac '/Type /Page$' "$work/page.pdf") == 1 ]] &&
+    grep -aq '/MediaBox \[0 0 612.000000 738.000000\]' "$work/page.pdf" || fail "pdf export: status $status, '$err'"
+run "$corvix" --export="$work/page.bmp" "$drawing"
+[[ $status == 1 && $err == "corvix: $work/page.bmp: OUT must end in .png, .svg, .pdf or .fxg" ]] ||
+    fail "export to an unknown format: status $status, '$err'"
+
 if ((failures > 0)); then
     echo "$failures failure(s)" >&2
     exit 1
 fi
-echo "command line: ${#samples[@]} samples checked, export verified"
+echo "command line: ${#samples[@]} samples checked, exports verified"

@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QTest>
 
+#include <climits>
+
 #include <tuple>
 
 namespace corvix {
@@ -58,6 +60,7 @@ private slots:
     void segmentPaintsItsStartButNotItsEnd_data();
     void segmentPaintsItsStartButNotItsEnd();
     void zeroLengthSegmentPaintsNothing();
+    void extremeCoordinatesAreClipped();
     void boxIsTheClosedOutlineOfBothCorners();
     void dottedOutlineAlternates();
     void markerLeavesTransparentPixelsUntouched();
@@ -125,6 +128,27 @@ void PainterTargetTest::zeroLengthSegmentPaintsNothing()
         target.Line(4, 4, 4, 4, colors::Black);
     }
     QCOMPARE(image, whiteImage(10, 10));
+}
+
+void PainterTargetTest::extremeCoordinatesAreClipped()
+{
+    QImage image = whiteImage(20, 20);
+    {
+        PainterTarget target(image, Qt::white);
+        target.Line(INT32_MIN, 5, INT32_MAX, 5, colors::Black);
+        target.Line(10, INT32_MAX, 10, INT32_MIN, colors::Black);
+        target.Line(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, colors::Black);
+        target.Box(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, colors::Black);
+        target.PaintPicture(Marker::Saida, INT32_MAX, INT32_MIN, 16, 16);
+        target.CurrentX(INT32_MAX);
+        target.CurrentY(INT32_MIN);
+        target.Print("far away");
+    }
+    for (int i = 0; i < 20; ++i) {
+        QCOMPARE(image.pixel(i, 5), kBlack);
+        QCOMPARE(image.pixel(10, i), kBlack);
+    }
+    QCOMPARE(image.pixel(3, 9), kWhite);
 }
 
 void PainterTargetTest::boxIsTheClosedOutlineOfBothCorners()
