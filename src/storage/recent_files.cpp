@@ -120,7 +120,12 @@ HistoryMenu monta_menu_historico(const RecentFiles& recent)
         const std::string& path = recent.history[i];
         if (path.empty())
             continue;
-        menu.entries[i] = {trimmedSpaces("&" + std::to_string(i + 1) + " :: " + path), true};
+        // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "&" + string chains.
+        std::string caption = "&";
+        caption += std::to_string(i + 1);
+        caption += " :: ";
+        caption += path;
+        menu.entries[i] = {trimmedSpaces(caption), true};
         menu.separatorVisible = true;
     }
     return menu;

@@ -96,8 +96,14 @@ std::optional<std::filesystem::path> createTemporaryBeside(const std::filesystem
 {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = "." + target.filename().string() + "." + std::to_string(::getpid()) + "-"
-                                 + std::to_string(counter++) + ".tmp";
+        // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on a chain of "." + string.
+        std::string name = ".";
+        name += target.filename().string();
+        name += '.';
+        name += std::to_string(::getpid());
+        name += '-';
+        name += std::to_string(counter++);
+        name += ".tmp";
         const auto candidate = target.parent_path() / name;
         fd = openRetrying(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
         if (fd >= 0)
