@@ -1,4 +1,4 @@
-// File > Export...: the page written as a PNG, SVG or PDF file, byte for byte what
+// File > Export...: the page written as a PNG, SVG or PDF file, the same page that
 // `corvix --export` writes from the same drawing.
 #include "main_window.h"
 

@@ -91,6 +91,7 @@ void MainWindow::createMenus()
     menuBar()->addAction(mhelp_);
 }
 
+// Edit goes with the four: nothing may be undone while an operation waits for a press.
 void MainWindow::setMainMenusEnabled(bool enabled)
 {
     mfile_->menuAction()->setEnabled(enabled);
