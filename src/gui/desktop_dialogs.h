@@ -3,6 +3,7 @@
 #include "model/ui_port.h"
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -21,6 +22,11 @@ public:
     // default extension; saving asks before replacing an existing file.
     virtual QString openFileName(QWidget* parent, const QString& initialPath) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& initialPath) = 0;
+    // The save dialog for a picture of the page: the chosen path, or empty when cancelled.
+    // selectedFilter, one of filters, comes in as the one to offer first and goes out as
+    // the one the user left chosen. Asks before replacing the file the dialog names.
+    virtual QString exportFileName(QWidget* parent, const QString& initialPath, const QStringList& filters,
+                                   QString& selectedFilter) = 0;
 };
 
 // The real boxes and dialogs of the desktop.
@@ -30,6 +36,8 @@ public:
     bool question(QWidget* parent, const QString& text) override;
     QString openFileName(QWidget* parent, const QString& initialPath) override;
     QString saveFileName(QWidget* parent, const QString& initialPath) override;
+    QString exportFileName(QWidget* parent, const QString& initialPath, const QStringList& filters,
+                           QString& selectedFilter) override;
 };
 
 } // namespace corvix

@@ -189,6 +189,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::refreshCanvas()
 {
     canvas_->update();
+    refreshEditCommands();
 }
 
 void MainWindow::mirrorScrollBars()

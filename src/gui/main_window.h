@@ -60,6 +60,12 @@ protected:
 private:
     void createActions();
     void createMenus();
+    void createEditMenu();
+    void createExportAction();
+    // Undo and redo enabled when the editor has a step to take.
+    void refreshEditCommands();
+    void setEditCommands(bool undo, bool redo);
+    void mexport_Click();
     void createClientArea();
     void layoutClientArea();
     void centreOnScreen();
@@ -103,12 +109,14 @@ private:
     QTimer timer_;
 
     QMenu* mfile_ = nullptr;
+    QMenu* medit_ = nullptr;
     QMenu* moptions_ = nullptr;
     QMenu* mtampapel_ = nullptr;
     QAction* mnew_ = nullptr;
     QAction* mload_ = nullptr;
     QAction* msave_ = nullptr;
     QAction* msaveas_ = nullptr;
+    QAction* mexport_ = nullptr;
     QAction* mprintprev_ = nullptr;
     QAction* mprint_ = nullptr;
     QAction* mexit_ = nullptr;
@@ -118,6 +126,8 @@ private:
     QAction* minserebloco_ = nullptr;
     QAction* mapagabloco_ = nullptr;
     QAction* mhelp_ = nullptr;
+    QAction* mundo_ = nullptr;
+    QAction* mredo_ = nullptr;
 };
 
 } // namespace corvix

@@ -62,10 +62,11 @@ void MainWindow::createActions()
     connect(mapagabloco_, &QAction::triggered, this, [this] { editor_.mapagabloco_Click(); });
     mhelp_ = namedAction(this, QStringLiteral("mhelp"), tr("&Help"));
     connect(mhelp_, &QAction::triggered, this, [] { openHelpPage(); });
+    createEditMenu();
+    createExportAction();
 }
 
-// File, then Options, Insert Block, Delete and Help; an Edit menu would stand between
-// File and Options, and an Export item after Save As.
+// File, Edit, Options, Insert Block, Delete and Help.
 void MainWindow::createMenus()
 {
     mfile_ = menuBar()->addMenu(tr("&File"));
@@ -74,6 +75,7 @@ void MainWindow::createMenus()
     mfile_->addAction(mload_);
     mfile_->addAction(msave_);
     mfile_->addAction(msaveas_);
+    mfile_->addAction(mexport_);
     mfile_->addSeparator()->setObjectName(QStringLiteral("msep1"));
     mfile_->addAction(mprintprev_);
     mfile_->addAction(mprint_);
@@ -84,6 +86,8 @@ void MainWindow::createMenus()
     msephist_->setVisible(false);
     for (QAction* entry : mhist_)
         mfile_->addAction(entry);
+
+    menuBar()->addMenu(medit_);
 
     moptions_ = menuBar()->addMenu(tr("&Options"));
     moptions_->setObjectName(QStringLiteral("moptions"));
@@ -97,12 +101,15 @@ void MainWindow::createMenus()
     menuBar()->addAction(mhelp_);
 }
 
+// Edit goes with the four: nothing may be undone while an operation waits for a press.
 void MainWindow::setMainMenusEnabled(bool enabled)
 {
     mfile_->menuAction()->setEnabled(enabled);
+    medit_->menuAction()->setEnabled(enabled);
     moptions_->menuAction()->setEnabled(enabled);
     minserebloco_->setEnabled(enabled);
     mapagabloco_->setEnabled(enabled);
+    refreshEditCommands();
 }
 
 void MainWindow::setCommandStates(const CommandStates& states)
@@ -111,6 +118,7 @@ void MainWindow::setCommandStates(const CommandStates& states)
     mapagabloco_->setEnabled(states.deleteItem);
     msave_->setEnabled(states.save);
     canvas_->setEnabled(states.canvas);
+    setEditCommands(states.undo, states.redo);
 }
 
 void MainWindow::setPaperChecked(int32_t index)

@@ -14,11 +14,12 @@ enum class PageFormat { Png, Svg, Pdf };
 // ".png", ".svg" or ".pdf" (lower case); none for any other extension.
 std::optional<PageFormat> pageFormatForExtension(std::string_view extension);
 
-// Writes the page as printing draws it: the whole sheet with the view at the origin, on
-// white. PNG: PageWidth x PageHeight pixels. SVG: the same page as vectors in sheet
-// units. PDF: one page of PaperWidthInches x PaperHeightInches with the sheet stretched
-// over all of it. The selection and edit mode are drawn as the state holds them.
-// False when the file cannot be written.
+// Writes the page as the drawing's file holds it: the whole sheet with the view at the
+// origin, on white, nothing selected, whatever the editor is doing. PNG: PageWidth x
+// PageHeight pixels. SVG: the same page as vectors in sheet units. PDF: one page of
+// PaperWidthInches x PaperHeightInches with the sheet stretched over all of it. The
+// command line and the File menu both write through here. False, leaving any file
+// already at path as it was, when the file cannot be written.
 bool exportPage(const EditorState& state, const QString& path, PageFormat format);
 
 } // namespace corvix

@@ -46,4 +46,11 @@ QString StandardDialogs::saveFileName(QWidget* parent, const QString& initialPat
     return QFileDialog::getSaveFileName(parent, QString(), initialPath, kDiagramFilter);
 }
 
+QString StandardDialogs::exportFileName(QWidget* parent, const QString& initialPath, const QStringList& filters,
+                                        QString& selectedFilter)
+{
+    return QFileDialog::getSaveFileName(parent, QObject::tr("Export"), initialPath, filters.join(QStringLiteral(";;")),
+                                        &selectedFilter);
+}
+
 } // namespace corvix

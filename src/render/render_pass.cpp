@@ -53,15 +53,34 @@ void printFooter(RenderTarget& target, const EditorState& state, CharCell cell, 
     target.Print(notice);
 }
 
+// One table for the whole program, as the editor, preview, printing and export draw one
+// after another on the user-interface thread.
+RenderPass& sharedPass()
+{
+    static RenderPass pass;
+    return pass;
+}
+
 } // namespace
 
+Highlights highlightsOf(const EditorState& state)
+{
+    return {state.selectedBlock, state.selectedLink, state.editMode == MovingAll};
+}
+
 void RenderPass::draw(RenderTarget& target, const EditorState& state, int32_t ox, int32_t oy)
+{
+    draw(target, state, highlightsOf(state), ox, oy);
+}
+
+void RenderPass::draw(RenderTarget& target, const EditorState& state, const Highlights& highlights, int32_t ox,
+                      int32_t oy)
 {
     target.Cls();
     const CharCell cell{cellSize(target.TextWidth("a")), cellSize(target.TextHeight("a"))};
     drawPageFrame(target, state.paper, ox, oy);
 
-    const bool movingAll = state.editMode == MovingAll;
+    const bool movingAll = highlights.all;
     const Color stubColor = movingAll ? colors::Yellow : colors::Black;
     const std::optional<SurfaceRect> area = target.drawableArea();
 
@@ -72,7 +91,7 @@ void RenderPass::draw(RenderTarget& target, const EditorState& state, int32_t ox
         if (!shows(blockExtent(block, ox, oy, cell), area))
             continue;
         textLines_.split(block.text);
-        const bool highlighted = int32_t(i) == state.selectedBlock || movingAll;
+        const bool highlighted = int32_t(i) == highlights.block || movingAll;
         drawBlock(target, block, textLines_, ox, oy, highlighted, stubColor, cell);
     }
 
@@ -80,7 +99,7 @@ void RenderPass::draw(RenderTarget& target, const EditorState& state, int32_t ox
     for (int32_t j = 0; j < linkCount; ++j) {
         const std::optional<LinkPath> path = routeLink(state.links[size_t(j)], blocks, ox, oy);
         if (path && shows(pathExtent(*path), area))
-            drawLinkPath(target, *path, linkColor(j == state.selectedLink || movingAll));
+            drawLinkPath(target, *path, linkColor(j == highlights.link || movingAll));
     }
 
     printHeader(target, state, cell, ox, oy);
@@ -90,10 +109,12 @@ void RenderPass::draw(RenderTarget& target, const EditorState& state, int32_t ox
 
 void desenha_diagrama(RenderTarget& target, const EditorState& state, int32_t ox, int32_t oy)
 {
-    // One table for the whole program, as the editor, preview and printing draw one
-    // after another on the user-interface thread.
-    static RenderPass pass;
-    pass.draw(target, state, ox, oy);
+    sharedPass().draw(target, state, ox, oy);
+}
+
+void drawFilePage(RenderTarget& target, const EditorState& state)
+{
+    sharedPass().draw(target, state, Highlights{}, 0, 0);
 }
 
 } // namespace corvix

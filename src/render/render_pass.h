@@ -8,11 +8,23 @@
 
 namespace corvix {
 
+// What a pass draws highlighted.
+struct Highlights {
+    int32_t block = -1;   // -1 = none
+    int32_t link = -1;    // -1 = none
+    bool all = false;     // everything, with yellow stubs (moving the whole drawing)
+};
+
+// The editor's selection and move-all mode.
+Highlights highlightsOf(const EditorState& state);
+
 // One full drawing of the diagram. Holds the text-line scratch table between passes;
 // an object per surface, or the one behind desenha_diagrama.
 class RenderPass {
 public:
+    // Highlights as the editor has them.
     void draw(RenderTarget& target, const EditorState& state, int32_t ox, int32_t oy);
+    void draw(RenderTarget& target, const EditorState& state, const Highlights& highlights, int32_t ox, int32_t oy);
 
     const TextLines& textLines() const { return textLines_; }
 
@@ -23,5 +35,9 @@ private:
 // Draws the whole diagram from scratch so that sheet point (ox, oy) falls on the
 // target's origin: page frame, blocks, links, header and footer.
 void desenha_diagrama(RenderTarget& target, const EditorState& state, int32_t ox, int32_t oy);
+
+// The page as the drawing's file holds it, for export: the sheet at the origin and
+// nothing highlighted, whatever the editor has selected.
+void drawFilePage(RenderTarget& target, const EditorState& state);
 
 } // namespace corvix

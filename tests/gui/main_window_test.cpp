@@ -1,15 +1,20 @@
 #include "canvas_widget.h"
+#include "cli.h"
 #include "main_window.h"
+#include "model/program_info.h"
 #include "render/block_geometry.h"
 #include "scripted_dialogs.h"
+#include "storage/diagram_file.h"
 #include "view/viewport.h"
 
 #include <QAction>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -19,8 +24,48 @@
 #include <QUrl>
 
 #include <memory>
+#include <tuple>
 
 namespace corvix {
+
+namespace {
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// The diagram file at path written anew as if saved at time: two saves of one drawing
+// differ only in the save time and the check words that cover it.
+QByteArray savedAt(const QString& path, double time)
+{
+    ReadResult read = readDiagramFile(path.toStdString());
+    if (read.status != ReadStatus::Ok)
+        return QByteArray();
+    read.data.header.savedAt = time;
+    const auto bytes = encodeDiagram(read.data.header, read.data.blocks, read.data.links);
+    return bytes ? QByteArray(reinterpret_cast<const char*>(bytes->data()), qsizetype(bytes->size())) : QByteArray();
+}
+
+// One entry a page, with the page's size: a PDF's bytes also hold the time it was made.
+QStringList pdfPages(const QByteArray& pdf)
+{
+    QStringList pages;
+    static const QRegularExpression mediaBox(QStringLiteral("/MediaBox \\[[^\\]]*\\]"));
+    for (const QRegularExpressionMatch& m : mediaBox.globalMatch(QString::fromLatin1(pdf)))
+        pages << m.captured();
+    return pages;
+}
+
+} // namespace
 
 // Receives the URLs the window asks the desktop to open.
 class UrlCatcher : public QObject {
@@ -49,6 +94,17 @@ private slots:
     void canvasWiderThanTheSheetScrollsBeforeItsOrigin();
     void dropAsksBeforeDiscardingChanges();
     void f1OpensTheHelpPage();
+    void undoAndRedoKeysRepaintAtOnce();
+    void editItemsFollowTheStepsAndOperations();
+    void accessKeysDifferWithinEachMenu();
+    void everyStepUndoneAndRedoneSavesTheSameFile();
+    void exportWritesWhatTheCommandLineWrites_data();
+    void exportWritesWhatTheCommandLineWrites();
+    void exportFormatFromExtensionOrFilter_data();
+    void exportFormatFromExtensionOrFilter();
+    void exportAsksBeforeReplacingACompletedName();
+    void failedExportKeepsTheOldFile_data();
+    void failedExportKeepsTheOldFile();
 
 private:
     EditorState& state() { return *state_; }
@@ -63,7 +119,12 @@ private:
     // Two actions, the first's exit linked to the second's entry: enough for Save As.
     void drawTwoLinkedBlocks();
     void saveAs(const QString& file);
+    void open(const QString& file);
     void waitForTick();
+    void editText(int block, const QString& text);
+    // Insert, link, move, edit and delete on the drawing of drawTwoLinkedBlocks: five steps.
+    void performTrialEdits();
+    void exportAs(const QString& file, const QString& filter = QString());
 
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<EditorState> state_;
@@ -77,6 +138,7 @@ void MainWindowTest::init()
     QVERIFY(dir_->isValid());
     state_ = std::make_unique<EditorState>();
     state_->programDir = dir_->path().toStdString() + "/";
+    state_->programNotice = makeProgramNotice(executableBaseName());
     dialogs_ = std::make_unique<ScriptedDialogs>();
     window_ = std::make_unique<MainWindow>(*state_, *dialogs_);
     window_->load(std::string());
@@ -136,6 +198,50 @@ void MainWindowTest::saveAs(const QString& file)
     dialogs_->savePaths.enqueue(file);
     action("msaveas")->trigger();
     QVERIFY(QFile::exists(file));
+}
+
+void MainWindowTest::open(const QString& file)
+{
+    dialogs_->openPaths.enqueue(file);
+    action("mload")->trigger();
+    QCOMPARE(state().fileName, file.toStdString());
+}
+
+void MainWindowTest::editText(int block, const QString& text)
+{
+    const Point centre{state().blocks[size_t(block)].x, state().blocks[size_t(block)].y};
+    pressSheet(centre);
+    QTest::mouseDClick(canvas(), Qt::LeftButton, Qt::NoModifier, toCanvas(centre));
+    auto* dialog = window_->findChild<QDialog*>(QStringLiteral("Form2"));
+    QVERIFY(dialog && dialog->isVisible());
+    QTest::keyClicks(dialog->findChild<QPlainTextEdit*>(QStringLiteral("Entrada_texto")), text);
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+}
+
+void MainWindowTest::performTrialEdits()
+{
+    insertBlock(1, {520, 120});  // a decision, block 2
+    pressSheet(portPoint(state().blocks[1], PortBottom));
+    pressSheet(portPoint(state().blocks[2], PortTop));
+    QCOMPARE(state().linkCount, 2);
+    pressSheet({state().blocks[0].x, state().blocks[0].y}, Qt::RightButton);
+    QCOMPARE(state().editMode, int32_t(MovingBlock));
+    pressSheet({403, 517});
+    QCOMPARE(state().blocks[0].x, 400);
+    editText(2, QStringLiteral("Done?"));
+    QCOMPARE(state().blocks[2].text, std::string("Done?"));
+    pressSheet({state().blocks[0].x, state().blocks[0].y});
+    dialogs_->answers.enqueue(true);
+    QTest::keyClick(canvas(), Qt::Key_Delete);
+    QCOMPARE(state().blockCount, 2);
+    QCOMPARE(state().linkCount, 1);
+}
+
+void MainWindowTest::exportAs(const QString& file, const QString& filter)
+{
+    dialogs_->exportChoices.enqueue({file, filter});
+    action("mexport")->trigger();
 }
 
 void MainWindowTest::insertsThroughMenuPanelAndLeftPress()
@@ -353,6 +459,228 @@ void MainWindowTest::f1OpensTheHelpPage()
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QCOMPARE(catcher.urls.size(), 1);
     QCOMPARE(catcher.urls[0].fileName(), QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + ".html");
+}
+
+void MainWindowTest::undoAndRedoKeysRepaintAtOnce()
+{
+    const QImage empty = canvas()->grab().toImage();
+    insertBlock(0, {200, 120});
+    const QImage inserted = canvas()->grab().toImage();
+    QVERIFY(inserted != empty);
+
+    // No tick in between: the keys work as soon as the step exists.
+    QTest::keyClick(canvas(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(state().blockCount, 0);
+    QVERIFY(!state().modified);
+    QCOMPARE(canvas()->grab().toImage(), empty);
+
+    QTest::keyClick(canvas(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(state().blockCount, 1);
+    QVERIFY(state().modified);
+    QCOMPARE(canvas()->grab().toImage(), inserted);
+
+    QTest::keyClick(canvas(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(canvas(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(state().blockCount, 1);
+}
+
+void MainWindowTest::editItemsFollowTheStepsAndOperations()
+{
+    QStringList titles;
+    for (QAction* menu : window_->menuBar()->actions())
+        titles << menu->text();
+    QCOMPARE(titles.mid(0, 3), (QStringList{"&File", "&Edit", "&Options"}));
+    QAction* edit = window_->findChild<QMenu*>(QStringLiteral("medit"))->menuAction();
+    QAction* undo = action("mundo");
+    QAction* redo = action("mredo");
+    QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+
+    insertBlock(0, {200, 120});
+    QVERIFY(undo->isEnabled() && !redo->isEnabled());
+
+    // Waiting for a press: the kind panel, then a connection.
+    action("minserebloco")->trigger();
+    QVERIFY(!edit->isEnabled() && !undo->isEnabled());
+    QTest::keyClick(canvas(), Qt::Key_Escape);
+    QVERIFY(edit->isEnabled() && undo->isEnabled());
+    pressSheet(portPoint(state().blocks[0], PortBottom));
+    QCOMPARE(state().editMode, int32_t(Connecting));
+    waitForTick();
+    QVERIFY(!edit->isEnabled() && !undo->isEnabled());
+    QTest::keyClick(canvas(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(state().blockCount, 1);
+    QTest::keyClick(canvas(), Qt::Key_Escape);
+
+    undo->trigger();
+    QVERIFY(!undo->isEnabled() && redo->isEnabled());
+    waitForTick();
+    QVERIFY(!undo->isEnabled() && redo->isEnabled());
+    insertBlock(0, {200, 120});  // a new step forgets the one to redo
+    QVERIFY(undo->isEnabled() && !redo->isEnabled());
+}
+
+void MainWindowTest::accessKeysDifferWithinEachMenu()
+{
+    QList<QWidget*> menus{window_->menuBar()};
+    for (QMenu* menu : window_->findChildren<QMenu*>())
+        menus << menu;
+    for (QWidget* menu : menus) {
+        QSet<QKeySequence> keys;
+        for (QAction* item : menu->actions()) {
+            const QKeySequence key = QKeySequence::mnemonic(item->text());
+            QVERIFY2(key.isEmpty() || !keys.contains(key), qPrintable(item->text()));
+            keys.insert(key);
+        }
+    }
+}
+
+// Insert, link, move, edit and delete, undo all of it back to the opened drawing and
+// redo it all: the file saved then is the file saved without the detour. The save time
+// is set alike in both files before comparing, so a different second cannot matter.
+void MainWindowTest::everyStepUndoneAndRedoneSavesTheSameFile()
+{
+    drawTwoLinkedBlocks();
+    const QString opened = path(QStringLiteral("opened.FXG"));
+    saveAs(opened);
+    open(opened);
+    const auto tables = [this] { return std::tuple(state().blocks, state().blockCount, state().links, state().linkCount); };
+    const auto atOpen = tables();
+
+    performTrialEdits();
+    const auto edited = tables();
+    QCOMPARE(window_->editor().undoHistory().undoSteps(), size_t(5));
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(canvas(), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(tables() == atOpen);
+    QVERIFY(!state().modified);
+    QVERIFY(!action("mundo")->isEnabled());
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(canvas(), Qt::Key_Y, Qt::ControlModifier);
+    QVERIFY(tables() == edited);
+    QVERIFY(state().modified);
+    const QString detour = path(QStringLiteral("detour.FXG"));
+    saveAs(detour);
+    // Save As marks the saved state: a step back is a change, forward again is none.
+    QTest::keyClick(canvas(), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(state().modified);
+    QTest::keyClick(canvas(), Qt::Key_Y, Qt::ControlModifier);
+    QVERIFY(!state().modified);
+
+    open(opened);
+    QVERIFY(!action("mundo")->isEnabled() && !action("mredo")->isEnabled());
+    performTrialEdits();
+    const QString direct = path(QStringLiteral("direct.FXG"));
+    saveAs(direct);
+
+    const double time = readDiagramFile(detour.toStdString()).data.header.savedAt;
+    QCOMPARE(savedAt(detour, time), fileBytes(detour));  // rewriting alone changes nothing
+    QCOMPARE(savedAt(direct, time), fileBytes(detour));
+}
+
+void MainWindowTest::exportWritesWhatTheCommandLineWrites_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("PNG") << "page.png";
+    QTest::newRow("SVG, extension in capitals") << "page.SVG";
+    QTest::newRow("PDF") << "page.pdf";
+}
+
+void MainWindowTest::exportWritesWhatTheCommandLineWrites()
+{
+    QFETCH(QString, name);
+    drawTwoLinkedBlocks();
+    const QString drawing = path(QStringLiteral("drawing.FXG"));
+    saveAs(drawing);
+    QVERIFY(QDir(dir_->path()).mkpath(QStringLiteral("window")) && QDir(dir_->path()).mkpath(QStringLiteral("cli")));
+    // Selected in the window, never on the page.
+    pressSheet({state().blocks[0].x, state().blocks[0].y});
+    const QString caption = window_->windowTitle();
+
+    const QString exported = path(QStringLiteral("window/") + name);
+    exportAs(exported);
+    QCOMPARE(dialogs_->exportFilters,
+             (QStringList{"PNG image (*.png)", "SVG drawing (*.svg)", "PDF document (*.pdf)"}));
+    QVERIFY(dialogs_->messages.isEmpty());
+    QVERIFY(!state().modified);
+    QCOMPARE(state().fileName, drawing.toStdString());
+    QCOMPARE(window_->windowTitle(), caption);
+    QCOMPARE(state().selectedBlock, 0);
+
+    const QString fromCli = path(QStringLiteral("cli/") + name);
+    QCOMPARE(cli::runExport(fromCli.toStdString(), drawing.toStdString()), 0);
+    const QByteArray bytes = fileBytes(exported);
+    if (name.endsWith(QStringLiteral(".pdf"))) {
+        QCOMPARE(pdfPages(bytes).size(), 1);
+        QCOMPARE(pdfPages(bytes), pdfPages(fileBytes(fromCli)));
+    } else {
+        QVERIFY(!bytes.isEmpty());
+        QCOMPARE(bytes, fileBytes(fromCli));
+    }
+}
+
+void MainWindowTest::exportFormatFromExtensionOrFilter_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QByteArray>("start");
+    QTest::newRow("typed extension wins") << "page.PDF" << "PNG image (*.png)" << "page.PDF" << QByteArray("%PDF");
+    QTest::newRow("no extension: the filter's") << "page" << "SVG drawing (*.svg)" << "page.svg" << QByteArray("<?xml");
+    QTest::newRow("unknown extension: the filter's added") << "page.v2" << "PDF document (*.pdf)" << "page.v2.pdf"
+                                                            << QByteArray("%PDF");
+    QTest::newRow("filter left as offered: PNG") << "page" << QString() << "page.png" << QByteArray("\x89PNG");
+}
+
+void MainWindowTest::exportFormatFromExtensionOrFilter()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, filter);
+    QFETCH(QString, written);
+    QFETCH(QByteArray, start);
+    exportAs(path(typed), filter);
+    QVERIFY(dialogs_->messages.isEmpty());
+    QVERIFY(fileBytes(path(written)).startsWith(start));
+}
+
+// The dialog asked about "page" only; "page.png" is asked about here.
+void MainWindowTest::exportAsksBeforeReplacingACompletedName()
+{
+    const QString completed = path(QStringLiteral("page.png"));
+    writeBytes(completed, "old");
+    dialogs_->answers.enqueue(false);
+    exportAs(path(QStringLiteral("page")));
+    QCOMPARE(dialogs_->questions,
+             QStringList{QStringLiteral("The file (%1) already exists. Do you want to replace it?").arg(completed)});
+    QCOMPARE(fileBytes(completed), QByteArray("old"));
+
+    dialogs_->answers.enqueue(true);
+    exportAs(path(QStringLiteral("page")));
+    QVERIFY(fileBytes(completed).startsWith("\x89PNG"));
+}
+
+void MainWindowTest::failedExportKeepsTheOldFile_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("existing");
+    QTest::newRow("folder missing") << "missing/page.png" << false;
+    // Even for root: no temporary name fits beside a file whose name is at the limit.
+    QTest::newRow("no room for the temporary file") << QString(247, QLatin1Char('p')) + ".svg" << true;
+}
+
+void MainWindowTest::failedExportKeepsTheOldFile()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, existing);
+    drawTwoLinkedBlocks();
+    const QString file = path(target);
+    if (existing)
+        writeBytes(file, "old drawing");
+    exportAs(file);
+    QCOMPARE(dialogs_->messages, QStringList{QStringLiteral("Failed to export file (%1)").arg(file)});
+    QCOMPARE(QFile::exists(file), existing);
+    if (existing)
+        QCOMPARE(fileBytes(file), QByteArray("old drawing"));
+    QVERIFY(window_->findChild<QMenu*>(QStringLiteral("mfile"))->menuAction()->isEnabled());
 }
 
 } // namespace corvix

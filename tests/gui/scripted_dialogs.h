@@ -5,6 +5,8 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <utility>
+
 namespace corvix {
 
 // Answers every box and file dialog from queues and records what was shown, so a test
@@ -23,11 +25,26 @@ public:
     QString openFileName(QWidget*, const QString&) override { return openPaths.isEmpty() ? QString() : openPaths.dequeue(); }
     QString saveFileName(QWidget*, const QString&) override { return savePaths.isEmpty() ? QString() : savePaths.dequeue(); }
 
+    // Answers with the next export choice: a path and the filter left chosen (empty keeps
+    // the one offered).
+    QString exportFileName(QWidget*, const QString&, const QStringList& filters, QString& selectedFilter) override
+    {
+        exportFilters = filters;
+        if (exportChoices.isEmpty())
+            return QString();
+        const auto [path, filter] = exportChoices.dequeue();
+        if (!filter.isEmpty())
+            selectedFilter = filter;
+        return path;
+    }
+
     QStringList messages;
     QStringList questions;
     QQueue<bool> answers;
     QQueue<QString> openPaths;
     QQueue<QString> savePaths;
+    QQueue<std::pair<QString, QString>> exportChoices;
+    QStringList exportFilters;  // as the last export dialog offered them
 };
 
 } // namespace corvix

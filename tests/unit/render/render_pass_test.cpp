@@ -138,6 +138,23 @@ TEST_F(RenderPassTest, SelectionAndMoveAllColours)
     }
 }
 
+// An exported page must not depend on what the editor has selected or is moving.
+TEST_F(RenderPassTest, FilePageIgnoresSelectionMoveAllAndView)
+{
+    addBlock(Action, 200, 200, "one");
+    addBlock(Action, 200, 400, "two");
+    state.appendLink({connectionCode(0, PortBottom), connectionCode(1, PortTop)});
+    render();
+    const std::vector<RecordedOp> plain = target.ops;
+
+    state.selectedBlock = 0;
+    state.selectedLink = 0;
+    state.editMode = MovingAll;
+    target.ops.clear();
+    drawFilePage(target, state);
+    EXPECT_EQ(target.ops, plain);
+}
+
 TEST_F(RenderPassTest, LeavesTheSurfaceWithBlackTransparentText)
 {
     addBlock(Explanation, 200, 200, "note");
