@@ -186,8 +186,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     timer_.stop();
-    // Only a close that goes through: after No to the question above the work is still
-    // unsaved, and the recovery file is all that would survive a crash.
+    // Reached only when the window really closes: after No above, the work is still
+    // unsaved and the recovery file is all that a crash would leave of it.
     recovery_.removeFile();
     event->accept();
 }
