@@ -77,4 +77,9 @@ void UndoHistory::markSaved()
     saved_ = current_;
 }
 
+void UndoHistory::forgetSavedState()
+{
+    saved_ = ++lastId_;
+}
+
 } // namespace corvix

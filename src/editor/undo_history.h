@@ -34,6 +34,9 @@ public:
     void clear();
     // The drawing as it is has been written to its file.
     void markSaved();
+    // No state reachable by undo or redo is in a file (a drawing recovered after a crash),
+    // so undoing back to where it started still leaves it modified.
+    void forgetSavedState();
 
     size_t undoSteps() const { return next_; }
     size_t redoSteps() const { return steps_.size() - next_; }

@@ -72,6 +72,7 @@ MainWindow::MainWindow(EditorState& state, DesktopDialogs& dialogs, QWidget* par
     , ui_(*this, dialogs)
     , editor_(state, ui_, canvasSurface_, windowFont_)
     , files_(editor_, ui_, *this, state.programDir + std::string(kHistoryFileName), executableBaseName())
+    , recovery_(editor_, ui_, files_, state.programDir + std::string(kRecoveryFileName))
     , keyPreview_(*this, *this)
     , timer_(this)
 {
@@ -170,8 +171,10 @@ void MainWindow::load(const std::string& commandLine)
     layout()->activate();
     layoutClientArea();
     editor_.mtippapel_Click(0);
+    recovery_.start();
     editor_.limpa_desenho();
-    files_.openAtStart(commandLine);
+    if (!recovery_.offerAtStart())
+        files_.openAtStart(commandLine);
     editor_.cancela_operacao();
     timer_.start();
 }
@@ -183,6 +186,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     timer_.stop();
+    // Reached only when the window really closes: after No above, the work is still
+    // unsaved and the recovery file is all that a crash would leave of it.
+    recovery_.removeFile();
     event->accept();
 }
 

@@ -4,8 +4,10 @@
 #include "canvas_widget.h"
 #include "editor/editor.h"
 #include "editor/file_commands.h"
+#include "editor/recovery.h"
 #include "key_preview.h"
 #include "model/editor_state.h"
+#include "print_job.h"
 #include "qt_ui_port.h"
 #include "qt_text_measurer.h"
 
@@ -37,9 +39,13 @@ public:
     MainWindow(EditorState& state, DesktopDialogs& dialogs, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The start: size and place the window, paper, empty drawing, the diagram that
-    // commandLine names (if that file exists), the timer.
+    // The start: size and place the window, paper, empty drawing, the recovery file
+    // after an abnormal end or else the diagram that commandLine names (if that file
+    // exists), the timer. A clock set on editor() before this counts the autosave.
     void load(const std::string& commandLine);
+
+    // Where "&Print" prints; the system's default printer unless replaced.
+    void setPrinterSource(PrinterSource source);
 
     Editor& editor() { return editor_; }
     FileCommands& fileCommands() { return files_; }
@@ -70,6 +76,12 @@ private:
     void layoutClientArea();
     void centreOnScreen();
     void textDialogFinished();
+
+    // Printing and its preview (main_window_print.cpp).
+    void mprintprev_Click();
+    void mprint_Click();
+    // The print job with its pointer; a failure is reported over messageParent.
+    void printSheet(QWidget* messageParent);
 
     // CanvasInput
     void canvasPressed(int button, int shift, QPointF pos) override;
@@ -105,6 +117,8 @@ private:
     QtUiPort ui_;
     Editor editor_;
     FileCommands files_;
+    Recovery recovery_;
+    PrinterSource printerSource_ = defaultPrinter;
     KeyPreview keyPreview_;
     QTimer timer_;
 

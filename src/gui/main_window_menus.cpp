@@ -39,7 +39,9 @@ void MainWindow::createActions()
     msaveas_ = namedAction(this, QStringLiteral("msaveas"), tr("Save &As"));
     connect(msaveas_, &QAction::triggered, this, [this] { files_.msaveas_Click(); });
     mprintprev_ = namedAction(this, QStringLiteral("mprintprev"), tr("print previe&W ..."));
+    connect(mprintprev_, &QAction::triggered, this, &MainWindow::mprintprev_Click);
     mprint_ = namedAction(this, QStringLiteral("mprint"), tr("&Print"));
+    connect(mprint_, &QAction::triggered, this, &MainWindow::mprint_Click);
     mexit_ = namedAction(this, QStringLiteral("mexit"), tr("&Exit"));
     connect(mexit_, &QAction::triggered, this, &QWidget::close);
     for (int i = 0; i < kRecentFileCount; ++i) {

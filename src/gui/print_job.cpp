@@ -4,7 +4,6 @@
 #include "render/render_pass.h"
 
 #include <QPainter>
-#include <QPrinter>
 #include <QPrinterInfo>
 
 namespace corvix {
@@ -38,14 +37,14 @@ bool printPage(QPrinter& printer, const EditorState& state)
     return painter.end();
 }
 
-bool printOnDefaultPrinter(const EditorState& state)
+std::unique_ptr<QPrinter> defaultPrinter()
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
-        return false;
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Corvix"));
-    return printPage(printer, state);
+        return nullptr;
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer->setDocName(QStringLiteral("Corvix"));
+    return printer;
 }
 
 } // namespace corvix

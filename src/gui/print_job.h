@@ -3,8 +3,10 @@
 #include "model/editor_state.h"
 
 #include <QImage>
+#include <QPrinter>
 
-class QPrinter;
+#include <functional>
+#include <memory>
 
 namespace corvix {
 
@@ -16,8 +18,11 @@ QImage renderPageImage(const EditorState& state);
 // The caller chooses the printer, so tests print into a PDF file. False on any failure.
 bool printPage(QPrinter& printer, const EditorState& state);
 
-// The system's default printer, if there is one; false when there is none or printing
-// failed.
-bool printOnDefaultPrinter(const EditorState& state);
+// Hands out the printer that a print command prints on; null when there is none. Tests
+// hand out a PDF printer.
+using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
+
+// The system's default printer; null when there is none.
+std::unique_ptr<QPrinter> defaultPrinter();
 
 } // namespace corvix

@@ -14,7 +14,11 @@ namespace corvix {
 // file dialog cancelled.
 class ScriptedDialogs final : public DesktopDialogs {
 public:
-    void message(QWidget*, const QString& text, MessageIcon) override { messages << text; }
+    void message(QWidget*, const QString& text, MessageIcon icon) override
+    {
+        messages << text;
+        icons << icon;
+    }
 
     bool question(QWidget*, const QString& text) override
     {
@@ -39,6 +43,7 @@ public:
     }
 
     QStringList messages;
+    QList<MessageIcon> icons;  // one a message
     QStringList questions;
     QQueue<bool> answers;
     QQueue<QString> openPaths;

@@ -39,8 +39,14 @@ public:
     std::vector<std::string> textDialogs;  // the text each opening showed
     int eventRounds = 0;
     std::function<void()> onProcessEvents;  // runs inside processEvents, e.g. to release Shift
+    std::function<void()> onMessage;        // runs while a message is open, e.g. timer ticks
 
-    void showMessage(const std::string& text, MessageIcon icon) override { messages.push_back({text, icon}); }
+    void showMessage(const std::string& text, MessageIcon icon) override
+    {
+        messages.push_back({text, icon});
+        if (onMessage)
+            onMessage();
+    }
 
     bool askYesNo(const std::string& text) override
     {

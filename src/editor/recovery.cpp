@@ -1,0 +1,78 @@
+#include "editor/recovery.h"
+
+#include "storage/diagram_file.h"
+
+#include <filesystem>
+
+namespace corvix {
+
+namespace {
+
+std::filesystem::path fsPath(const std::string& path)
+{
+    return std::filesystem::u8path(path);
+}
+
+} // namespace
+
+Recovery::Recovery(Editor& editor, UiPort& ui, FileCommands& files, std::string path)
+    : editor_(editor)
+    , ui_(ui)
+    , files_(files)
+    , path_(std::move(path))
+    , schedule_(editor.nowSeconds())
+{
+}
+
+void Recovery::start()
+{
+    schedule_ = AutosaveSchedule(editor_.nowSeconds());
+    editor_.setTickTail([this](double now) { autosaveStep(now); });
+}
+
+void Recovery::autosaveStep(double nowSeconds)
+{
+    if (!schedule_.isDue(nowSeconds))
+        return;
+    schedule_.attemptStarted();
+    EditorState& state = editor_.state();
+    if (state.blockCount > 0) {
+        const Viewport& view = editor_.viewport();
+        grava_arquivo(state, ui_, path_, view.hScroll().value, view.vScroll().value);
+    }
+    // Counted from the end of the attempt: a failure message left open for a long time
+    // must not bring the next attempt straight after it.
+    schedule_.attemptFinished(editor_.nowSeconds());
+}
+
+bool Recovery::offerAtStart()
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(fsPath(path_), ec))
+        return false;
+    if (!ui_.askYesNo(std::string(kRecoveryQuestion)))
+        return false;
+
+    EditorState& state = editor_.state();
+    state.fileName.clear();
+    if (carrega_arquivo(state, ui_, editor_, path_)) {
+        state.modified = true;
+        editor_.undoHistory().forgetSavedState();
+    }
+    files_.atualiza_titulo(std::string(kNewDiagramName));
+    return true;
+}
+
+void Recovery::removeFile()
+{
+    const std::filesystem::path file = fsPath(path_);
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec))
+        return;
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add, ec);
+    // A file that cannot be deleted is simply offered again at the next start.
+    std::filesystem::remove(file, ec);
+}
+
+} // namespace corvix

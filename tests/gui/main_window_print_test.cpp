@@ -1,0 +1,153 @@
+#include "main_window.h"
+#include "print_preview.h"
+#include "scripted_dialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace corvix {
+
+// What the printer source saw when a print job asked it for a printer.
+struct PrintCall {
+    bool fileMenuEnabled = false;
+    Qt::CursorShape pointer = Qt::ArrowCursor;
+};
+
+class MainWindowPrintTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void printsOnePageWithTheMenusOffMeanwhile();
+    void noPrinterShowsTheMessageAndTheEditorGoesOn();
+    void previewStandsInForTheEditorAndPrintsWithoutTouchingTheMenus();
+
+private:
+    // Every print goes into pdfPath(), or fails when there is no printer.
+    void usePrinter(bool available);
+    QString pdfPath() const { return dir_->filePath(QStringLiteral("page.pdf")); }
+    int pdfPages() const;
+    bool fileMenuEnabled() { return window_->findChild<QMenu*>(QStringLiteral("mfile"))->menuAction()->isEnabled(); }
+    QAction* action(const char* name) { return window_->findChild<QAction*>(QString::fromLatin1(name)); }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<EditorState> state_;
+    std::unique_ptr<ScriptedDialogs> dialogs_;
+    std::unique_ptr<MainWindow> window_;
+    QList<PrintCall> calls_;
+};
+
+void MainWindowPrintTest::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    state_ = std::make_unique<EditorState>();
+    state_->programDir = dir_->path().toStdString() + "/";
+    dialogs_ = std::make_unique<ScriptedDialogs>();
+    window_ = std::make_unique<MainWindow>(*state_, *dialogs_);
+    window_->load(std::string());
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    calls_.clear();
+}
+
+void MainWindowPrintTest::cleanup()
+{
+    window_.reset();
+    dialogs_.reset();
+    state_.reset();
+    dir_.reset();
+}
+
+void MainWindowPrintTest::usePrinter(bool available)
+{
+    window_->setPrinterSource([this, available]() -> std::unique_ptr<QPrinter> {
+        const QCursor* pointer = QApplication::overrideCursor();
+        calls_.append({fileMenuEnabled(), pointer ? pointer->shape() : Qt::ArrowCursor});
+        if (!available)
+            return nullptr;
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdfPath());
+        return printer;
+    });
+}
+
+int MainWindowPrintTest::pdfPages() const
+{
+    QFile file(pdfPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray pdf = file.readAll();
+    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "));
+}
+
+void MainWindowPrintTest::printsOnePageWithTheMenusOffMeanwhile()
+{
+    QVERIFY(window_->editor().insere_bloco(Action, "== 0 ==", 200, 120));
+    usePrinter(true);
+
+    action("mprint")->trigger();
+
+    QCOMPARE(pdfPages(), 1);
+    QCOMPARE(calls_.size(), 1);
+    QVERIFY(!calls_[0].fileMenuEnabled);
+    QCOMPARE(calls_[0].pointer, Qt::WaitCursor);
+    QVERIFY(fileMenuEnabled());
+    QVERIFY(!QApplication::overrideCursor());
+    QVERIFY(dialogs_->messages.isEmpty());
+}
+
+void MainWindowPrintTest::noPrinterShowsTheMessageAndTheEditorGoesOn()
+{
+    usePrinter(false);
+
+    action("mprint")->trigger();
+
+    QCOMPARE(dialogs_->messages, QStringList{QStringLiteral("Error: Could not print!")});
+    QCOMPARE(dialogs_->icons, QList<MessageIcon>{MessageIcon::Critical});
+    QVERIFY(fileMenuEnabled());
+    QVERIFY(!QApplication::overrideCursor());
+    QVERIFY(window_->isVisible());
+    QVERIFY(window_->editor().insere_bloco(Action, "== 0 ==", 200, 120));
+}
+
+void MainWindowPrintTest::previewStandsInForTheEditorAndPrintsWithoutTouchingTheMenus()
+{
+    usePrinter(true);
+    bool editorVisible = true;
+    bool previewStayedOpen = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* preview = qobject_cast<PrintPreview*>(QApplication::activeModalWidget());
+        if (!preview)
+            return;
+        editorVisible = window_->isVisible();
+        preview->findChild<QAction*>(QStringLiteral("mprint"))->trigger();
+        previewStayedOpen = preview->isVisible();
+        QTest::mouseClick(preview->findChild<QWidget*>(QStringLiteral("Impressao")), Qt::LeftButton);
+    });
+
+    action("mprintprev")->trigger();
+
+    QVERIFY(!editorVisible);
+    QVERIFY(previewStayedOpen);
+    QCOMPARE(pdfPages(), 1);
+    QCOMPARE(calls_.size(), 1);
+    QVERIFY(calls_[0].fileMenuEnabled);
+    QVERIFY(window_->isVisible());
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+} // namespace corvix
+
+QTEST_MAIN(corvix::MainWindowPrintTest)
+#include "main_window_print_test.moc"
