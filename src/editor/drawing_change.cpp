@@ -35,31 +35,47 @@ private:
     Block other_;
 };
 
-class AppendBlock final : public DrawingChange {
+size_t entryBytes(const Block& block)
+{
+    return textBytes(block.text);
+}
+
+size_t entryBytes(const Link&)
+{
+    return 0;
+}
+
+// Appends one entry to a table; like ReplaceBlock it holds the slot's other value, so a
+// reused slot gets back exactly what it held.
+template <typename Entry, std::vector<Entry> EditorState::*table, int32_t EditorState::*count, int32_t capacity>
+class AppendEntry final : public DrawingChange {
 public:
-    explicit AppendBlock(Block block)
-        : other_(std::move(block))
+    explicit AppendEntry(Entry entry)
+        : other_(std::move(entry))
     {
     }
     void apply(EditorState& state) override
     {
         if (index_ < 0)
-            index_ = state.blockCount;
-        assert(index_ == state.blockCount && index_ < kBlockCapacity);
-        std::swap(state.blocks[size_t(index_)], other_);
-        state.blockCount = index_ + 1;
+            index_ = state.*count;
+        assert(index_ == state.*count && index_ < capacity);
+        std::swap((state.*table)[size_t(index_)], other_);
+        state.*count = index_ + 1;
     }
     void revert(EditorState& state) override
     {
-        std::swap(state.blocks[size_t(index_)], other_);
-        state.blockCount = index_;
+        std::swap((state.*table)[size_t(index_)], other_);
+        state.*count = index_;
     }
-    size_t bytes() const override { return sizeof(*this) + textBytes(other_.text); }
+    size_t bytes() const override { return sizeof(*this) + entryBytes(other_); }
 
 private:
     int32_t index_ = -1;
-    Block other_;
+    Entry other_;
 };
+
+using AppendBlock = AppendEntry<Block, &EditorState::blocks, &EditorState::blockCount, kBlockCapacity>;
+using AppendLink = AppendEntry<Link, &EditorState::links, &EditorState::linkCount, kLinkCapacity>;
 
 class RemoveBlock final : public DrawingChange {
 public:
@@ -141,32 +157,6 @@ private:
     Block removed_;
     int32_t countBefore_ = 0;
     std::vector<OldLink> changed_;
-};
-
-class AppendLink final : public DrawingChange {
-public:
-    explicit AppendLink(Link link)
-        : other_(link)
-    {
-    }
-    void apply(EditorState& state) override
-    {
-        if (index_ < 0)
-            index_ = state.linkCount;
-        assert(index_ == state.linkCount && index_ < kLinkCapacity);
-        std::swap(state.links[size_t(index_)], other_);
-        state.linkCount = index_ + 1;
-    }
-    void revert(EditorState& state) override
-    {
-        std::swap(state.links[size_t(index_)], other_);
-        state.linkCount = index_;
-    }
-    size_t bytes() const override { return sizeof(*this); }
-
-private:
-    int32_t index_ = -1;
-    Link other_;
 };
 
 class RemoveLink final : public DrawingChange {

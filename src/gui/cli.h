@@ -5,6 +5,7 @@
 
 namespace corvix {
 struct ReadResult;
+struct EditorState;
 enum class PageFormat;
 }
 
@@ -14,6 +15,9 @@ namespace corvix::cli {
 int runCheck(const std::vector<std::string>& files);
 // "ok blocks=B links=L", "inconsistent" or "damaged: REASON".
 std::string readVerdict(const ReadResult& result);
+// Puts the diagram at path into state for an export; false, with the verdict on stderr,
+// when the file is not ok.
+bool readInputDiagram(const std::string& path, EditorState& state);
 // corvix --export=OUT FILE: OUT's extension chooses PNG, SVG, PDF or FXG; 0 on success.
 int runExport(const std::string& outPath, const std::string& inPath);
 // The FXG case: FILE read and written anew to OUT as a save would; 1 with a message on stderr.

@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include "storage/diagram_codec.h"
+#include "storage/diagram_file.h"
 
 #include <cstdio>
 
@@ -29,6 +30,17 @@ int runCheck(const std::vector<std::string>& files)
         allOk = allOk && result.status == ReadStatus::Ok;
     }
     return allOk ? 0 : 1;
+}
+
+bool readInputDiagram(const std::string& path, EditorState& state)
+{
+    ReadResult read = readDiagramFile(path);
+    if (read.status != ReadStatus::Ok) {
+        std::fprintf(stderr, "corvix: %s: %s\n", path.c_str(), readVerdict(read).c_str());
+        return false;
+    }
+    replaceDiagram(state, std::move(read.data));
+    return true;
 }
 
 } // namespace corvix::cli

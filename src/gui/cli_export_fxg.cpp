@@ -28,13 +28,9 @@ public:
 
 int runExportFxg(const std::string& outPath, const std::string& inPath)
 {
-    ReadResult read = readDiagramFile(inPath);
-    if (read.status != ReadStatus::Ok) {
-        std::fprintf(stderr, "corvix: %s: %s\n", inPath.c_str(), readVerdict(read).c_str());
-        return 1;
-    }
     EditorState state;
-    replaceDiagram(state, std::move(read.data));
+    if (!readInputDiagram(inPath, state))
+        return 1;
     ConsoleUi ui;
     // The view a save records is the one the file was opened with.
     return grava_arquivo(state, ui, outPath, state.header.scrollX, state.header.scrollY) ? 0 : 1;

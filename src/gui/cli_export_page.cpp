@@ -39,13 +39,9 @@ std::string absolutePath(const std::string& path)
 
 int runExportPage(const std::string& outPath, const std::string& inPath, PageFormat format)
 {
-    ReadResult read = readDiagramFile(inPath);
-    if (read.status != ReadStatus::Ok) {
-        std::fprintf(stderr, "corvix: %s: %s\n", inPath.c_str(), readVerdict(read).c_str());
-        return 1;
-    }
     EditorState state;
-    replaceDiagram(state, std::move(read.data));
+    if (!readInputDiagram(inPath, state))
+        return 1;
     applyPaperType(state.paper, state.header.paperType);
     state.fileName = absolutePath(inPath);
     state.programNotice = makeProgramNotice(executableBaseName());
