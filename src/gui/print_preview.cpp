@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace corvix {
@@ -55,6 +56,16 @@ PrintPreview::PrintPreview(const EditorState& state, const QString& executableBa
     layoutBox->setMenuBar(menuBar);
     layoutBox->addWidget(pictureLabel_);
     layoutBox->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void PrintPreview::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (const QScreen* shown = screen()) {
+        const QRect area = shown->geometry();
+        const QSize outer = frameGeometry().size();
+        move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+    }
 }
 
 bool PrintPreview::eventFilter(QObject* watched, QEvent* event)

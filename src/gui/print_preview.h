@@ -26,6 +26,8 @@ public:
     const QImage& picture() const { return picture_; }
 
 protected:
+    // Centred on the screen, whatever window it stands in for.
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

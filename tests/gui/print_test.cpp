@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QPrinter>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -76,6 +77,8 @@ private slots:
         PrintPreview preview(state, QStringLiteral("corvix"), [&] { ++printed; });
         preview.show();
         QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        const QPoint offCentre = preview.frameGeometry().center() - preview.screen()->geometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 2, "the preview is centred on the screen");
 
         auto* print = preview.findChild<QAction*>(QStringLiteral("mprint"));
         QVERIFY(print);
