@@ -3,6 +3,7 @@
 
 #include "program_folders.h"
 
+#include <QKeySequence>
 #include <QMenuBar>
 
 namespace corvix {
@@ -44,6 +45,13 @@ void MainWindow::createActions()
     connect(mprint_, &QAction::triggered, this, &MainWindow::mprint_Click);
     mexit_ = namedAction(this, QStringLiteral("mexit"), tr("&Exit"));
     connect(mexit_, &QAction::triggered, this, &QWidget::close);
+    // The desktop's usual keys for the file commands; each still obeys its item's state.
+    mnew_->setShortcut(QKeySequence::New);
+    mload_->setShortcut(QKeySequence::Open);
+    msave_->setShortcut(QKeySequence::Save);
+    msaveas_->setShortcut(QKeySequence::SaveAs);
+    mprint_->setShortcut(QKeySequence::Print);
+    mexit_->setShortcut(QKeySequence::Quit);
     for (int i = 0; i < kRecentFileCount; ++i) {
         mhist_[size_t(i)] = namedAction(this, QStringLiteral("mhist%1").arg(i), QString());
         mhist_[size_t(i)]->setVisible(false);

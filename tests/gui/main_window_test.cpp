@@ -90,6 +90,7 @@ private slots:
     void newOpenSaveAsRoundTripWithCaptions();
     void recentListMovesToTopAndDropsTheSeventh();
     void tickRefreshesTheMenus();
+    void fileKeysFollowTheirItems();
     void arrowKeyPansTheView();
     void canvasWiderThanTheSheetScrollsBeforeItsOrigin();
     void dropAsksBeforeDiscardingChanges();
@@ -372,6 +373,27 @@ void MainWindowTest::recentListMovesToTopAndDropsTheSeventh()
     // An ampersand in a path shows as itself, not as a second access key.
     saveAs(path(QStringLiteral("R&D.FXG")));
     QCOMPARE(caption(0), QStringLiteral("&1 :: ") + path(QStringLiteral("R&&D.FXG")));
+}
+
+void MainWindowTest::fileKeysFollowTheirItems()
+{
+    drawTwoLinkedBlocks();
+    const QString file = path(QStringLiteral("keys.FXG"));
+    waitForTick();
+    QTest::keyClick(canvas(), Qt::Key_S, Qt::ControlModifier);  // no name yet: Save is off
+    QVERIFY(state().modified);
+    QVERIFY(!QFile::exists(file));
+
+    saveAs(file);
+    insertBlock(0, {400, 400});
+    waitForTick();
+    QTest::keyClick(canvas(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!state().modified);
+    QCOMPARE(readDiagramFile(file.toStdString()).data.blocks.size(), size_t(3));
+
+    QTest::keyClick(canvas(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(state().blockCount, 0);
+    QCOMPARE(captionTail(), QStringLiteral("< New >"));
 }
 
 void MainWindowTest::tickRefreshesTheMenus()
