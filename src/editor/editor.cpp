@@ -99,9 +99,7 @@ bool Editor::undo()
     if (!canUndo())
         return false;
     history_.undo(state_);
-    state_.selectedBlock = -1;
-    state_.selectedLink = -1;
-    repinta_tudo();
+    showHistoryStep();
     return true;
 }
 
@@ -110,10 +108,16 @@ bool Editor::redo()
     if (!canRedo())
         return false;
     history_.redo(state_);
+    showHistoryStep();
+    return true;
+}
+
+// A restored step may have removed what was selected: start from no selection.
+void Editor::showHistoryStep()
+{
     state_.selectedBlock = -1;
     state_.selectedLink = -1;
     repinta_tudo();
-    return true;
 }
 
 bool Editor::isBlockIndex(int32_t index) const

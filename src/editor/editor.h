@@ -111,6 +111,7 @@ public:
     EditorState& state();
 
 private:
+    void showHistoryStep();
     void pressIdle(int button, int shift, int32_t px, int32_t py);
     void pressConnecting(int32_t px, int32_t py);
     void dropBlock(int32_t px, int32_t py);

@@ -1,6 +1,7 @@
 #include "main_window.h"
 #include "print_preview.h"
 #include "scripted_dialogs.h"
+#include "window_test_base.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,7 +21,7 @@ struct PrintCall {
     Qt::CursorShape pointer = Qt::ArrowCursor;
 };
 
-class MainWindowPrintTest : public QObject {
+class MainWindowPrintTest : public WindowTestBase {
     Q_OBJECT
 
 private slots:
@@ -34,38 +35,23 @@ private slots:
 private:
     // Every print goes into pdfPath(), or fails when there is no printer.
     void usePrinter(bool available);
-    QString pdfPath() const { return dir_->filePath(QStringLiteral("page.pdf")); }
+    QString pdfPath() const { return path(QStringLiteral("page.pdf")); }
     int pdfPages() const;
     bool fileMenuEnabled() { return window_->findChild<QMenu*>(QStringLiteral("mfile"))->menuAction()->isEnabled(); }
-    QAction* action(const char* name) { return window_->findChild<QAction*>(QString::fromLatin1(name)); }
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<EditorState> state_;
-    std::unique_ptr<ScriptedDialogs> dialogs_;
-    std::unique_ptr<MainWindow> window_;
     QList<PrintCall> calls_;
 };
 
 void MainWindowPrintTest::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    state_ = std::make_unique<EditorState>();
-    state_->programDir = dir_->path().toStdString() + "/";
-    dialogs_ = std::make_unique<ScriptedDialogs>();
-    window_ = std::make_unique<MainWindow>(*state_, *dialogs_);
-    window_->load(std::string());
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    makeWindow();
+    startWindow();
     calls_.clear();
 }
 
 void MainWindowPrintTest::cleanup()
 {
-    window_.reset();
-    dialogs_.reset();
-    state_.reset();
-    dir_.reset();
+    destroyWindow();
 }
 
 void MainWindowPrintTest::usePrinter(bool available)

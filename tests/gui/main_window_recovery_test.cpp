@@ -1,5 +1,6 @@
 #include "main_window.h"
 #include "scripted_dialogs.h"
+#include "window_test_base.h"
 #include "support/diagram_samples.h"
 
 #include <QAction>
@@ -14,7 +15,7 @@
 namespace corvix {
 
 // The editor window with its clock in the test's hand, started by each test.
-class RecoveryWindowTest : public QObject {
+class RecoveryWindowTest : public WindowTestBase {
     Q_OBJECT
 
 private slots:
@@ -28,52 +29,28 @@ private slots:
 
 private:
     void start(const QString& commandLine = {});
-    void waitForTick();
-    QString path(const QString& name) const { return dir_->filePath(name); }
     QString recoveryPath() const { return path(QStringLiteral("salvamento.sav")); }
-    QString captionTail() const { return window_->windowTitle().section(QStringLiteral(" -- "), 1); }
     // A diagram file of the sample drawing; its block count.
     int writeSample(const QString& file);
 
     double now_ = 1000;
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<EditorState> state_;
-    std::unique_ptr<ScriptedDialogs> dialogs_;
-    std::unique_ptr<MainWindow> window_;
 };
 
 void RecoveryWindowTest::init()
 {
     now_ = 1000;
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    state_ = std::make_unique<EditorState>();
-    state_->programDir = dir_->path().toStdString() + "/";
-    dialogs_ = std::make_unique<ScriptedDialogs>();
-    window_ = std::make_unique<MainWindow>(*state_, *dialogs_);
+    makeWindow();
     window_->editor().setClock([this] { return now_; });
 }
 
 void RecoveryWindowTest::cleanup()
 {
-    state_->modified = false;  // closing asks nothing
-    window_.reset();
-    dialogs_.reset();
-    state_.reset();
-    dir_.reset();
+    destroyWindow();
 }
 
 void RecoveryWindowTest::start(const QString& commandLine)
 {
-    window_->load(commandLine.toStdString());
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-}
-
-void RecoveryWindowTest::waitForTick()
-{
-    QSignalSpy tick(window_->findChild<QTimer*>(QStringLiteral("Timer1")), &QTimer::timeout);
-    QVERIFY(tick.wait(2000));
+    startWindow(commandLine.toStdString());
 }
 
 int RecoveryWindowTest::writeSample(const QString& file)

@@ -4,6 +4,7 @@
 #include "model/program_info.h"
 #include "render/block_geometry.h"
 #include "scripted_dialogs.h"
+#include "window_test_base.h"
 #include "storage/diagram_file.h"
 #include "view/viewport.h"
 
@@ -76,7 +77,7 @@ public slots:
     void open(const QUrl& url) { urls << url; }
 };
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public WindowTestBase {
     Q_OBJECT
 
 private slots:
@@ -110,9 +111,6 @@ private slots:
 private:
     EditorState& state() { return *state_; }
     CanvasWidget* canvas() { return window_->findChild<CanvasWidget*>(QStringLiteral("Diagrama")); }
-    QAction* action(const char* name) { return window_->findChild<QAction*>(QString::fromLatin1(name)); }
-    QString path(const QString& name) const { return dir_->filePath(name); }
-    QString captionTail() const { return window_->windowTitle().section(QStringLiteral(" -- "), 1); }
 
     QPoint toCanvas(Point sheet);
     void pressSheet(Point sheet, Qt::MouseButton button = Qt::LeftButton);
@@ -121,39 +119,21 @@ private:
     void drawTwoLinkedBlocks();
     void saveAs(const QString& file);
     void open(const QString& file);
-    void waitForTick();
     void editText(int block, const QString& text);
     // Insert, link, move, edit and delete on the drawing of drawTwoLinkedBlocks: five steps.
     void performTrialEdits();
     void exportAs(const QString& file, const QString& filter = QString());
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<EditorState> state_;
-    std::unique_ptr<ScriptedDialogs> dialogs_;
-    std::unique_ptr<MainWindow> window_;
 };
 
 void MainWindowTest::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    state_ = std::make_unique<EditorState>();
-    state_->programDir = dir_->path().toStdString() + "/";
-    state_->programNotice = makeProgramNotice(executableBaseName());
-    dialogs_ = std::make_unique<ScriptedDialogs>();
-    window_ = std::make_unique<MainWindow>(*state_, *dialogs_);
-    window_->load(std::string());
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    makeWindow();
+    startWindow();
 }
 
 void MainWindowTest::cleanup()
 {
-    state_->modified = false;  // closing asks nothing
-    window_.reset();
-    dialogs_.reset();
-    state_.reset();
-    dir_.reset();
+    destroyWindow();
 }
 
 QPoint MainWindowTest::toCanvas(Point sheet)
@@ -185,12 +165,6 @@ void MainWindowTest::drawTwoLinkedBlocks()
     pressSheet(portPoint(state().blocks[0], PortBottom));
     pressSheet(portPoint(state().blocks[1], PortTop));
     QCOMPARE(state().linkCount, 1);
-}
-
-void MainWindowTest::waitForTick()
-{
-    QSignalSpy tick(window_->findChild<QTimer*>(QStringLiteral("Timer1")), &QTimer::timeout);
-    QVERIFY(tick.wait(2000));
 }
 
 void MainWindowTest::saveAs(const QString& file)
