@@ -1,10 +1,10 @@
 // The render pass on a diagram at the tables' capacity: into the editor's canvas at
 // several scroll positions, and into the whole page image.
 
-#include "painter_target.h"
-#include "qt_text_measurer.h"
 #include "render/render_pass.h"
 #include "support/capacity_diagram.h"
+#include "surfaces/painter_target.h"
+#include "surfaces/qt_text_measurer.h"
 
 #include <QGuiApplication>
 #include <QImage>

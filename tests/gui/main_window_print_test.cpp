@@ -1,6 +1,6 @@
-#include "main_window.h"
-#include "print_preview.h"
+#include "printing/print_preview.h"
 #include "scripted_dialogs.h"
+#include "window/main_window.h"
 #include "window_test_base.h"
 
 #include <QAction>

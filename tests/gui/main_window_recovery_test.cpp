@@ -1,7 +1,7 @@
-#include "main_window.h"
 #include "scripted_dialogs.h"
-#include "window_test_base.h"
 #include "support/diagram_samples.h"
+#include "window/main_window.h"
+#include "window_test_base.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,12 +1,12 @@
-#include "canvas_widget.h"
-#include "cli.h"
-#include "main_window.h"
+#include "cli/cli.h"
 #include "model/program_info.h"
 #include "render/block_geometry.h"
 #include "scripted_dialogs.h"
-#include "window_test_base.h"
 #include "storage/diagram_file.h"
 #include "view/viewport.h"
+#include "window/canvas_widget.h"
+#include "window/main_window.h"
+#include "window_test_base.h"
 
 #include <QAction>
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-#include "cli.h"
+#include "cli/cli.h"
 #include "model/program_info.h"
 #include "support/diagram_samples.h"
 

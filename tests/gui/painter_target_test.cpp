@@ -1,9 +1,9 @@
-#include "marker_pictures.h"
-#include "painter_target.h"
-#include "qt_text_measurer.h"
 #include "render/render_pass.h"
 #include "support/capacity_diagram.h"
-#include "text_convert.h"
+#include "surfaces/marker_pictures.h"
+#include "surfaces/painter_target.h"
+#include "surfaces/qt_text_measurer.h"
+#include "surfaces/text_convert.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,5 +1,5 @@
-#include "print_job.h"
-#include "print_preview.h"
+#include "printing/print_job.h"
+#include "printing/print_preview.h"
 
 #include "model/paper.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desktop_dialogs.h"
+#include "dialogs/desktop_dialogs.h"
 
 #include <QQueue>
 #include <QStringList>

@@ -1,5 +1,5 @@
+#include "dialogs/text_dialog.h"
 #include "storage/diagram_codec.h"
-#include "text_dialog.h"
 
 #include <QPlainTextEdit>
 #include <QTest>

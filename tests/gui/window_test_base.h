@@ -1,8 +1,8 @@
 #pragma once
 
-#include "main_window.h"
 #include "model/program_info.h"
 #include "scripted_dialogs.h"
+#include "window/main_window.h"
 
 #include <QAction>
 #include <QSignalSpy>

@@ -1,0 +1,58 @@
+#include "cli/cli.h"
+
+#include "app/program_folders.h"
+#include "app/splash.h"
+#include "dialogs/desktop_dialogs.h"
+#include "model/program_info.h"
+#include "window/main_window.h"
+
+#include <QApplication>
+
+#include <chrono>
+
+namespace corvix::cli {
+
+namespace {
+
+// CORVIX_TEST_CLOCK_RATE=N runs the editor's clock N times faster, so that a trial of
+// the running program sees an autosave within seconds instead of minutes.
+void applyTestClockRate(Editor& editor)
+{
+    bool ok = false;
+    const double rate = qEnvironmentVariable("CORVIX_TEST_CLOCK_RATE").toDouble(&ok);
+    if (!ok || !(rate > 0))
+        return;
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
+    const double startSeconds = editor.nowSeconds();
+    editor.setClock([start, startSeconds, rate] {
+        return startSeconds + rate * std::chrono::duration<double>(Clock::now() - start).count();
+    });
+}
+
+} // namespace
+
+int runEditor(int argc, char** argv, const std::string& commandLine)
+{
+    QApplication app(argc, argv);
+
+    EditorState state;
+    state.programDir = programFolder().toStdString();
+    state.programNotice = makeProgramNotice(executableBaseName());
+    writeSignature(state.header);
+
+    // The editor window is made, loaded and shown only once the splash has gone.
+    {
+        Splash splash;
+        splash.runModal();
+    }
+
+    StandardDialogs dialogs;
+    MainWindow window(state, dialogs);
+    applyTestClockRate(window.editor());
+    window.load(commandLine);
+    window.show();
+    return app.exec();
+}
+
+} // namespace corvix::cli

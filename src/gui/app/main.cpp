@@ -1,0 +1,85 @@
+#include "cli/cli.h"
+
+#include "model/program_info.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+void printUsage(std::FILE* out)
+{
+    std::fprintf(out,
+                 "Usage: corvix [FILE]\n"
+                 "       corvix --check FILE...\n"
+                 "       corvix --export=OUT FILE\n"
+                 "\n"
+                 "Corvix edits flowcharts stored in .FXG diagram files.\n"
+                 "\n"
+                 "  FILE            open this diagram in the editor\n"
+                 "  --check         verify diagram files without opening a window; one line a file:\n"
+                 "                  'PATH: ok blocks=B links=L', 'PATH: inconsistent' or\n"
+                 "                  'PATH: damaged: REASON'; exit status 0 when every file is ok\n"
+                 "  --export=OUT    render FILE's page to OUT without a window; OUT's extension\n"
+                 "                  chooses the format: .png, .svg, .pdf, or .fxg (written anew)\n"
+                 "  --help          show this help\n"
+                 "  --version       show the version\n");
+}
+
+// The whole argument text names one diagram; a pair of surrounding quotes is removed,
+// so a path with spaces works quoted or not.
+std::string commandLineText(int argc, char** argv)
+{
+    std::string text;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1)
+            text += ' ';
+        text += argv[i];
+    }
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+        text = text.substr(1, text.size() - 2);
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Past a file size limit a save then fails with its message instead of ending Corvix.
+    std::signal(SIGXFSZ, SIG_IGN);
+    if (argc >= 2) {
+        const std::string first = argv[1];
+        if (first == "--help" || first == "-h") {
+            printUsage(stdout);
+            return 0;
+        }
+        if (first == "--version") {
+            std::printf("corvix %d.%d.%d\n", corvix::kVersionMajor, corvix::kVersionMinor, corvix::kVersionPatch);
+            return 0;
+        }
+        if (first == "--check") {
+            if (argc < 3) {
+                printUsage(stderr);
+                return 2;
+            }
+            return corvix::cli::runCheck(std::vector<std::string>(argv + 2, argv + argc));
+        }
+        if (first.rfind("--export=", 0) == 0) {
+            const std::string out = first.substr(std::strlen("--export="));
+            if (out.empty() || argc != 3) {
+                printUsage(stderr);
+                return 2;
+            }
+            return corvix::cli::runExport(out, argv[2]);
+        }
+        if (first.rfind("--", 0) == 0) {
+            std::fprintf(stderr, "corvix: unknown option %s\n", first.c_str());
+            printUsage(stderr);
+            return 2;
+        }
+    }
+    return corvix::cli::runEditor(argc, argv, commandLineText(argc, argv));
+}

@@ -1,0 +1,46 @@
+#include "cli/cli.h"
+
+#include "storage/diagram_codec.h"
+#include "storage/diagram_file.h"
+
+#include <cstdio>
+
+namespace corvix::cli {
+
+std::string readVerdict(const ReadResult& result)
+{
+    switch (result.status) {
+    case ReadStatus::Ok:
+        return "ok blocks=" + std::to_string(result.data.blocks.size()) + " links="
+               + std::to_string(result.data.links.size());
+    case ReadStatus::Inconsistent:
+        return "inconsistent";
+    case ReadStatus::Damaged:
+        return "damaged: " + result.reason;
+    }
+    return {};
+}
+
+int runCheck(const std::vector<std::string>& files)
+{
+    bool allOk = true;
+    for (const std::string& path : files) {
+        const ReadResult result = readDiagramFile(path);
+        std::printf("%s: %s\n", path.c_str(), readVerdict(result).c_str());
+        allOk = allOk && result.status == ReadStatus::Ok;
+    }
+    return allOk ? 0 : 1;
+}
+
+bool readInputDiagram(const std::string& path, EditorState& state)
+{
+    ReadResult read = readDiagramFile(path);
+    if (read.status != ReadStatus::Ok) {
+        std::fprintf(stderr, "corvix: %s: %s\n", path.c_str(), readVerdict(read).c_str());
+        return false;
+    }
+    replaceDiagram(state, std::move(read.data));
+    return true;
+}
+
+} // namespace corvix::cli

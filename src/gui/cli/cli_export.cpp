@@ -1,0 +1,34 @@
+#include "cli/cli.h"
+
+#include "printing/page_export.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+
+namespace corvix::cli {
+
+namespace {
+
+std::string lowerCaseExtension(const std::string& path)
+{
+    std::string ext = std::filesystem::path(path).extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return ext;
+}
+
+} // namespace
+
+int runExport(const std::string& outPath, const std::string& inPath)
+{
+    const std::string extension = lowerCaseExtension(outPath);
+    if (extension == ".fxg")
+        return runExportFxg(outPath, inPath);
+    if (const std::optional<PageFormat> format = pageFormatForExtension(extension))
+        return runExportPage(outPath, inPath, *format);
+    std::fprintf(stderr, "corvix: %s: OUT must end in .png, .svg, .pdf or .fxg\n", outPath.c_str());
+    return 1;
+}
+
+} // namespace corvix::cli

@@ -1,0 +1,39 @@
+#include "cli/cli.h"
+
+#include "storage/diagram_file.h"
+
+#include <cstdio>
+
+namespace corvix::cli {
+
+namespace {
+
+// A headless run has no one to ask: messages go to stderr, questions are answered No.
+class ConsoleUi final : public UiPort {
+public:
+    void showMessage(const std::string& text, MessageIcon) override { std::fprintf(stderr, "corvix: %s\n", text.c_str()); }
+    bool askYesNo(const std::string&) override { return false; }
+    void setPointer(Pointer, int32_t) override {}
+    void setMainMenusEnabled(bool) override {}
+    void setCommandStates(const CommandStates&) override {}
+    void setPaperChecked(int32_t) override {}
+    void refreshCanvas() override {}
+    void scrollBarsChanged() override {}
+    void showKindPanel(bool) override {}
+    void openTextDialog(const std::string&) override {}
+    void processEvents() override {}
+};
+
+} // namespace
+
+int runExportFxg(const std::string& outPath, const std::string& inPath)
+{
+    EditorState state;
+    if (!readInputDiagram(inPath, state))
+        return 1;
+    ConsoleUi ui;
+    // The view a save records is the one the file was opened with.
+    return grava_arquivo(state, ui, outPath, state.header.scrollX, state.header.scrollY) ? 0 : 1;
+}
+
+} // namespace corvix::cli

@@ -1,0 +1,151 @@
+#include "surfaces/marker_pictures.h"
+
+#include <array>
+#include <initializer_list>
+#include <span>
+#include <string_view>
+#include <utility>
+
+namespace corvix {
+
+namespace {
+
+// Pictures are drawn pixel by pixel from these rows: '.' is transparent, every other
+// character takes its colour from the picture's palette.
+using Palette = std::initializer_list<std::pair<char, QRgb>>;
+
+constexpr QRgb kNavy = qRgb(0, 0, 128);
+constexpr QRgb kBlue = qRgb(0, 0, 255);
+constexpr QRgb kDarkRed = qRgb(128, 0, 0);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+
+// The arrow on an action's stubs, centred on column 6 where the stub runs.
+constexpr const char* kArrowDown[] = {
+    ".KKKKKKKKKKK",
+    ".KKKKKKKKKKK",
+    "............",
+    ".KKKKKKKKKKK",
+    "..KBBBBBBBK.",
+    "..KBBBBBBBK.",
+    "...KBBBBBK..",
+    "...KBBBBBK..",
+    "....KBBBK...",
+    "....KBBBK...",
+    ".....KBK....",
+    "......K.....",
+};
+
+// Decision labels: a letter above the side stub (row 8) and an arrowhead on it, pointing
+// out of the block; the left labels mirror the arrowhead, not the letter.
+constexpr const char* kArrowRight[] = {
+    "................",
+    "................",
+    "................",
+    "................",
+    "........B.......",
+    "........BB......",
+    "........BBBB....",
+    "........BBBBBB..",
+    "........BBBBBBBB",
+    "........BBBBBB..",
+    "........BBBB....",
+    "........BB......",
+    "........B.......",
+    "................",
+    "................",
+    "................",
+};
+
+constexpr const char* kLetterY[] = {"L...L", "L...L", ".L.L.", "..L..", "..L..", "..L..", "..L.."};
+constexpr const char* kLetterN[] = {"L...L", "LL..L", "L.L.L", "L..LL", "L...L", "L...L", "L...L"};
+
+// The goto markers: a shield pointing down, with the line of the link through it.
+constexpr const char* kShield[] = {
+    "........K.......",
+    "........K.......",
+    "..KKKKKKKKKKKKK.",
+    "..KFFFFFKFFFFFK.",
+    "..KFFFFFKFFFFFK.",
+    "..KFFFFFKFFFFFK.",
+    "..KFFFFFKFFFFFK.",
+    "..KFFFFFKFFFFFK.",
+    "...KFFFFKFFFFK..",
+    "....KFFFKFFFK...",
+    ".....KFFKFFK....",
+    "......KFKFK.....",
+    ".......KKK......",
+    "........K.......",
+    "........K.......",
+    "........K.......",
+};
+
+// Paints the rows with their top-left corner at (left, top), mirrored left to right if asked.
+void paintRows(QImage& image, std::span<const char* const> rows, int left, int top, Palette palette,
+               bool mirrored = false)
+{
+    for (int y = 0; y < int(rows.size()); ++y) {
+        const std::string_view row = rows[size_t(y)];
+        const int width = int(row.size());
+        for (int x = 0; x < width; ++x) {
+            const char c = row[size_t(mirrored ? width - 1 - x : x)];
+            for (const auto& [key, rgb] : palette) {
+                if (key == c)
+                    image.setPixel(left + x, top + y, rgb);
+            }
+        }
+    }
+}
+
+QImage transparentSquare(Marker marker)
+{
+    QImage image(markerWidth(marker), markerWidth(marker), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+QImage arrowDown()
+{
+    QImage image = transparentSquare(Marker::SetaBaixo);
+    paintRows(image, kArrowDown, 0, 0, {{'K', kNavy}, {'B', kBlue}});
+    return image;
+}
+
+QImage label(Marker marker, std::span<const char* const> letter, QRgb letterColor, bool pointingRight)
+{
+    QImage image = transparentSquare(marker);
+    paintRows(image, kArrowRight, 0, 0, {{'B', kBlue}}, !pointingRight);
+    paintRows(image, letter, pointingRight ? 1 : 10, 0, {{'L', letterColor}});
+    return image;
+}
+
+QImage shield(Marker marker, QRgb fill)
+{
+    QImage image = transparentSquare(marker);
+    paintRows(image, kShield, 0, 0, {{'K', kBlack}, {'F', fill}});
+    return image;
+}
+
+std::array<QImage, 9> buildPictures()
+{
+    std::array<QImage, 9> p;
+    p[size_t(Marker::SetaBaixo)] = arrowDown();
+    p[size_t(Marker::SimDir)] = label(Marker::SimDir, kLetterY, kDarkRed, true);
+    p[size_t(Marker::SimEsq)] = label(Marker::SimEsq, kLetterY, kDarkRed, false);
+    p[size_t(Marker::Naodir)] = label(Marker::Naodir, kLetterN, kNavy, true);
+    p[size_t(Marker::Naoesq)] = label(Marker::Naoesq, kLetterN, kNavy, false);
+    p[size_t(Marker::Saida)] = shield(Marker::Saida, qRgb(255, 0, 255));
+    p[size_t(Marker::Entrada)] = shield(Marker::Entrada, qRgb(128, 200, 255));
+    p[size_t(Marker::SaidaClara)] = shield(Marker::SaidaClara, qRgb(255, 255, 0));
+    p[size_t(Marker::EntradaClara)] = shield(Marker::EntradaClara, qRgb(0, 200, 0));
+    return p;
+}
+
+} // namespace
+
+const QImage& markerPicture(Marker marker)
+{
+    static const std::array<QImage, 9> pictures = buildPictures();
+    return pictures[size_t(marker)];
+}
+
+} // namespace corvix

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "render/render_target.h"
+#include "render/text_lines.h"
+#include "surfaces/pixel_canvas.h"
+#include "surfaces/qt_text_measurer.h"
+
+#include <QColor>
+#include <QPainter>
+#include <QSize>
+
+#include <optional>
+
+namespace corvix {
+
+class GlyphAtlas;
+
+// The Qt drawing surface: a QPainter on a QImage (canvas, page image, preview), a
+// QSvgGenerator or a QPdfWriter. Surface units cover `extent`, stretched over the whole
+// device; on an image of that very size one unit is one pixel. Lines are one unit wide
+// and not antialiased; a segment paints its start and not its end. On an image in
+// Format_RGB32 or Format_ARGB32_Premultiplied at one unit a pixel, plain lines, boxes,
+// pictures and text are written straight into the pixels, many times faster.
+class PainterTarget final : public RenderTarget {
+public:
+    // Paints on device until end() or destruction; SVG and PDF output is written then.
+    // An empty extent means the device's own size.
+    PainterTarget(QPaintDevice& device, QColor background, QSize extent = {});
+    ~PainterTarget() override;
+
+    PainterTarget(const PainterTarget&) = delete;
+    PainterTarget& operator=(const PainterTarget&) = delete;
+
+    // False when the device could not be painted on (an unwritable file, an empty image).
+    bool isActive() const { return painter_.isActive(); }
+    // Ends painting; false when the device reports a failure.
+    bool end();
+
+    double TextWidth(std::string_view text) const override;
+    double TextHeight(std::string_view text) const override;
+    void Cls() override;
+    void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color color) override;
+    void Box(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color color) override;
+    void ForeColor(Color color) override;
+    void CurrentX(int32_t x) override;
+    void CurrentY(int32_t y) override;
+    void Print(std::string_view text) override;
+    void PaintPicture(Marker marker, int32_t x, int32_t y, int32_t w, int32_t h) override;
+    void DrawStyle(LineStyle style) override;
+    void FontTransparent(bool transparent) override;
+    void XorMode(bool on) override;
+    std::optional<SurfaceRect> drawableArea() const override;
+
+private:
+    // The pen for lines of this colour in the current style; usePen sets it only when it changed.
+    void usePen(QColor color);
+    void setPen(QColor color);
+    void drawSegment(int32_t x1, int32_t y1, int32_t x2, int32_t y2, QColor color);
+    // The image's pixels, while plain drawing (no exclusive-or) may go straight to them.
+    PixelCanvas* plainPixels();
+
+    QPainter painter_;
+    QtTextMeasurer measurer_;
+    const GlyphAtlas& glyphs_;
+    QSize extent_;
+    QColor background_;
+    QColor textColor_ = Qt::black;
+    LineStyle style_ = LineStyle::Solid;
+    int32_t textX_ = 0;
+    int32_t textY_ = 0;
+    bool fontTransparent_ = true;
+    bool xor_ = false;
+    TextLines printLines_;
+    // Pixel surfaces draw lines one device pixel wide, vector surfaces one unit wide.
+    bool raster_ = false;
+    // A 32-bit image at one unit a pixel.
+    std::optional<PixelCanvas> pixels_;
+};
+
+} // namespace corvix

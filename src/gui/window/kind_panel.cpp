@@ -1,0 +1,35 @@
+#include "window/kind_panel.h"
+
+#include "window/kind_pictures.h"
+
+#include <QHBoxLayout>
+#include <QToolButton>
+
+#include <array>
+
+namespace corvix {
+
+KindPanel::KindPanel(QWidget* parent)
+    : QGroupBox(tr("Select Block"), parent)
+{
+    setObjectName(QStringLiteral("FrameSelObj"));
+    setAutoFillBackground(true);
+
+    static const std::array<const char*, kButtonCount> toolTips = {
+        "Actions", "Decision", "Goto jumps", "goto targets", "Explanations",
+    };
+    auto* row = new QHBoxLayout(this);
+    for (int i = 0; i < kButtonCount; ++i) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QStringLiteral("SelBloco%1").arg(i));
+        button->setIcon(kindPicture(i + 1));
+        button->setIconSize(QSize(32, 32));
+        button->setToolTip(QString::fromLatin1(toolTips[size_t(i)]));
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QToolButton::clicked, this, [this, i] { emit kindChosen(i); });
+        row->addWidget(button);
+    }
+    adjustSize();
+}
+
+} // namespace corvix

@@ -1,0 +1,269 @@
+#include "window/main_window.h"
+
+#include "dialogs/desktop_dialogs.h"
+#include "dialogs/text_dialog.h"
+#include "model/program_info.h"
+#include "surfaces/text_convert.h"
+#include "view/viewport.h"
+#include "window/kind_panel.h"
+#include "window/scroll_bars.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+
+#include <QMenuBar>
+
+#include <algorithm>
+
+namespace corvix {
+
+namespace {
+
+constexpr int kBarThickness = Viewport::kBarThickness;
+constexpr int kTimerIntervalMs = 100;
+constexpr QSize kStartSize(700, 500);
+
+// Canto: fills the corner between the two bars.
+QPixmap cornerPicture()
+{
+    QPixmap picture(16, 16);
+    picture.fill(QColor(212, 208, 200));
+    QPainter p(&picture);
+    for (int i = 0; i < 3; ++i) {
+        const int d = 4 + 4 * i;
+        p.setPen(Qt::white);
+        p.drawLine(15 - d, 15, 15, 15 - d);
+        p.setPen(QColor(128, 128, 128));
+        p.drawLine(16 - d, 15, 15, 16 - d);
+    }
+    return picture;
+}
+
+int16_t toInt16(int value)
+{
+    return int16_t(std::clamp(value, -32768, 32767));
+}
+
+std::string toCp1252Block(const QString& text)
+{
+    QString withBreaks = text;
+    withBreaks.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return toCp1252(withBreaks);
+}
+
+QString fromCp1252Block(const std::string& bytes)
+{
+    QString text = fromCp1252(bytes);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text;
+}
+
+} // namespace
+
+MainWindow::MainWindow(EditorState& state, DesktopDialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent)
+    , state_(state)
+    , dialogs_(dialogs)
+    , canvas_(new CanvasWidget(*this, canvasSurface_.image()))
+    , ui_(*this, dialogs)
+    , editor_(state, ui_, canvasSurface_, windowFont_)
+    , files_(editor_, ui_, *this, state.programDir + std::string(kHistoryFileName), executableBaseName())
+    , recovery_(editor_, ui_, files_, state.programDir + std::string(kRecoveryFileName))
+    , keyPreview_(*this, *this)
+    , timer_(this)
+{
+    setObjectName(QStringLiteral("Form1"));
+    createClientArea();
+    createActions();
+    createMenus();
+
+    textDialog_ = new TextDialog(this);
+    connect(textDialog_, &TextDialog::textAccepted, this,
+            [this](const QString& text) { editor_.textDialogOk(toCp1252Block(text)); });
+    connect(textDialog_, &QDialog::finished, this, &MainWindow::textDialogFinished);
+
+    timer_.setObjectName(QStringLiteral("Timer1"));
+    timer_.setInterval(kTimerIntervalMs);
+    // The editor keeps a tick that arrives inside another (the auto-pan loop processes
+    // events) from starting a second loop.
+    connect(&timer_, &QTimer::timeout, this, [this] { editor_.Timer1_Timer(); });
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createClientArea()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setMinimumSize(120, 90);
+    client->installEventFilter(this);
+    setCentralWidget(client);
+
+    canvas_->setParent(client);
+    hScroll_ = new QScrollBar(Qt::Horizontal, client);
+    hScroll_->setObjectName(QStringLiteral("HScroll1"));
+    vScroll_ = new QScrollBar(Qt::Vertical, client);
+    vScroll_->setObjectName(QStringLiteral("VScroll1"));
+    for (QScrollBar* bar : {hScroll_, vScroll_}) {
+        bar->setFocusPolicy(Qt::NoFocus);
+        bar->setSingleStep(1);
+        bar->setPageStep(60);
+    }
+    // Dragging the thumb and every other move of a bar do the same: the view follows.
+    connect(hScroll_, &QScrollBar::valueChanged, this,
+            [this](int value) { editor_.HScroll1_Change(toInt16(value)); });
+    connect(vScroll_, &QScrollBar::valueChanged, this,
+            [this](int value) { editor_.VScroll1_Change(toInt16(value)); });
+
+    corner_ = new QLabel(client);
+    corner_->setObjectName(QStringLiteral("Canto"));
+    corner_->setPixmap(cornerPicture());
+    corner_->setFixedSize(16, 16);
+
+    kindPanel_ = new KindPanel(client);
+    kindPanel_->move(8, 8);
+    kindPanel_->hide();
+    connect(kindPanel_, &KindPanel::kindChosen, this, [this](int index) { editor_.SelBloco_Click(int16_t(index)); });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        layoutClientArea();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::layoutClientArea()
+{
+    const int w = centralWidget()->width();
+    const int h = centralWidget()->height();
+    if (isMinimized()) {
+        editor_.Form_Resize(w, h, true);
+        return;
+    }
+    canvas_->setGeometry(0, 0, w - kBarThickness, h - kBarThickness);
+    vScroll_->setGeometry(w - kBarThickness, 0, kBarThickness, h - kBarThickness);
+    hScroll_->setGeometry(0, h - kBarThickness, w - kBarThickness, kBarThickness);
+    corner_->move(w - corner_->width(), h - corner_->height());
+    corner_->raise();
+    kindPanel_->raise();
+    canvasSurface_.resize(canvas_->size());
+    editor_.Form_Resize(w, h, false);
+}
+
+void MainWindow::centreOnScreen()
+{
+    const QRect screen = this->screen()->geometry();
+    const QSize frame = frameGeometry().size().expandedTo(size());
+    move(screen.x() + (screen.width() - frame.width()) / 2, screen.y() + (screen.height() - frame.height()) / 2);
+}
+
+void MainWindow::load(const std::string& commandLine)
+{
+    files_.le_historico();
+    resize(kStartSize);
+    centreOnScreen();
+    // The first layout happens now, so the paper and the view below see the real size.
+    layout()->activate();
+    layoutClientArea();
+    editor_.mtippapel_Click(0);
+    recovery_.start();
+    editor_.limpa_desenho();
+    if (!recovery_.offerAtStart())
+        files_.openAtStart(commandLine);
+    editor_.cancela_operacao();
+    timer_.start();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!files_.pode_descartar()) {
+        event->ignore();
+        return;
+    }
+    timer_.stop();
+    // Reached only when the window really closes: after No above, the work is still
+    // unsaved and the recovery file is all that a crash would leave of it.
+    recovery_.removeFile();
+    event->accept();
+}
+
+void MainWindow::refreshCanvas()
+{
+    canvas_->update();
+    refreshEditCommands();
+}
+
+void MainWindow::mirrorScrollBars()
+{
+    const Viewport& view = editor_.viewport();
+    const QSignalBlocker blockH(hScroll_);
+    const QSignalBlocker blockV(vScroll_);
+    setClassicRange(*hScroll_, view.hScroll().maximum);
+    hScroll_->setValue(view.hScroll().value);
+    setClassicRange(*vScroll_, view.vScroll().maximum);
+    vScroll_->setValue(view.vScroll().value);
+}
+
+void MainWindow::showKindPanel(bool visible)
+{
+    kindPanel_->setVisible(visible);
+    if (visible)
+        kindPanel_->raise();
+}
+
+void MainWindow::openTextDialog(const std::string& cp1252Text)
+{
+    centralWidget()->setEnabled(false);
+    menuBar()->setEnabled(false);
+    textDialog_->editText(fromCp1252Block(cp1252Text));
+}
+
+void MainWindow::textDialogFinished()
+{
+    centralWidget()->setEnabled(true);
+    menuBar()->setEnabled(true);
+    editor_.textDialogClosed();
+    activateWindow();
+}
+
+void MainWindow::canvasPressed(int button, int shift, QPointF pos)
+{
+    editor_.Diagrama_MouseDown(button, shift, float(pos.x()), float(pos.y()));
+}
+
+void MainWindow::canvasMoved(int buttons, int shift, QPointF pos)
+{
+    editor_.Diagrama_MouseMove(buttons, shift, float(pos.x()), float(pos.y()));
+}
+
+void MainWindow::canvasDoubleClicked()
+{
+    editor_.Diagrama_DblClick();
+}
+
+void MainWindow::keyDown(int16_t& keyCode, int16_t shift)
+{
+    editor_.Form_KeyDown(keyCode, shift);
+}
+
+void MainWindow::keyPress(int16_t keyAscii)
+{
+    editor_.Form_KeyPress(keyAscii);
+}
+
+void MainWindow::keyUp(int16_t keyCode, int16_t shift)
+{
+    editor_.Form_KeyUp(keyCode, shift);
+}
+
+void MainWindow::keyboardLost()
+{
+    editor_.windowDeactivated();
+}
+
+} // namespace corvix

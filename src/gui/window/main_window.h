@@ -1,0 +1,147 @@
+#pragma once
+
+#include "editor/editor.h"
+#include "editor/file_commands.h"
+#include "editor/recovery.h"
+#include "model/editor_state.h"
+#include "printing/print_job.h"
+#include "surfaces/canvas_surface.h"
+#include "surfaces/qt_text_measurer.h"
+#include "window/canvas_widget.h"
+#include "window/key_preview.h"
+#include "window/qt_ui_port.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+#include <string>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QScrollBar;
+
+namespace corvix {
+
+class DesktopDialogs;
+class KindPanel;
+class TextDialog;
+
+// Form1, the editor window: menus, the canvas "Diagrama" with its scroll bars, the
+// "Select Block" panel and the 100 ms timer. Every event goes to the editor core.
+class MainWindow final : public QMainWindow, private CanvasInput, private KeyListener, private FileWindow {
+    Q_OBJECT
+public:
+    // state.programDir holds the folder of the history file; dialogs answers every box
+    // and file dialog. Both outlive the window.
+    MainWindow(EditorState& state, DesktopDialogs& dialogs, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The start: size and place the window, paper, empty drawing, the recovery file
+    // after an abnormal end or else the diagram that commandLine names (if that file
+    // exists), the timer. A clock set on editor() before this counts the autosave.
+    void load(const std::string& commandLine);
+
+    // Where "&Print" prints; the system's default printer unless replaced.
+    void setPrinterSource(PrinterSource source);
+
+    Editor& editor() { return editor_; }
+    FileCommands& fileCommands() { return files_; }
+
+    // What the UI port asks of the window.
+    void setMainMenusEnabled(bool enabled);
+    void setCommandStates(const CommandStates& states);
+    void setPaperChecked(int32_t index);
+    void refreshCanvas();
+    void mirrorScrollBars();
+    void showKindPanel(bool visible);
+    void openTextDialog(const std::string& cp1252Text);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createEditMenu();
+    void createExportAction();
+    // Undo and redo enabled when the editor has a step to take.
+    void refreshEditCommands();
+    void setEditCommands(bool undo, bool redo);
+    void mexport_Click();
+    void createClientArea();
+    void layoutClientArea();
+    void centreOnScreen();
+    void textDialogFinished();
+
+    // Printing and its preview (main_window_print.cpp).
+    void mprintprev_Click();
+    void mprint_Click();
+    // The print job with its pointer; a failure is reported over messageParent.
+    void printSheet(QWidget* messageParent);
+
+    // CanvasInput
+    void canvasPressed(int button, int shift, QPointF pos) override;
+    void canvasMoved(int buttons, int shift, QPointF pos) override;
+    void canvasDoubleClicked() override;
+    bool canvasAcceptsFiles(const QStringList& paths) override;
+    void canvasFilesDropped(const QStringList& paths) override;
+
+    // KeyListener
+    void keyDown(int16_t& keyCode, int16_t shift) override;
+    void keyPress(int16_t keyAscii) override;
+    void keyUp(int16_t keyCode, int16_t shift) override;
+    void keyboardLost() override;
+
+    // FileWindow
+    std::string chooseFileToOpen(const std::string& initialPath) override;
+    std::string chooseFileToSave(const std::string& initialPath) override;
+    void setCaption(const std::string& caption) override;
+    void showRecentFiles(const HistoryMenu& menu) override;
+
+    EditorState& state_;
+    DesktopDialogs& dialogs_;
+
+    QtTextMeasurer windowFont_;
+    CanvasSurface canvasSurface_;
+    CanvasWidget* canvas_ = nullptr;
+    QScrollBar* hScroll_ = nullptr;
+    QScrollBar* vScroll_ = nullptr;
+    QLabel* corner_ = nullptr;
+    KindPanel* kindPanel_ = nullptr;
+    TextDialog* textDialog_ = nullptr;
+
+    QtUiPort ui_;
+    Editor editor_;
+    FileCommands files_;
+    Recovery recovery_;
+    PrinterSource printerSource_ = defaultPrinter;
+    KeyPreview keyPreview_;
+    QTimer timer_;
+
+    QMenu* mfile_ = nullptr;
+    QMenu* medit_ = nullptr;
+    QMenu* moptions_ = nullptr;
+    QMenu* mtampapel_ = nullptr;
+    QAction* mnew_ = nullptr;
+    QAction* mload_ = nullptr;
+    QAction* msave_ = nullptr;
+    QAction* msaveas_ = nullptr;
+    QAction* mexport_ = nullptr;
+    QAction* mprintprev_ = nullptr;
+    QAction* mprint_ = nullptr;
+    QAction* mexit_ = nullptr;
+    QAction* msephist_ = nullptr;
+    std::array<QAction*, kRecentFileCount> mhist_{};
+    std::array<QAction*, kPaperTypeCount> mtippapel_{};
+    QAction* minserebloco_ = nullptr;
+    QAction* mapagabloco_ = nullptr;
+    QAction* mhelp_ = nullptr;
+    QAction* mundo_ = nullptr;
+    QAction* mredo_ = nullptr;
+};
+
+} // namespace corvix
