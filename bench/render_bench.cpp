@@ -30,8 +30,9 @@ void renderInto(benchmark::State& bench, QSize size, QColor background, int32_t 
     const EditorState& state = capacityDiagram();
     QImage image(size, QImage::Format_RGB32);
     PainterTarget target(image, background);
+    RenderPass pass;
     for (auto _ : bench) {
-        desenha_diagrama(target, state, ox, oy);
+        pass.desenha_diagrama(target, state, ox, oy);
         benchmark::DoNotOptimize(image.constBits());
     }
 }

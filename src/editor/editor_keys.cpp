@@ -3,65 +3,45 @@
 
 namespace corvix {
 
-namespace {
-
-constexpr int16_t kShiftBit = 1;
-constexpr int16_t kCtrlBit = 2;
-
-enum KeyCode : int16_t {
-    PageUp = 33,
-    PageDown = 34,
-    End = 35,
-    Home = 36,
-    Left = 37,
-    Up = 38,
-    Right = 39,
-    Down = 40,
-    Delete = 46,
-};
-
-constexpr int16_t kEsc = 27;
-
-} // namespace
-
-void Editor::Form_KeyDown(int16_t& keyCode, int16_t shift)
+void Editor::Form_KeyDown(int16_t& keyCode, KeyModifiers modifiers)
 {
-    shiftDown_ = (shift & kShiftBit) != 0;
-    if (shiftDown_)
+    view_.setPanHeld(modifiers.shift());
+    if (modifiers.shift())
         return;
 
-    const bool ctrl = (shift & kCtrlBit) != 0;
-    const auto step = [&](ScrollAxis axis) { return ctrl ? 1 : int32_t(viewport_.bar(axis).largeChange); };
+    Viewport& viewport = view_.viewport();
+    const auto step = [&](ScrollAxis axis) {
+        return modifiers.ctrl() ? 1 : int32_t(viewport.bar(axis).largeChange);
+    };
     constexpr auto H = ScrollAxis::Horizontal;
     constexpr auto V = ScrollAxis::Vertical;
     switch (keyCode) {
-    case PageUp:
-        viewport_.setValue(V, viewport_.vScroll().minimum);
+    case keys::PageUp:
+        viewport.setValue(V, viewport.vScroll().minimum);
         break;
-    case PageDown:
-        viewport_.setValue(V, viewport_.vScroll().maximum);
+    case keys::PageDown:
+        viewport.setValue(V, viewport.vScroll().maximum);
         break;
-    case End:
-        viewport_.setValue(H, viewport_.hScroll().maximum);
+    case keys::End:
+        viewport.setValue(H, viewport.hScroll().maximum);
         break;
-    case Home:
-        viewport_.setValue(H, viewport_.hScroll().minimum);
+    case keys::Home:
+        viewport.setValue(H, viewport.hScroll().minimum);
         break;
-    case Left:
-        viewport_.stepTowardMinimum(H, step(H));
+    case keys::Left:
+        viewport.stepTowardMinimum(H, step(H));
         break;
-    case Up:
-        viewport_.stepTowardMinimum(V, step(V));
+    case keys::Up:
+        viewport.stepTowardMinimum(V, step(V));
         break;
-    case Right:
-        viewport_.stepTowardMaximum(H, step(H));
+    case keys::Right:
+        viewport.stepTowardMaximum(H, step(H));
         break;
-    case Down:
-        viewport_.stepTowardMaximum(V, step(V));
+    case keys::Down:
+        viewport.stepTowardMaximum(V, step(V));
         break;
-    case Delete:
-        if (!apaga_bloco())
-            apaga_ligacao();
+    case keys::Delete:
+        interaction_.deleteSelected();
         return;
     default:
         return;
@@ -72,43 +52,28 @@ void Editor::Form_KeyDown(int16_t& keyCode, int16_t shift)
 void Editor::Form_KeyPress(int16_t keyAscii)
 {
     switch (keyAscii) {
-    case kEsc:
-        showKindPanel(false);
-        cancela_operacao();
-        repinta_tudo();
+    case keys::Esc:
+        interaction_.escape();
         break;
     case 'T':
     case 't':
     case 'I':
     case 'i':
-        swapDecision();
+        interaction_.swapSelectedDecision();
         break;
     default:
         break;
     }
 }
 
-void Editor::swapDecision()
+void Editor::Form_KeyUp(int16_t, KeyModifiers modifiers)
 {
-    if (!isBlockIndex(state_.selectedBlock))
-        return;
-    Block swapped = state_.blocks[size_t(state_.selectedBlock)];
-    if (!isDecisionKind(swapped.kind))
-        return;
-    swapped.kind = swapped.kind == Decision ? DecisionSwapped : Decision;
-    history_.perform(state_, changes::replaceBlock(state_.selectedBlock, std::move(swapped)));
-    repinta_tudo();
-}
-
-void Editor::Form_KeyUp(int16_t keyCode, int16_t shift)
-{
-    (void)keyCode;
-    shiftDown_ = (shift & kShiftBit) != 0;
+    view_.setPanHeld(modifiers.shift());
 }
 
 void Editor::windowDeactivated()
 {
-    shiftDown_ = false;
+    view_.setPanHeld(false);
 }
 
 } // namespace corvix

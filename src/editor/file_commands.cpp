@@ -35,9 +35,9 @@ bool hasDiagramExtension(std::string_view path)
     return tail == ".FXG";
 }
 
-FileCommands::FileCommands(Editor& editor, UiPort& ui, FileWindow& window, std::string historyPath,
+FileCommands::FileCommands(DocumentSession& session, UiPort& ui, FileWindow& window, std::string historyPath,
                            std::string executableName)
-    : editor_(editor)
+    : session_(session)
     , ui_(ui)
     , window_(window)
     , executableName_(std::move(executableName))
@@ -47,7 +47,7 @@ FileCommands::FileCommands(Editor& editor, UiPort& ui, FileWindow& window, std::
 
 bool FileCommands::pode_descartar()
 {
-    if (!editor_.state().modified)
+    if (!session_.state().modified)
         return true;
     return ui_.askYesNo(std::string(kDiscardQuestion));
 }
@@ -71,13 +71,13 @@ void FileCommands::grava_historico(const std::string& path)
 
 void FileCommands::openAtStart(const std::string& commandLine)
 {
-    EditorState& state = editor_.state();
+    EditorState& state = session_.state();
     state.fileName = isExistingFile(commandLine) ? commandLine : std::string();
     if (state.fileName.empty()) {
         atualiza_titulo(std::string(kNewDiagramName));
         return;
     }
-    if (carrega_arquivo(state, ui_, editor_, state.fileName)) {
+    if (carrega_arquivo(state, ui_, session_, state.fileName)) {
         atualiza_titulo(state.fileName);
     } else {
         state.fileName.clear();
@@ -87,9 +87,9 @@ void FileCommands::openAtStart(const std::string& commandLine)
 
 bool FileCommands::openDiagram(const std::string& path)
 {
-    if (!carrega_arquivo(editor_.state(), ui_, editor_, path))
+    if (!carrega_arquivo(session_.state(), ui_, session_, path))
         return false;
-    editor_.state().fileName = path;
+    session_.state().fileName = path;
     atualiza_titulo(path);
     grava_historico(path);
     return true;
@@ -99,9 +99,9 @@ void FileCommands::mnew_Click()
 {
     if (!pode_descartar())
         return;
-    editor_.desabilita_menus();
-    editor_.limpa_desenho();
-    editor_.cancela_operacao();
+    session_.desabilita_menus();
+    session_.limpa_desenho();
+    session_.cancela_operacao();
     atualiza_titulo(std::string(kNewDiagramName));
 }
 
@@ -109,47 +109,41 @@ void FileCommands::mload_Click()
 {
     if (!pode_descartar())
         return;
-    const std::string path = window_.chooseFileToOpen(editor_.state().fileName);
+    const std::string path = window_.chooseFileToOpen(session_.state().fileName);
     if (path.empty() || !isExistingFile(path))
         return;
-    editor_.desabilita_menus();
+    session_.desabilita_menus();
     openDiagram(path);
 }
 
 void FileCommands::msave_Click()
 {
-    EditorState& state = editor_.state();
-    editor_.desabilita_menus();
+    EditorState& state = session_.state();
+    session_.desabilita_menus();
     if (!state.fileName.empty()) {
-        const Viewport& view = editor_.viewport();
-        if (grava_arquivo(state, ui_, state.fileName, view.hScroll().value, view.vScroll().value))
-            markSaved();
+        const ViewPosition view = session_.viewPosition();
+        if (grava_arquivo(state, ui_, state.fileName, view.scrollX, view.scrollY))
+            session_.markSaved();
     }
-    editor_.habilita_menus();
+    session_.habilita_menus();
 }
 
 void FileCommands::msaveas_Click()
 {
-    EditorState& state = editor_.state();
+    EditorState& state = session_.state();
     const std::string path = window_.chooseFileToSave(state.fileName);
     if (path.empty())
         return;
-    editor_.desabilita_menus();
-    const Viewport& view = editor_.viewport();
-    if (grava_arquivo(state, ui_, path, view.hScroll().value, view.vScroll().value)) {
+    session_.desabilita_menus();
+    const ViewPosition view = session_.viewPosition();
+    if (grava_arquivo(state, ui_, path, view.scrollX, view.scrollY)) {
         state.fileName = path;
         grava_historico(path);
         atualiza_titulo(path);
-        markSaved();
+        session_.markSaved();
     }
-    editor_.repinta_tudo();
-    editor_.habilita_menus();
-}
-
-void FileCommands::markSaved()
-{
-    editor_.state().modified = false;
-    editor_.undoHistory().markSaved();
+    session_.repinta_tudo();
+    session_.habilita_menus();
 }
 
 void FileCommands::mhist_Click(int16_t index)

@@ -2,7 +2,7 @@
 // The File menu's commands, dropping files on the canvas, the recent files and the
 // window caption, without the window: dialogs answer with plain paths.
 
-#include "editor/editor.h"
+#include "editor/document_session.h"
 #include "storage/recent_files.h"
 
 #include <string>
@@ -38,7 +38,7 @@ bool hasDiagramExtension(std::string_view path);
 class FileCommands {
 public:
     // historyPath: the history file; executableName: the caption's first word.
-    FileCommands(Editor& editor, UiPort& ui, FileWindow& window, std::string historyPath,
+    FileCommands(DocumentSession& session, UiPort& ui, FileWindow& window, std::string historyPath,
                  std::string executableName);
 
     // True when the drawing may be replaced: unchanged, or the user agreed to discard it.
@@ -68,10 +68,8 @@ private:
     // carrega_arquivo, and on success the file becomes the drawing's own.
     bool openDiagram(const std::string& path);
     void grava_historico(const std::string& path);
-    // The drawing as it is now is its file's content.
-    void markSaved();
 
-    Editor& editor_;
+    DocumentSession& session_;
     UiPort& ui_;
     FileWindow& window_;
     std::string executableName_;

@@ -18,21 +18,21 @@ int64_t distanceToBox(int64_t centre, int64_t point, int64_t half)
                      std::llabs(centre - point)});
 }
 
-std::span<const int32_t> portsOfKind(int32_t kind)
+std::span<const Port> portsOfKind(BlockKind kind)
 {
-    static constexpr int32_t action[] = {PortTop, PortBottom};
-    static constexpr int32_t decision[] = {PortTop, PortRight, PortLeft};
-    static constexpr int32_t gotoJump[] = {PortTop};
-    static constexpr int32_t gotoTarget[] = {PortBottom};
+    static constexpr Port action[] = {Port::Top, Port::Bottom};
+    static constexpr Port decision[] = {Port::Top, Port::Right, Port::Left};
+    static constexpr Port gotoJump[] = {Port::Top};
+    static constexpr Port gotoTarget[] = {Port::Bottom};
     switch (kind) {
-    case Action:
+    case BlockKind::Action:
         return action;
-    case Decision:
-    case DecisionSwapped:
+    case BlockKind::Decision:
+    case BlockKind::DecisionSwapped:
         return decision;
-    case GotoJump:
+    case BlockKind::GotoJump:
         return gotoJump;
-    case GotoTarget:
+    case BlockKind::GotoTarget:
         return gotoTarget;
     default:
         return {};
@@ -94,27 +94,27 @@ bool ponto_proximo(int32_t ax, int32_t ay, int32_t bx, int32_t by)
 PortHit acha_ponto_de_conexao(const Block& block, int32_t x, int32_t y)
 {
     if (!isKnownKind(block.kind))
-        return {kBadKindPort, {}};
-    for (const int32_t port : portsOfKind(block.kind)) {
+        return {std::nullopt, true, {}};
+    for (const Port port : portsOfKind(block.kind)) {
         int64_t px = block.x;
         int64_t py = block.y;
         switch (port) {
-        case PortTop:
+        case Port::Top:
             py += block.portDy;
             break;
-        case PortRight:
+        case Port::Right:
             px += block.portDx;
             break;
-        case PortBottom:
+        case Port::Bottom:
             py -= block.portDy;
             break;
-        default:
+        case Port::Left:
             px -= block.portDx;
             break;
         }
         // A port within the pick radius of a 32-bit point has a 32-bit point itself.
         if (withinPickRadius(px - x, py - y))
-            return {port, {int32_t(px), int32_t(py)}};
+            return {port, false, {int32_t(px), int32_t(py)}};
     }
     return {};
 }

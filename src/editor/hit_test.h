@@ -4,12 +4,12 @@
 #include "render/block_geometry.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace corvix {
 
 inline constexpr int32_t kPickRadius = 7;       // sheet units, strict
 inline constexpr int32_t kAcceptMargin = 27;    // beyond the block's half extent, strict
-inline constexpr int32_t kBadKindPort = -99;
 
 // A press's sheet coordinate: the scroll bar's value plus the canvas coordinate, summed in
 // single precision and rounded half to even.
@@ -25,8 +25,9 @@ int32_t acha_bloco_mais_proximo(const EditorState& state, int32_t x, int32_t y);
 bool ponto_proximo(int32_t ax, int32_t ay, int32_t bx, int32_t by);
 
 struct PortHit {
-    int32_t port = -1;  // 0..3; -1 none; kBadKindPort for a kind the editor does not know
-    Point point;        // the port's sheet point when one was hit
+    std::optional<Port> port;  // none when no port is within reach
+    bool badKind = false;      // the block's kind is none the editor knows
+    Point point;               // the port's sheet point when one was hit
 };
 
 // The first of the block's ports, in its kind's order, within the pick radius of (x, y).

@@ -15,19 +15,19 @@ std::filesystem::path fsPath(const std::string& path)
 
 } // namespace
 
-Recovery::Recovery(Editor& editor, UiPort& ui, FileCommands& files, std::string path)
-    : editor_(editor)
+Recovery::Recovery(DocumentSession& session, UiPort& ui, FileCommands& files, std::string path)
+    : session_(session)
     , ui_(ui)
     , files_(files)
     , path_(std::move(path))
-    , schedule_(editor.nowSeconds())
+    , schedule_(session.nowSeconds())
 {
 }
 
 void Recovery::start()
 {
-    schedule_ = AutosaveSchedule(editor_.nowSeconds());
-    editor_.setTickTail([this](double now) { autosaveStep(now); });
+    schedule_ = AutosaveSchedule(session_.nowSeconds());
+    session_.setTickTail([this](double now) { autosaveStep(now); });
 }
 
 void Recovery::autosaveStep(double nowSeconds)
@@ -35,14 +35,14 @@ void Recovery::autosaveStep(double nowSeconds)
     if (!schedule_.isDue(nowSeconds))
         return;
     schedule_.attemptStarted();
-    EditorState& state = editor_.state();
+    EditorState& state = session_.state();
     if (state.blockCount > 0) {
-        const Viewport& view = editor_.viewport();
-        grava_arquivo(state, ui_, path_, view.hScroll().value, view.vScroll().value);
+        const ViewPosition view = session_.viewPosition();
+        grava_arquivo(state, ui_, path_, view.scrollX, view.scrollY);
     }
     // Counted from the end of the attempt: a failure message left open for a long time
     // must not bring the next attempt straight after it.
-    schedule_.attemptFinished(editor_.nowSeconds());
+    schedule_.attemptFinished(session_.nowSeconds());
 }
 
 bool Recovery::offerAtStart()
@@ -53,11 +53,11 @@ bool Recovery::offerAtStart()
     if (!ui_.askYesNo(std::string(kRecoveryQuestion)))
         return false;
 
-    EditorState& state = editor_.state();
+    EditorState& state = session_.state();
     state.fileName.clear();
-    if (carrega_arquivo(state, ui_, editor_, path_)) {
+    if (carrega_arquivo(state, ui_, session_, path_)) {
         state.modified = true;
-        editor_.undoHistory().forgetSavedState();
+        session_.forgetSavedState();
     }
     files_.atualiza_titulo(std::string(kNewDiagramName));
     return true;

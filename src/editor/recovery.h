@@ -3,7 +3,7 @@
 // close of the editor window deletes it, and the next start offers what a run that ended
 // without closing its window left behind.
 
-#include "editor/editor.h"
+#include "editor/document_session.h"
 #include "editor/file_commands.h"
 #include "storage/autosave.h"
 
@@ -14,7 +14,7 @@ namespace corvix {
 class Recovery {
 public:
     // path: programDir followed by kRecoveryFileName.
-    Recovery(Editor& editor, UiPort& ui, FileCommands& files, std::string path);
+    Recovery(DocumentSession& session, UiPort& ui, FileCommands& files, std::string path);
 
     // Start-up: the interval counts from now, and every tick ends with autosaveStep.
     void start();
@@ -36,7 +36,7 @@ public:
     const std::string& path() const { return path_; }
 
 private:
-    Editor& editor_;
+    DocumentSession& session_;
     UiPort& ui_;
     FileCommands& files_;
     std::string path_;

@@ -13,7 +13,7 @@ std::string trimSpaces(std::string_view text)
     return std::string(text.substr(first, last - first + 1));
 }
 
-std::string blockText(int32_t kind, std::string_view text)
+std::string blockText(BlockKind kind, std::string_view text)
 {
     std::string result = trimSpaces(text);
     if (isDecisionKind(kind) && (result.empty() || result.back() != '?'))

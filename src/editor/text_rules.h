@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/block.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -10,6 +12,6 @@ namespace corvix {
 std::string trimSpaces(std::string_view text);
 
 // The text a block of this kind stores: trimmed, and for a decision ending in "?".
-std::string blockText(int32_t kind, std::string_view text);
+std::string blockText(BlockKind kind, std::string_view text);
 
 } // namespace corvix

@@ -2,14 +2,14 @@
 
 namespace corvix {
 
-bool isKnownKind(int32_t kind)
+bool isKnownKind(BlockKind kind)
 {
-    return (kind >= Action && kind <= Explanation) || kind == DecisionSwapped;
+    return (kind >= BlockKind::Action && kind <= BlockKind::Explanation) || kind == BlockKind::DecisionSwapped;
 }
 
-bool isDecisionKind(int32_t kind)
+bool isDecisionKind(BlockKind kind)
 {
-    return kind == Decision || kind == DecisionSwapped;
+    return kind == BlockKind::Decision || kind == BlockKind::DecisionSwapped;
 }
 
 } // namespace corvix

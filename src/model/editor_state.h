@@ -13,12 +13,13 @@ namespace corvix {
 inline constexpr int32_t kBlockCapacity = 10000;
 inline constexpr int32_t kLinkCapacity = 15000;
 
-enum EditMode : int32_t {
+// What the canvas's next press does.
+enum class EditMode : int32_t {
     Idle = 0,
-    Connecting = 1,
-    MovingBlock = 2,
-    MovingAll = 4,
-    Inserting = 8,
+    Connecting = 1,   // a link's first end is chosen; the next press chooses the other
+    MovingBlock = 2,  // a block is picked up; the next press drops it
+    MovingAll = 4,    // the whole drawing is picked up; the next press drops it
+    Inserting = 8,    // the next left press inserts a block of kindToInsert
 };
 
 // The one open diagram and the editor-wide values every window shares. Owned by the
@@ -35,8 +36,8 @@ struct EditorState {
 
     int32_t selectedBlock = -1;  // -1 = none
     int32_t selectedLink = -1;   // -1 = none
-    int32_t editMode = Idle;
-    int32_t kindToInsert = 0;    // 0 = none
+    EditMode editMode = EditMode::Idle;
+    BlockKind kindToInsert = BlockKind::None;
     bool modified = false;
     std::string fileName;        // UTF-8 path; empty for a drawing without a file
     std::string programDir;      // ends in '/'

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/block.h"
+
 #include <cstdint>
 #include <string>
 
@@ -31,8 +33,8 @@ public:
     virtual void showMessage(const std::string& text, MessageIcon icon) = 0;
     // A Yes/No box with the question icon; true for Yes.
     virtual bool askYesNo(const std::string& text) = 0;
-    // kind is the BlockKind for Pointer::InsertKind, else ignored.
-    virtual void setPointer(Pointer pointer, int32_t kind = 0) = 0;
+    // kind is the block kind for Pointer::InsertKind, else ignored.
+    virtual void setPointer(Pointer pointer, BlockKind kind = BlockKind::None) = 0;
     // The four main menus (File, Options, Insert Block, Delete) switched together.
     virtual void setMainMenusEnabled(bool enabled) = 0;
     virtual void setCommandStates(const CommandStates& states) = 0;

@@ -29,7 +29,7 @@ void drawText(RenderTarget& target, const Block& b, const Frame& f, const TextLi
     const int32_t n = lines.longest();
     for (int32_t k = 0; k < lines.count(); ++k) {
         const int32_t length = int32_t(lines[k].size());
-        const int32_t x = b.kind == Action ? f.L : f.L + ((n - length) / 2) * cell.width;
+        const int32_t x = b.kind == BlockKind::Action ? f.L : f.L + ((n - length) / 2) * cell.width;
         target.CurrentX(x);
         target.CurrentY(f.T + k * cell.height);
         target.Print(lines[k]);
@@ -76,7 +76,7 @@ void drawDecision(RenderTarget& t, const Block& b, const Frame& f, const BlockCo
     t.Line(vl - 16, cy, vl, cy, stub);
     t.Line(vr + 16, cy, vr, cy, stub);
 
-    const bool swapped = b.kind == DecisionSwapped;
+    const bool swapped = b.kind == BlockKind::DecisionSwapped;
     const Marker right = swapped ? Marker::SimDir : Marker::Naodir;
     const Marker left = swapped ? Marker::Naoesq : Marker::SimEsq;
     const int32_t s = markerWidth(Marker::SimDir);
@@ -157,20 +157,20 @@ void drawBlock(RenderTarget& target, const Block& block, const TextLines& lines,
     target.ForeColor(c.text);
     drawText(target, block, f, lines, cell);
     switch (block.kind) {
-    case Action:
+    case BlockKind::Action:
         drawAction(target, block, f, c, stubColor);
         break;
-    case Decision:
-    case DecisionSwapped:
+    case BlockKind::Decision:
+    case BlockKind::DecisionSwapped:
         drawDecision(target, block, f, c, stubColor);
         break;
-    case GotoJump:
+    case BlockKind::GotoJump:
         drawGotoJump(target, block, f, c);
         break;
-    case GotoTarget:
+    case BlockKind::GotoTarget:
         drawGotoTarget(target, block, f, c);
         break;
-    case Explanation:
+    case BlockKind::Explanation:
         drawExplanation(target, f, c);
         break;
     default:

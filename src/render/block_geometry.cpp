@@ -25,7 +25,7 @@ int32_t snapToGrid(int64_t v)
     return int32_t(std::clamp<int64_t>(snapped, std::numeric_limits<int32_t>::min(), kHighestOnGrid));
 }
 
-void sizeBlock(Block& block, int32_t kind, std::string text, int32_t x, int32_t y, const TextMeasurer& font)
+void sizeBlock(Block& block, BlockKind kind, std::string text, int32_t x, int32_t y, const TextMeasurer& font)
 {
     block.kind = kind;
     block.width = evenSize(font.TextWidth(text));
@@ -34,13 +34,13 @@ void sizeBlock(Block& block, int32_t kind, std::string text, int32_t x, int32_t 
     block.x = snapToGrid(x);
     block.y = snapToGrid(y);
     switch (kind) {
-    case Action:
-    case GotoJump:
-    case GotoTarget:
+    case BlockKind::Action:
+    case BlockKind::GotoJump:
+    case BlockKind::GotoTarget:
         block.portDy = -(block.height / 2 + 20);
         break;
-    case Decision:
-    case DecisionSwapped:
+    case BlockKind::Decision:
+    case BlockKind::DecisionSwapped:
         block.portDy = -(block.height / 2 + 21);
         block.portDx = (block.width + block.height) / 2 + 24;
         break;
@@ -49,14 +49,14 @@ void sizeBlock(Block& block, int32_t kind, std::string text, int32_t x, int32_t 
     }
 }
 
-Point portPoint(const Block& b, int32_t port)
+Point portPoint(const Block& b, Port port)
 {
     switch (port) {
-    case PortTop:
+    case Port::Top:
         return {b.x, b.y + b.portDy};
-    case PortRight:
+    case Port::Right:
         return {b.x + b.portDx, b.y};
-    case PortBottom:
+    case Port::Bottom:
         return {b.x, b.y - b.portDy};
     default:
         return {b.x - b.portDx, b.y};

@@ -20,9 +20,9 @@ int32_t snapToGrid(int64_t v);
 
 // Sets centre (snapped), kind, text, size and port offsets. Kinds other than the
 // four with ports keep portDy/portDx as the entry held them. text is stored as given.
-void sizeBlock(Block& block, int32_t kind, std::string text, int32_t x, int32_t y, const TextMeasurer& font);
+void sizeBlock(Block& block, BlockKind kind, std::string text, int32_t x, int32_t y, const TextMeasurer& font);
 
-// Sheet point of port 0..3 of the block.
-Point portPoint(const Block& block, int32_t port);
+// Sheet point of one of the block's ports.
+Point portPoint(const Block& block, Port port);
 
 } // namespace corvix

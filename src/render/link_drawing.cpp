@@ -11,17 +11,17 @@ struct Point64 {
     int64_t y = 0;
 };
 
-Route chooseRoute(int32_t sourcePort, const Point64& from, const Point64& to)
+Route chooseRoute(Port sourcePort, const Point64& from, const Point64& to)
 {
     if (from.y > to.y)
-        return sourcePort == PortBottom ? Route::Detour : Route::VerticalFirst;
+        return sourcePort == Port::Bottom ? Route::Detour : Route::VerticalFirst;
     const bool entryToTheRight = from.x < to.x;
     switch (sourcePort) {
-    case PortTop:
+    case Port::Top:
         return Route::HorizontalFirst;
-    case PortRight:
+    case Port::Right:
         return entryToTheRight ? Route::HorizontalFirst : Route::VerticalFirst;
-    case PortBottom:
+    case Port::Bottom:
         return Route::VerticalFirst;
     default:
         return entryToTheRight ? Route::VerticalFirst : Route::HorizontalFirst;
@@ -30,16 +30,16 @@ Route chooseRoute(int32_t sourcePort, const Point64& from, const Point64& to)
 
 // Port points in 64 bits: a damaged file may hold centres and offsets whose sums leave
 // the 32-bit range.
-Point64 portOnSurface(const Block& b, int32_t port, int32_t ox, int32_t oy)
+Point64 portOnSurface(const Block& b, Port port, int32_t ox, int32_t oy)
 {
     const int64_t x = int64_t(b.x) - ox;
     const int64_t y = int64_t(b.y) - oy;
     switch (port) {
-    case PortTop:
+    case Port::Top:
         return {x, y + b.portDy};
-    case PortRight:
+    case Port::Right:
         return {x + b.portDx, y};
-    case PortBottom:
+    case Port::Bottom:
         return {x, y - int64_t(b.portDy)};
     default:
         return {x - int64_t(b.portDx), y};
@@ -52,9 +52,9 @@ std::optional<LinkPath> routeLink(const Link& link, std::span<const Block> block
 {
     const int32_t sourceBlock = codeBlock(link.source);
     const int32_t targetBlock = codeBlock(link.target);
-    const int32_t sourcePort = codePort(link.source);
-    const int32_t targetPort = codePort(link.target);
-    if (sourcePort > PortLeft || targetPort > PortLeft)
+    const Port sourcePort = codePort(link.source);
+    const Port targetPort = codePort(link.target);
+    if (sourcePort > Port::Left || targetPort > Port::Left)
         return std::nullopt;
     const auto inTable = [&](int32_t index) { return index >= 0 && size_t(index) < blocks.size(); };
     if (!inTable(sourceBlock) || !inTable(targetBlock))
@@ -66,7 +66,7 @@ std::optional<LinkPath> routeLink(const Link& link, std::span<const Block> block
 
     std::array<Point64, 4> p{};
     int32_t count = 0;
-    if (targetPort != PortTop) {
+    if (targetPort != Port::Top) {
         p = {f, t};
         count = 2;
     } else {

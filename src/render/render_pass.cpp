@@ -53,24 +53,21 @@ void printFooter(RenderTarget& target, const EditorState& state, CharCell cell, 
     target.Print(notice);
 }
 
-// One table for the whole program, as the editor, preview, printing and export draw one
-// after another on the user-interface thread.
-RenderPass& sharedPass()
-{
-    static RenderPass pass;
-    return pass;
-}
-
 } // namespace
 
 Highlights highlightsOf(const EditorState& state)
 {
-    return {state.selectedBlock, state.selectedLink, state.editMode == MovingAll};
+    return {state.selectedBlock, state.selectedLink, state.editMode == EditMode::MovingAll};
 }
 
-void RenderPass::draw(RenderTarget& target, const EditorState& state, int32_t ox, int32_t oy)
+void RenderPass::desenha_diagrama(RenderTarget& target, const EditorState& state, int32_t ox, int32_t oy)
 {
     draw(target, state, highlightsOf(state), ox, oy);
+}
+
+void RenderPass::drawFilePage(RenderTarget& target, const EditorState& state)
+{
+    draw(target, state, Highlights{}, 0, 0);
 }
 
 void RenderPass::draw(RenderTarget& target, const EditorState& state, const Highlights& highlights, int32_t ox,
@@ -105,16 +102,6 @@ void RenderPass::draw(RenderTarget& target, const EditorState& state, const High
     printHeader(target, state, cell, ox, oy);
     printFooter(target, state, cell, ox, oy);
     target.FontTransparent(true);
-}
-
-void desenha_diagrama(RenderTarget& target, const EditorState& state, int32_t ox, int32_t oy)
-{
-    sharedPass().draw(target, state, ox, oy);
-}
-
-void drawFilePage(RenderTarget& target, const EditorState& state)
-{
-    sharedPass().draw(target, state, Highlights{}, 0, 0);
 }
 
 } // namespace corvix

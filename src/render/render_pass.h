@@ -18,12 +18,16 @@ struct Highlights {
 // The editor's selection and move-all mode.
 Highlights highlightsOf(const EditorState& state);
 
-// One full drawing of the diagram. Holds the text-line scratch table between passes;
-// an object per surface, or the one behind desenha_diagrama.
+// Draws the whole diagram from scratch so that sheet point (ox, oy) falls on the
+// target's origin: page frame, blocks, links, header and footer. Holds the text-line
+// scratch table between passes, so a surface drawn again and again keeps one pass.
 class RenderPass {
 public:
-    // Highlights as the editor has them.
-    void draw(RenderTarget& target, const EditorState& state, int32_t ox, int32_t oy);
+    // With the editor's selection and move-all mode highlighted.
+    void desenha_diagrama(RenderTarget& target, const EditorState& state, int32_t ox, int32_t oy);
+    // The page as the drawing's file holds it, for export: the sheet at the origin and
+    // nothing highlighted, whatever the editor has selected.
+    void drawFilePage(RenderTarget& target, const EditorState& state);
     void draw(RenderTarget& target, const EditorState& state, const Highlights& highlights, int32_t ox, int32_t oy);
 
     const TextLines& textLines() const { return textLines_; }
@@ -31,13 +35,5 @@ public:
 private:
     TextLines textLines_;
 };
-
-// Draws the whole diagram from scratch so that sheet point (ox, oy) falls on the
-// target's origin: page frame, blocks, links, header and footer.
-void desenha_diagrama(RenderTarget& target, const EditorState& state, int32_t ox, int32_t oy);
-
-// The page as the drawing's file holds it, for export: the sheet at the origin and
-// nothing highlighted, whatever the editor has selected.
-void drawFilePage(RenderTarget& target, const EditorState& state);
 
 } // namespace corvix

@@ -168,7 +168,9 @@ bool anyDateOutOfRange(const DiagramHeader& h)
 // Reads one block record; false when it runs past the end or its length word is negative.
 bool readBlock(ByteReader& reader, Block& block, std::string& reason)
 {
-    reader(block.kind);
+    int32_t kind = 0;
+    reader(kind);
+    block.kind = kindFromCode(kind);
     reader(block.x);
     reader(block.y);
     reader(block.width);
@@ -311,7 +313,7 @@ std::optional<std::vector<uint8_t>> encodeDiagram(DiagramHeader& header, std::sp
     out.assign(headerBytes.begin(), headerBytes.end());
     ByteWriter write(out);
     for (const Block& b : blocks) {
-        write(b.kind);
+        write(kindCode(b.kind));
         write(b.x);
         write(b.y);
         write(b.width);

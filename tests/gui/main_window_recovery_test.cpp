@@ -71,7 +71,7 @@ void RecoveryWindowTest::autosaveWritesOnTheTimerOnlyWithABlock()
     waitForTick();
     QVERIFY(!QFile::exists(recoveryPath()));
 
-    QVERIFY(window_->editor().insere_bloco(Action, "== 0 ==", 200, 120));
+    QVERIFY(window_->editor().insere_bloco(BlockKind::Action, "== 0 ==", 200, 120));
     now_ += 241;
     waitForTick();
     QVERIFY(QFile::exists(recoveryPath()));

@@ -162,8 +162,8 @@ void MainWindowTest::drawTwoLinkedBlocks()
 {
     insertBlock(0, {200, 120});
     insertBlock(0, {200, 320});
-    pressSheet(portPoint(state().blocks[0], PortBottom));
-    pressSheet(portPoint(state().blocks[1], PortTop));
+    pressSheet(portPoint(state().blocks[0], Port::Bottom));
+    pressSheet(portPoint(state().blocks[1], Port::Top));
     QCOMPARE(state().linkCount, 1);
 }
 
@@ -197,11 +197,11 @@ void MainWindowTest::editText(int block, const QString& text)
 void MainWindowTest::performTrialEdits()
 {
     insertBlock(1, {520, 120});  // a decision, block 2
-    pressSheet(portPoint(state().blocks[1], PortBottom));
-    pressSheet(portPoint(state().blocks[2], PortTop));
+    pressSheet(portPoint(state().blocks[1], Port::Bottom));
+    pressSheet(portPoint(state().blocks[2], Port::Top));
     QCOMPARE(state().linkCount, 2);
     pressSheet({state().blocks[0].x, state().blocks[0].y}, Qt::RightButton);
-    QCOMPARE(state().editMode, int32_t(MovingBlock));
+    QCOMPARE(state().editMode, EditMode::MovingBlock);
     pressSheet({403, 517});
     QCOMPARE(state().blocks[0].x, 400);
     editText(2, QStringLiteral("Done?"));
@@ -235,7 +235,7 @@ void MainWindowTest::insertsThroughMenuPanelAndLeftPress()
     pressSheet({203, 149});
     QCOMPARE(state().blockCount, 1);
     const Block& b = state().blocks[0];
-    QCOMPARE(b.kind, int32_t(Decision));
+    QCOMPARE(b.kind, BlockKind::Decision);
     QCOMPARE(b.text, std::string("== 0 ==?"));
     QCOMPARE(b.x, 200);
     QCOMPARE(b.y, 152);
@@ -248,12 +248,12 @@ void MainWindowTest::twoClicksLinkTwoBlocks()
     insertBlock(0, {200, 120});
     insertBlock(1, {200, 320});
     // From the decision's left exit to the action's entry: stored exit to entry.
-    pressSheet(portPoint(state().blocks[0], PortTop));
-    QCOMPARE(state().editMode, int32_t(Connecting));
-    pressSheet(portPoint(state().blocks[1], PortLeft));
+    pressSheet(portPoint(state().blocks[0], Port::Top));
+    QCOMPARE(state().editMode, EditMode::Connecting);
+    pressSheet(portPoint(state().blocks[1], Port::Left));
     QCOMPARE(state().linkCount, 1);
-    QCOMPARE(state().links[0], (Link{connectionCode(1, PortLeft), connectionCode(0, PortTop)}));
-    QCOMPARE(state().editMode, int32_t(Idle));
+    QCOMPARE(state().links[0], (Link{connectionCode(1, Port::Left), connectionCode(0, Port::Top)}));
+    QCOMPARE(state().editMode, EditMode::Idle);
 }
 
 void MainWindowTest::doubleClickEditsTheTextWithOk()
@@ -499,8 +499,8 @@ void MainWindowTest::editItemsFollowTheStepsAndOperations()
     QVERIFY(!edit->isEnabled() && !undo->isEnabled());
     QTest::keyClick(canvas(), Qt::Key_Escape);
     QVERIFY(edit->isEnabled() && undo->isEnabled());
-    pressSheet(portPoint(state().blocks[0], PortBottom));
-    QCOMPARE(state().editMode, int32_t(Connecting));
+    pressSheet(portPoint(state().blocks[0], Port::Bottom));
+    QCOMPARE(state().editMode, EditMode::Connecting);
     waitForTick();
     QVERIFY(!edit->isEnabled() && !undo->isEnabled());
     QTest::keyClick(canvas(), Qt::Key_Z, Qt::ControlModifier);

@@ -20,7 +20,7 @@ constexpr QRgb kCyan = 0xFF00FFFF;
 constexpr QRgb kBlue = 0xFF0000FF;
 
 // Stored geometry that no font measured: the export must draw what the file says.
-Block storedBlock(int32_t kind, int32_t x, int32_t y, int32_t width, int32_t height, std::string text)
+Block storedBlock(BlockKind kind, int32_t x, int32_t y, int32_t width, int32_t height, std::string text)
 {
     Block b;
     b.kind = kind;
@@ -42,10 +42,10 @@ DiagramData diagram(int32_t paperType)
     writeSignature(d.header);
     d.header.paperType = paperType;
     d.header.scrollX = 300;  // the export ignores the stored view
-    d.blocks = {storedBlock(Action, 200, 200, 40, 16, "first"), storedBlock(GotoJump, 200, 400, 40, 16, "jump"),
-                storedBlock(Decision, 500, 300, 40, 16, "why?"), storedBlock(Action, 700, 500, 40, 16, "then")};
-    d.links = {{connectionCode(0, PortBottom), connectionCode(1, PortTop)},
-               {connectionCode(2, PortRight), connectionCode(3, PortTop)}};
+    d.blocks = {storedBlock(BlockKind::Action, 200, 200, 40, 16, "first"), storedBlock(BlockKind::GotoJump, 200, 400, 40, 16, "jump"),
+                storedBlock(BlockKind::Decision, 500, 300, 40, 16, "why?"), storedBlock(BlockKind::Action, 700, 500, 40, 16, "then")};
+    d.links = {{connectionCode(0, Port::Bottom), connectionCode(1, Port::Top)},
+               {connectionCode(2, Port::Right), connectionCode(3, Port::Top)}};
     return d;
 }
 

@@ -295,13 +295,13 @@ void PainterTargetTest::culledPassEqualsUnculledPass()
     QImage culled(size, QImage::Format_RGB32);
     {
         PainterTarget target(culled, QColor(255, 255, 220));
-        pass.draw(target, state, offset.x(), offset.y());
+        pass.desenha_diagrama(target, state, offset.x(), offset.y());
     }
     QImage unculled(size, QImage::Format_RGB32);
     {
         PainterTarget target(unculled, QColor(255, 255, 220));
         Unculled all(target);
-        pass.draw(all, state, offset.x(), offset.y());
+        pass.desenha_diagrama(all, state, offset.x(), offset.y());
     }
     QVERIFY(culled == unculled);
 }

@@ -13,7 +13,7 @@ class ConsoleUi final : public UiPort {
 public:
     void showMessage(const std::string& text, MessageIcon) override { std::fprintf(stderr, "corvix: %s\n", text.c_str()); }
     bool askYesNo(const std::string&) override { return false; }
-    void setPointer(Pointer, int32_t) override {}
+    void setPointer(Pointer, BlockKind) override {}
     void setMainMenusEnabled(bool) override {}
     void setCommandStates(const CommandStates&) override {}
     void setPaperChecked(int32_t) override {}

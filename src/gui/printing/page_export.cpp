@@ -20,7 +20,7 @@ bool drawPage(QPaintDevice& device, const EditorState& state)
     PainterTarget target(device, Qt::white, QSize(state.paper.pageWidth, state.paper.pageHeight));
     if (!target.isActive())
         return false;
-    drawFilePage(target, state);
+    RenderPass().drawFilePage(target, state);
     return target.end();
 }
 

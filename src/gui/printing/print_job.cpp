@@ -16,7 +16,7 @@ QImage renderPageImage(const EditorState& state)
     PainterTarget target(image, Qt::white);
     if (!target.isActive())
         return {};
-    desenha_diagrama(target, state, 0, 0);
+    RenderPass().desenha_diagrama(target, state, 0, 0);
     if (!target.end())
         return {};
     return image;

@@ -32,7 +32,7 @@ PrintPreview::PrintPreview(const EditorState& state, const QString& executableBa
         // The surface spans the sheet in its own units, so the font shrinks with the drawing.
         const Color cream = colors::Cream;
         PainterTarget target(picture_, QColor(cream.r, cream.g, cream.b), QSize(paper.pageWidth, paper.pageHeight));
-        desenha_diagrama(target, state, 0, 0);
+        RenderPass().desenha_diagrama(target, state, 0, 0);
     }
 
     auto* menuBar = new QMenuBar(this);

@@ -35,7 +35,7 @@ constexpr const char* kArrowDown[] = {
     "......K.....",
 };
 
-// Decision labels: a letter above the side stub (row 8) and an arrowhead on it, pointing
+// BlockKind::Decision labels: a letter above the side stub (row 8) and an arrowhead on it, pointing
 // out of the block; the left labels mirror the arrowhead, not the letter.
 constexpr const char* kArrowRight[] = {
     "................",

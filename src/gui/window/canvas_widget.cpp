@@ -1,6 +1,6 @@
 #include "window/canvas_widget.h"
 
-#include "window/key_codes.h"
+#include "window/input_events.h"
 
 #include <QDragEnterEvent>
 #include <QMimeData>
@@ -11,18 +11,6 @@
 namespace corvix {
 
 namespace {
-
-int classicButtons(Qt::MouseButtons buttons)
-{
-    int result = 0;
-    if (buttons & Qt::LeftButton)
-        result |= 1;
-    if (buttons & Qt::RightButton)
-        result |= 2;
-    if (buttons & Qt::MiddleButton)
-        result |= 4;
-    return result;
-}
 
 QStringList localFiles(const QMimeData* data)
 {
@@ -57,12 +45,12 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event)
 {
-    input_.canvasPressed(classicButtons(event->button()), classicShiftBits(event->modifiers()), event->position());
+    input_.canvasPressed(mouseButtons(event->button()), keyModifiers(event->modifiers()), event->position());
 }
 
 void CanvasWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    input_.canvasMoved(classicButtons(event->buttons()), classicShiftBits(event->modifiers()), event->position());
+    input_.canvasMoved(mouseButtons(event->buttons()), keyModifiers(event->modifiers()), event->position());
 }
 
 void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event)

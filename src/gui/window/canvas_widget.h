@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/input.h"
+
 #include <QImage>
 #include <QStringList>
 #include <QWidget>
@@ -10,10 +12,9 @@ namespace corvix {
 class CanvasInput {
 public:
     virtual ~CanvasInput() = default;
-    // button: 1 left, 2 right, 4 middle (a move passes the buttons held);
-    // shift: bit 0 Shift, bit 1 Ctrl, bit 2 Alt; pos in canvas pixels.
-    virtual void canvasPressed(int button, int shift, QPointF pos) = 0;
-    virtual void canvasMoved(int buttons, int shift, QPointF pos) = 0;
+    // A press names its button, a move the buttons held; pos in canvas pixels.
+    virtual void canvasPressed(MouseButton button, KeyModifiers modifiers, QPointF pos) = 0;
+    virtual void canvasMoved(MouseButton buttons, KeyModifiers modifiers, QPointF pos) = 0;
     virtual void canvasDoubleClicked() = 0;
     // Whether a drag carrying these local files may drop here.
     virtual bool canvasAcceptsFiles(const QStringList& paths) = 0;

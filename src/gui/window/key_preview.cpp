@@ -1,7 +1,7 @@
 #include "window/key_preview.h"
 
 #include "app/program_folders.h"
-#include "window/key_codes.h"
+#include "window/input_events.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -62,16 +62,16 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
 bool KeyPreview::previewKey(QEvent* event)
 {
     auto* key = static_cast<QKeyEvent*>(event);
-    const int16_t shift = classicShiftBits(*key);
+    const KeyModifiers modifiers = keyModifiers(*key);
     const int16_t code = classicKeyCode(key->key());
     if (event->type() == QEvent::KeyRelease) {
         if (!key->isAutoRepeat())
-            listener_.keyUp(code, shift);
+            listener_.keyUp(code, modifiers);
         return false;
     }
 
     int16_t keyCode = code;
-    listener_.keyDown(keyCode, shift);
+    listener_.keyDown(keyCode, modifiers);
     const int16_t ascii = classicKeyAscii(*key);
     if (ascii != 0)
         listener_.keyPress(ascii);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/input.h"
+
 #include <QEvent>
 #include <QObject>
 #include <QPointer>
@@ -16,9 +18,9 @@ class KeyListener {
 public:
     virtual ~KeyListener() = default;
     // Setting keyCode to 0 consumes the key: no control sees it.
-    virtual void keyDown(int16_t& keyCode, int16_t shift) = 0;
+    virtual void keyDown(int16_t& keyCode, KeyModifiers modifiers) = 0;
     virtual void keyPress(int16_t keyAscii) = 0;
-    virtual void keyUp(int16_t keyCode, int16_t shift) = 0;
+    virtual void keyUp(int16_t keyCode, KeyModifiers modifiers) = 0;
     // The window lost the keyboard: the releases of keys held now go elsewhere.
     virtual void keyboardLost() = 0;
 };

@@ -22,7 +22,7 @@ KindPanel::KindPanel(QWidget* parent)
     for (int i = 0; i < kButtonCount; ++i) {
         auto* button = new QToolButton(this);
         button->setObjectName(QStringLiteral("SelBloco%1").arg(i));
-        button->setIcon(kindPicture(i + 1));
+        button->setIcon(kindPicture(kindFromCode(i + 1)));
         button->setIconSize(QSize(32, 32));
         button->setToolTip(QString::fromLatin1(toolTips[size_t(i)]));
         button->setFocusPolicy(Qt::NoFocus);

@@ -81,23 +81,23 @@ void drawExplanation(QPainter& p)
 
 } // namespace
 
-QPixmap kindPicture(int32_t kind)
+QPixmap kindPicture(BlockKind kind)
 {
     QPixmap picture(kSide, kSide);
     picture.fill(Qt::transparent);
     QPainter p(&picture);
     switch (kind) {
-    case Action: drawAction(p); break;
-    case Decision: drawDecision(p); break;
-    case GotoJump: drawGotoJump(p); break;
-    case GotoTarget: drawGotoTarget(p); break;
-    case Explanation: drawExplanation(p); break;
+    case BlockKind::Action: drawAction(p); break;
+    case BlockKind::Decision: drawDecision(p); break;
+    case BlockKind::GotoJump: drawGotoJump(p); break;
+    case BlockKind::GotoTarget: drawGotoTarget(p); break;
+    case BlockKind::Explanation: drawExplanation(p); break;
     default: break;
     }
     return picture;
 }
 
-QCursor kindCursor(int32_t kind)
+QCursor kindCursor(BlockKind kind)
 {
     return QCursor(kindPicture(kind), kSide / 2, kSide / 2);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/block.h"
+
 #include <QCursor>
 #include <QPixmap>
 
@@ -8,9 +10,9 @@
 namespace corvix {
 
 // The picture of a block kind on its "Select Block" button; the same picture is the
-// pointer while that kind waits to be placed. kind is a BlockKind code.
-QPixmap kindPicture(int32_t kind);
+// pointer while that kind waits to be placed.
+QPixmap kindPicture(BlockKind kind);
 // Hot spot in the middle: the block's centre lands where the pointer points.
-QCursor kindCursor(int32_t kind);
+QCursor kindCursor(BlockKind kind);
 
 } // namespace corvix

@@ -231,14 +231,14 @@ void MainWindow::textDialogFinished()
     activateWindow();
 }
 
-void MainWindow::canvasPressed(int button, int shift, QPointF pos)
+void MainWindow::canvasPressed(MouseButton button, KeyModifiers modifiers, QPointF pos)
 {
-    editor_.Diagrama_MouseDown(button, shift, float(pos.x()), float(pos.y()));
+    editor_.Diagrama_MouseDown(button, modifiers, float(pos.x()), float(pos.y()));
 }
 
-void MainWindow::canvasMoved(int buttons, int shift, QPointF pos)
+void MainWindow::canvasMoved(MouseButton buttons, KeyModifiers modifiers, QPointF pos)
 {
-    editor_.Diagrama_MouseMove(buttons, shift, float(pos.x()), float(pos.y()));
+    editor_.Diagrama_MouseMove(buttons, modifiers, float(pos.x()), float(pos.y()));
 }
 
 void MainWindow::canvasDoubleClicked()
@@ -246,9 +246,9 @@ void MainWindow::canvasDoubleClicked()
     editor_.Diagrama_DblClick();
 }
 
-void MainWindow::keyDown(int16_t& keyCode, int16_t shift)
+void MainWindow::keyDown(int16_t& keyCode, KeyModifiers modifiers)
 {
-    editor_.Form_KeyDown(keyCode, shift);
+    editor_.Form_KeyDown(keyCode, modifiers);
 }
 
 void MainWindow::keyPress(int16_t keyAscii)
@@ -256,9 +256,9 @@ void MainWindow::keyPress(int16_t keyAscii)
     editor_.Form_KeyPress(keyAscii);
 }
 
-void MainWindow::keyUp(int16_t keyCode, int16_t shift)
+void MainWindow::keyUp(int16_t keyCode, KeyModifiers modifiers)
 {
-    editor_.Form_KeyUp(keyCode, shift);
+    editor_.Form_KeyUp(keyCode, modifiers);
 }
 
 void MainWindow::keyboardLost()

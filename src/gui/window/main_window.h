@@ -84,16 +84,16 @@ private:
     void printSheet(QWidget* messageParent);
 
     // CanvasInput
-    void canvasPressed(int button, int shift, QPointF pos) override;
-    void canvasMoved(int buttons, int shift, QPointF pos) override;
+    void canvasPressed(MouseButton button, KeyModifiers modifiers, QPointF pos) override;
+    void canvasMoved(MouseButton buttons, KeyModifiers modifiers, QPointF pos) override;
     void canvasDoubleClicked() override;
     bool canvasAcceptsFiles(const QStringList& paths) override;
     void canvasFilesDropped(const QStringList& paths) override;
 
     // KeyListener
-    void keyDown(int16_t& keyCode, int16_t shift) override;
+    void keyDown(int16_t& keyCode, KeyModifiers modifiers) override;
     void keyPress(int16_t keyAscii) override;
-    void keyUp(int16_t keyCode, int16_t shift) override;
+    void keyUp(int16_t keyCode, KeyModifiers modifiers) override;
     void keyboardLost() override;
 
     // FileWindow

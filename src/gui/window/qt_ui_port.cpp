@@ -31,7 +31,7 @@ bool QtUiPort::askYesNo(const std::string& text)
 }
 
 // The pointer is the program's, not one widget's: it holds over every window.
-void QtUiPort::setPointer(Pointer pointer, int32_t kind)
+void QtUiPort::setPointer(Pointer pointer, BlockKind kind)
 {
     QCursor cursor;
     switch (pointer) {

@@ -29,9 +29,9 @@ inline Tables snapshot(const EditorState& s)
     return {s.blocks, s.blockCount, s.links, s.linkCount};
 }
 
-inline constexpr int kLeft = 1;
-inline constexpr int kRight = 2;
-inline constexpr int kCtrl = 2;
+inline constexpr MouseButton kLeft = MouseButton::Left;
+inline constexpr MouseButton kRight = MouseButton::Right;
+inline constexpr KeyModifiers kCtrl = kCtrlHeld;
 
 class EditorTest : public ::testing::Test {
 protected:
@@ -44,14 +44,14 @@ protected:
     }
 
     // A press at sheet point (x, y); the view is at the origin unless a test moves it.
-    void press(int32_t x, int32_t y, int button = kLeft, int shift = 0)
+    void press(int32_t x, int32_t y, MouseButton button = kLeft, KeyModifiers modifiers = {})
     {
-        editor.Diagrama_MouseDown(button, shift, float(x - editor.viewport().viewOffsetX()),
+        editor.Diagrama_MouseDown(button, modifiers, float(x - editor.viewport().viewOffsetX()),
                                   float(y - editor.viewport().viewOffsetY()));
     }
 
     // Blocks with the default text "== N ==" (and "?" for decisions), as inserted by a press.
-    int32_t addBlock(int32_t kind, int32_t x, int32_t y)
+    int32_t addBlock(BlockKind kind, int32_t x, int32_t y)
     {
         const int32_t index = state.blockCount;
         EXPECT_TRUE(editor.insere_bloco(kind, "== " + std::to_string(index) + " ==", x, y));
@@ -72,9 +72,9 @@ class ThreeBlocks : public EditorTest {
 protected:
     ThreeBlocks()
     {
-        addBlock(Action, 400, 200);
-        addBlock(Decision, 200, 200);
-        addBlock(Action, 400, 400);
+        addBlock(BlockKind::Action, 400, 200);
+        addBlock(BlockKind::Decision, 200, 200);
+        addBlock(BlockKind::Action, 400, 400);
         state.modified = false;
     }
 

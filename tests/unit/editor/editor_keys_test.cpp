@@ -36,7 +36,7 @@ TEST_P(Navigation, MovesTheBarsWithinTheirBounds)
     editor.viewport().setValue(ScrollAxis::Vertical, c.startY);
 
     int16_t key = c.key;
-    editor.Form_KeyDown(key, c.shift);
+    editor.Form_KeyDown(key, KeyModifiers(c.shift));
 
     EXPECT_EQ(editor.viewport().viewOffsetX(), c.expectedX);
     EXPECT_EQ(editor.viewport().viewOffsetY(), c.expectedY);
@@ -65,11 +65,11 @@ INSTANTIATE_TEST_SUITE_P(Keys, Navigation, ::testing::Values(
 TEST_F(EditorTest, KeyUpFollowsShift)
 {
     int16_t shiftKey = 16;
-    editor.Form_KeyDown(shiftKey, kShift);
+    editor.Form_KeyDown(shiftKey, kShiftHeld);
     EXPECT_TRUE(editor.shiftDown());
-    editor.Form_KeyUp(16, 0);
+    editor.Form_KeyUp(16, kNoModifiers);
     EXPECT_FALSE(editor.shiftDown());
-    editor.Form_KeyDown(shiftKey, kShift);
+    editor.Form_KeyDown(shiftKey, kShiftHeld);
     editor.windowDeactivated();
     EXPECT_FALSE(editor.shiftDown());
 }
@@ -87,7 +87,7 @@ protected:
     bool pressDelete()
     {
         int16_t key = 46;
-        editor.Form_KeyDown(key, 0);
+        editor.Form_KeyDown(key, kNoModifiers);
         return key == 0;
     }
 };
@@ -122,10 +122,10 @@ TEST_F(DeleteKey, BlockGoesWithItsLinksAndTheRestIsRenumbered)
     EXPECT_EQ(state.blocks[0].text, "== 1 ==?");
     EXPECT_EQ(state.blocks[1].text, "== 2 ==");
     ASSERT_EQ(state.linkCount, 1);
-    EXPECT_EQ(state.links[0], (Link{connectionCode(0, PortLeft), connectionCode(1, PortTop)}));
+    EXPECT_EQ(state.links[0], (Link{connectionCode(0, Port::Left), connectionCode(1, Port::Top)}));
     EXPECT_TRUE(state.modified);
     EXPECT_EQ(state.selectedBlock, -1);
-    EXPECT_EQ(state.editMode, Idle);
+    EXPECT_EQ(state.editMode, EditMode::Idle);
 }
 
 TEST_F(DeleteKey, LastBlockMovesNothing)
@@ -135,7 +135,7 @@ TEST_F(DeleteKey, LastBlockMovesNothing)
     pressDelete();
     ASSERT_EQ(state.blockCount, 2);
     ASSERT_EQ(state.linkCount, 1);
-    EXPECT_EQ(state.links[0], (Link{connectionCode(1, PortRight), connectionCode(0, PortTop)}));
+    EXPECT_EQ(state.links[0], (Link{connectionCode(1, Port::Right), connectionCode(0, Port::Top)}));
 }
 
 TEST_F(DeleteKey, LinkKeepsTheOrderOfTheOthersAndLeavesTheMenusAlone)
@@ -148,8 +148,8 @@ TEST_F(DeleteKey, LinkKeepsTheOrderOfTheOthersAndLeavesTheMenusAlone)
 
     EXPECT_EQ(ui.questions, std::vector<std::string>{"Delete selected link?"});
     ASSERT_EQ(state.linkCount, 2);
-    EXPECT_EQ(state.links[0], (Link{connectionCode(0, PortBottom), connectionCode(2, PortTop)}));
-    EXPECT_EQ(state.links[1], (Link{connectionCode(1, PortLeft), connectionCode(2, PortTop)}));
+    EXPECT_EQ(state.links[0], (Link{connectionCode(0, Port::Bottom), connectionCode(2, Port::Top)}));
+    EXPECT_EQ(state.links[1], (Link{connectionCode(1, Port::Left), connectionCode(2, Port::Top)}));
     EXPECT_TRUE(state.modified);
     EXPECT_EQ(state.selectedLink, -1);
     EXPECT_TRUE(ui.mainMenusEnabled.empty());
@@ -181,10 +181,10 @@ TEST_P(SwapKeys, SwapTheBranchesOfASelectedDecision)
 {
     press(200, 200);
     editor.Form_KeyPress(GetParam());
-    EXPECT_EQ(state.blocks[1].kind, DecisionSwapped);
+    EXPECT_EQ(state.blocks[1].kind, BlockKind::DecisionSwapped);
     EXPECT_TRUE(state.modified);
     editor.Form_KeyPress(GetParam());
-    EXPECT_EQ(state.blocks[1].kind, Decision);
+    EXPECT_EQ(state.blocks[1].kind, BlockKind::Decision);
     EXPECT_TRUE(state.modified);
     EXPECT_EQ(state.blocks[1].text, "== 1 ==?");
 }
@@ -195,7 +195,7 @@ TEST_F(ThreeBlocks, SwapKeyIgnoresOtherKindsAndNoSelection)
 {
     press(400, 200);
     editor.Form_KeyPress('t');
-    EXPECT_EQ(state.blocks[0].kind, Action);
+    EXPECT_EQ(state.blocks[0].kind, BlockKind::Action);
     press(900, 900);
     editor.Form_KeyPress('T');
     EXPECT_FALSE(state.modified);
@@ -204,12 +204,12 @@ TEST_F(ThreeBlocks, SwapKeyIgnoresOtherKindsAndNoSelection)
 TEST_F(ThreeBlocks, EscAbandonsAConnection)
 {
     press(kActionTop.x, kActionTop.y);
-    ASSERT_EQ(state.editMode, Connecting);
+    ASSERT_EQ(state.editMode, EditMode::Connecting);
     const int refreshes = ui.canvasRefreshes;
 
     editor.Form_KeyPress(27);
 
-    EXPECT_EQ(state.editMode, Idle);
+    EXPECT_EQ(state.editMode, EditMode::Idle);
     EXPECT_EQ(state.selectedBlock, -1);
     EXPECT_TRUE(ui.menusEnabled());
     EXPECT_EQ(ui.currentPointer(), Pointer::Default);

@@ -29,9 +29,9 @@ TEST_F(Load, RestoresPaperAndViewAndStartsAFreshHistory)
 {
     editor.limpa_desenho();
     editor.mtippapel_Click(0);
-    addBlock(Action, 100, 100);
+    addBlock(BlockKind::Action, 100, 100);
     press(100, 127);  // its bottom port: an operation under way
-    ASSERT_EQ(state.editMode, Connecting);
+    ASSERT_EQ(state.editMode, EditMode::Connecting);
 
     ASSERT_TRUE(carrega_arquivo(state, ui, editor, path));
 
@@ -44,11 +44,11 @@ TEST_F(Load, RestoresPaperAndViewAndStartsAFreshHistory)
     EXPECT_FALSE(state.modified);
     EXPECT_FALSE(editor.canUndo());
     EXPECT_FALSE(editor.canRedo());
-    EXPECT_EQ(state.editMode, Idle);
+    EXPECT_EQ(state.editMode, EditMode::Idle);
     EXPECT_EQ(state.selectedBlock, -1);
     EXPECT_TRUE(ui.menusEnabled());
 
-    addBlock(Action, 600, 600);
+    addBlock(BlockKind::Action, 600, 600);
     editor.undo();
     EXPECT_FALSE(state.modified);  // back to the loaded drawing
 }
@@ -73,7 +73,7 @@ TEST_F(Load, RefusedFileKeepsTheDrawingAndItsHistory)
     EXPECT_FALSE(carrega_arquivo(state, ui, editor, bad));
 
     EXPECT_EQ(testing::snapshot(state), before);
-    EXPECT_EQ(state.editMode, Idle);
+    EXPECT_EQ(state.editMode, EditMode::Idle);
     EXPECT_TRUE(ui.menusEnabled());
     EXPECT_TRUE(editor.canUndo());
 }

@@ -32,7 +32,7 @@ TEST_P(LinkPress, StoresExitToEntryOrRefuses)
 {
     const ConnectCase& c = GetParam();
     press(c.first.x, c.first.y);
-    ASSERT_EQ(state.editMode, Connecting);
+    ASSERT_EQ(state.editMode, EditMode::Connecting);
     EXPECT_FALSE(ui.menusEnabled());
     EXPECT_EQ(ui.currentPointer(), Pointer::Arrow);
 
@@ -48,13 +48,13 @@ TEST_P(LinkPress, StoresExitToEntryOrRefuses)
         EXPECT_FALSE(state.modified);
         EXPECT_EQ(ui.messages, (std::vector<FakeUi::Message>{{c.message, MessageIcon::Exclamation}}));
     }
-    EXPECT_EQ(state.editMode, Idle);
+    EXPECT_EQ(state.editMode, EditMode::Idle);
     EXPECT_TRUE(ui.menusEnabled());
     EXPECT_EQ(ui.currentPointer(), Pointer::Default);
     EXPECT_EQ(state.selectedBlock, -1);
 }
 
-const Link kDecisionToAction{connectionCode(1, PortLeft), connectionCode(0, PortTop)};
+const Link kDecisionToAction{connectionCode(1, Port::Left), connectionCode(0, Port::Top)};
 
 INSTANTIATE_TEST_SUITE_P(Mouse, LinkPress, ::testing::Values(
     ConnectCase{"ExitFirst", {141, 200}, {400, 173}, kDecisionToAction, {}},
@@ -68,13 +68,13 @@ INSTANTIATE_TEST_SUITE_P(Mouse, LinkPress, ::testing::Values(
 TEST_F(Connect, PressBesideEveryPortEndsTheConnectionSilently)
 {
     connect(kActionTop, {400, 200});
-    EXPECT_EQ(state.editMode, Idle);
+    EXPECT_EQ(state.editMode, EditMode::Idle);
     EXPECT_EQ(state.linkCount, 0);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_TRUE(ui.menusEnabled());
 
     connect(kActionTop, {900, 900});
-    EXPECT_EQ(state.editMode, Idle);
+    EXPECT_EQ(state.editMode, EditMode::Idle);
     EXPECT_EQ(state.linkCount, 0);
 }
 
@@ -87,7 +87,7 @@ TEST_F(Connect, UsedConnectionPointSelectsItsFirstLink)
     press(kActionTop.x, kActionTop.y);
     EXPECT_EQ(state.selectedLink, 0);
     EXPECT_EQ(state.selectedBlock, -1);
-    EXPECT_EQ(state.editMode, Idle);
+    EXPECT_EQ(state.editMode, EditMode::Idle);
 
     press(kLowerBottom.x, kLowerBottom.y);
     EXPECT_EQ(state.selectedLink, 1);
@@ -105,16 +105,16 @@ TEST_F(Connect, FullLinkTableRefusesTheLink)
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_NE(ui.messages[0].text.find("15000 links"), std::string::npos);
-    EXPECT_EQ(state.editMode, Idle);
+    EXPECT_EQ(state.editMode, EditMode::Idle);
 }
 
 TEST_F(Connect, UnknownKindIsReportedAndActsAsNoPort)
 {
-    state.blocks[0].kind = 7;
+    state.blocks[0].kind = kindFromCode(7);
     press(kActionTop.x, kActionTop.y);
     EXPECT_EQ(ui.messages, (std::vector<FakeUi::Message>{{"Problems concerning block type!", MessageIcon::None}}));
     EXPECT_EQ(state.selectedBlock, 0);
-    EXPECT_EQ(state.editMode, Idle);
+    EXPECT_EQ(state.editMode, EditMode::Idle);
 }
 
 class Press : public testing::ThreeBlocks {};
@@ -125,14 +125,14 @@ TEST_F(Press, WithoutBlocksIsIgnored)
     const int refreshes = ui.canvasRefreshes;
     press(400, 200, kRight, kCtrl);
     EXPECT_EQ(ui.canvasRefreshes, refreshes);
-    EXPECT_EQ(state.editMode, Idle);
+    EXPECT_EQ(state.editMode, EditMode::Idle);
 }
 
 TEST_F(Press, SelectsTheBlockOrClearsTheSelection)
 {
     press(400, 200);
     EXPECT_EQ(state.selectedBlock, 0);
-    EXPECT_EQ(state.editMode, Idle);
+    EXPECT_EQ(state.editMode, EditMode::Idle);
     press(800, 800);
     EXPECT_EQ(state.selectedBlock, -1);
     EXPECT_EQ(state.selectedLink, -1);
@@ -142,10 +142,10 @@ TEST_F(Press, RightPressWithin19PicksTheBlockUpAnd20DoesNot)
 {
     press(400 - 20, 200, kRight);
     EXPECT_EQ(state.selectedBlock, 0);
-    EXPECT_EQ(state.editMode, Idle);
+    EXPECT_EQ(state.editMode, EditMode::Idle);
 
     press(400 - 19, 200 + 19, kRight);
-    EXPECT_EQ(state.editMode, MovingBlock);
+    EXPECT_EQ(state.editMode, EditMode::MovingBlock);
     EXPECT_EQ(ui.currentPointer(), Pointer::SizeAll);
     EXPECT_FALSE(ui.menusEnabled());
 
@@ -155,7 +155,7 @@ TEST_F(Press, RightPressWithin19PicksTheBlockUpAnd20DoesNot)
     EXPECT_EQ(state.blocks[0].width, 48);  // size and ports stay
     EXPECT_EQ(state.blocks[0].portDy, -27);
     EXPECT_TRUE(state.modified);
-    EXPECT_EQ(state.editMode, Idle);
+    EXPECT_EQ(state.editMode, EditMode::Idle);
     EXPECT_EQ(ui.currentPointer(), Pointer::Default);
     EXPECT_TRUE(ui.menusEnabled());
 }
@@ -165,7 +165,7 @@ TEST_F(Press, RightPressOnAFreePortPicksTheBlockUpInsteadOfConnecting)
     // A decision's top port lies 28 above its centre; a smaller block brings it within 20.
     state.blocks[1].portDy = -15;
     press(200, 185, kRight);
-    EXPECT_EQ(state.editMode, MovingBlock);
+    EXPECT_EQ(state.editMode, EditMode::MovingBlock);
 }
 
 struct MoveAllCase {
@@ -181,12 +181,12 @@ class MoveAll : public testing::EditorTest, public ::testing::WithParamInterface
 TEST_P(MoveAll, ShiftsAndSnapsEveryBlock)
 {
     const MoveAllCase& c = GetParam();
-    addBlock(Action, 96, 96);
-    addBlock(Action, 200, 96);
+    addBlock(BlockKind::Action, 96, 96);
+    addBlock(BlockKind::Action, 200, 96);
     state.modified = false;
 
     press(600, 600, kRight, kCtrl);  // on empty sheet
-    ASSERT_EQ(state.editMode, MovingAll);
+    ASSERT_EQ(state.editMode, EditMode::MovingAll);
     EXPECT_EQ(ui.currentPointer(), Pointer::SizeAll);
     EXPECT_FALSE(ui.menusEnabled());
 
@@ -196,7 +196,7 @@ TEST_P(MoveAll, ShiftsAndSnapsEveryBlock)
     EXPECT_EQ(state.blocks[0].y, 96);
     EXPECT_EQ(state.blocks[1].x, 200 + c.expectedX - 96);
     EXPECT_TRUE(state.modified);
-    EXPECT_EQ(state.editMode, Idle);
+    EXPECT_EQ(state.editMode, EditMode::Idle);
     EXPECT_TRUE(ui.menusEnabled());
 }
 
@@ -209,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(Mouse, MoveAll, ::testing::Values(
 
 TEST_F(MoveAll, FarCoordinatesFromAFileStayInRange)
 {
-    addBlock(Action, 96, 96);
+    addBlock(BlockKind::Action, 96, 96);
     state.blocks[0].x = std::numeric_limits<int32_t>::max() - 2;
     press(600, 600, kRight, kCtrl);
     press(700, 600);
@@ -225,16 +225,16 @@ TEST_F(EditorTest, InsertionPlacesANumberedBlockWithTheLeftButtonOnly)
     editor.SelBloco_Click(1);
     EXPECT_EQ(ui.kindPanelVisible, (std::vector<bool>{true, false}));
     EXPECT_EQ(ui.currentPointer(), Pointer::InsertKind);
-    EXPECT_EQ(ui.pointers.back().kind, Decision);
-    EXPECT_EQ(state.editMode, Inserting);
+    EXPECT_EQ(ui.pointers.back().kind, BlockKind::Decision);
+    EXPECT_EQ(state.editMode, EditMode::Inserting);
 
     press(203, 205, kRight);
     EXPECT_EQ(state.blockCount, 0);
-    EXPECT_EQ(state.editMode, Inserting);
+    EXPECT_EQ(state.editMode, EditMode::Inserting);
 
     press(203, 205);
     ASSERT_EQ(state.blockCount, 1);
-    EXPECT_EQ(state.blocks[0].kind, Decision);
+    EXPECT_EQ(state.blocks[0].kind, BlockKind::Decision);
     EXPECT_EQ(state.blocks[0].text, "== 0 ==?");
     EXPECT_EQ(state.blocks[0].x, 200);
     EXPECT_EQ(state.blocks[0].y, 208);
@@ -243,8 +243,8 @@ TEST_F(EditorTest, InsertionPlacesANumberedBlockWithTheLeftButtonOnly)
     EXPECT_EQ(state.blocks[0].portDy, -28);
     EXPECT_EQ(state.blocks[0].portDx, 59);
     EXPECT_TRUE(state.modified);
-    EXPECT_EQ(state.editMode, Idle);
-    EXPECT_EQ(state.kindToInsert, 0);
+    EXPECT_EQ(state.editMode, EditMode::Idle);
+    EXPECT_EQ(state.kindToInsert, BlockKind::None);
     EXPECT_EQ(ui.currentPointer(), Pointer::Default);
     EXPECT_TRUE(ui.menusEnabled());
 
@@ -254,7 +254,7 @@ TEST_F(EditorTest, InsertionPlacesANumberedBlockWithTheLeftButtonOnly)
         press(100 * i, 400);
     }
     EXPECT_EQ(state.blocks[4].text, "== 4 ==");
-    EXPECT_EQ(state.blocks[4].kind, Action);
+    EXPECT_EQ(state.blocks[4].kind, BlockKind::Action);
 }
 
 TEST_F(EditorTest, FullBlockTableRefusesTheInsertion)
@@ -270,7 +270,7 @@ TEST_F(EditorTest, FullBlockTableRefusesTheInsertion)
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_NE(ui.messages[0].text.find("10000 blocks"), std::string::npos);
-    EXPECT_EQ(state.editMode, Idle);
+    EXPECT_EQ(state.editMode, EditMode::Idle);
 }
 
 TEST_F(EditorTest, ReusedEntryKeepsWhatTheDefinitionDoesNotWrite)
@@ -278,7 +278,7 @@ TEST_F(EditorTest, ReusedEntryKeepsWhatTheDefinitionDoesNotWrite)
     state.blocks[0].portDy = -99;
     state.blocks[0].portDx = 12;
     state.blocks[0].spare = 7;
-    addBlock(Explanation, 100, 100);
+    addBlock(BlockKind::Explanation, 100, 100);
     EXPECT_EQ(state.blocks[0].portDy, -99);
     EXPECT_EQ(state.blocks[0].portDx, 12);
     EXPECT_EQ(state.blocks[0].spare, 7);
@@ -314,7 +314,7 @@ std::vector<RecordedOp> bandLines(const std::vector<RecordedOp>& ops)
 
 class RubberBand : public testing::ThreeBlocks {
 protected:
-    void move(int32_t x, int32_t y) { editor.Diagrama_MouseMove(0, 0, float(x), float(y)); }
+    void move(int32_t x, int32_t y) { editor.Diagrama_MouseMove(MouseButton::None, kNoModifiers, float(x), float(y)); }
 };
 
 TEST_F(RubberBand, NothingIsDrawnWithoutAnOperation)
@@ -360,13 +360,13 @@ TEST_F(RubberBand, StylePerModeAndAnchorFollowsTheView)
     };
 
     press(400 - 5, 200, kRight);
-    ASSERT_EQ(state.editMode, MovingBlock);
+    ASSERT_EQ(state.editMode, EditMode::MovingBlock);
     EXPECT_EQ(firstBand(40, 60).front(), styleOp(LineStyle::Dash));
     editor.Form_KeyPress(27);
 
     editor.viewport().setValue(ScrollAxis::Horizontal, 100);
     press(300, 300, kRight, kCtrl);
-    ASSERT_EQ(state.editMode, MovingAll);
+    ASSERT_EQ(state.editMode, EditMode::MovingAll);
     const std::vector<RecordedOp> ops = firstBand(50, 60);
     EXPECT_EQ(ops.front(), styleOp(LineStyle::DashDotDot));
     EXPECT_EQ(bandLines(ops), std::vector<RecordedOp>{lineOp(50, 60, 300 - 100 + 2, 302, colors::White)});
@@ -424,9 +424,9 @@ TEST_F(TextDialog, DoubleClickBesideEveryBlockOpensNothing)
 TEST_F(TextDialog, DoubleClickEndsAConnectionThatItsFirstPressStarted)
 {
     press(kActionTop.x, kActionTop.y);
-    ASSERT_EQ(state.editMode, Connecting);
+    ASSERT_EQ(state.editMode, EditMode::Connecting);
     editor.Diagrama_DblClick();
-    EXPECT_EQ(state.editMode, Idle);
+    EXPECT_EQ(state.editMode, EditMode::Idle);
     EXPECT_TRUE(ui.menusEnabled());
     EXPECT_EQ(state.selectedBlock, 0);
 }
@@ -471,7 +471,7 @@ TEST_F(TextDialog, NewTextResizesAndSnapsTheBlock)
     EXPECT_EQ(b.height, 28);
     EXPECT_EQ(b.portDy, -34);
     EXPECT_EQ(b.x, 400);
-    EXPECT_EQ(b.kind, Action);
+    EXPECT_EQ(b.kind, BlockKind::Action);
 }
 
 } // namespace

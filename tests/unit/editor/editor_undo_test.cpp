@@ -56,7 +56,7 @@ protected:
         connect(kActionBottom, kLowerTop);
         connect(kDecisionRight, kActionTop);
         state.blocks[1].spare = 5;
-        state.blocks[3] = {GotoTarget, 1, 2, 3, 4, "old entry", -99, 3, 9};
+        state.blocks[3] = {BlockKind::GotoTarget, 1, 2, 3, 4, "old entry", -99, 3, 9};
         state.links[2] = {777, 888};
         editor.undoHistory().clear();
         state.modified = false;
@@ -182,9 +182,9 @@ TEST_F(Undo, WhatChangesNoTablesIsNoStep)
 TEST_F(Undo, ModifiedFollowsTheSavedState)
 {
     editor.undoHistory().clear();
-    addBlock(Action, 100, 600);
+    addBlock(BlockKind::Action, 100, 600);
     state.modified = false;  // saved
-    addBlock(Action, 300, 600);
+    addBlock(BlockKind::Action, 300, 600);
 
     editor.undo();
     EXPECT_FALSE(state.modified);
@@ -206,7 +206,7 @@ TEST_F(Undo, ModifiedFollowsTheSavedState)
 TEST_F(Undo, BackToTheNewDrawingIsUnmodified)
 {
     editor.limpa_desenho();
-    addBlock(Decision, 100, 100);
+    addBlock(BlockKind::Decision, 100, 100);
     ASSERT_TRUE(state.modified);
     editor.undo();
     EXPECT_FALSE(state.modified);
@@ -227,7 +227,7 @@ TEST_F(Undo, NewStepForgetsTheStepsThatCouldBeRedone)
 {
     editor.undo();
     ASSERT_TRUE(editor.canRedo());
-    addBlock(GotoJump, 600, 100);
+    addBlock(BlockKind::GotoJump, 600, 100);
     EXPECT_FALSE(editor.canRedo());
 }
 
@@ -236,7 +236,7 @@ TEST_F(Undo, RefusedWhileAnOperationWaits)
     const Tables before = snapshot(state);
 
     press(kActionTop.x, kActionTop.y);
-    ASSERT_EQ(state.editMode, Connecting);
+    ASSERT_EQ(state.editMode, EditMode::Connecting);
     EXPECT_FALSE(editor.canUndo());
     EXPECT_FALSE(editor.undo());
     editor.Form_KeyPress(27);

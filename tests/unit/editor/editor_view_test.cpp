@@ -127,13 +127,13 @@ TEST_F(ThreeBlocks, KindPanelDisablesTheCanvasFromTheNextTick)
     editor.Timer1_Timer();
     EXPECT_TRUE(ui.commandStates.back().canvas);
     press(600, 600);
-    EXPECT_EQ(state.blocks[3].kind, Explanation);
+    EXPECT_EQ(state.blocks[3].kind, BlockKind::Explanation);
 }
 
 TEST_F(ThreeBlocks, DeleteCommandFollowsTheSelectionEvenDuringAnOperation)
 {
     press(kActionTop.x, kActionTop.y);  // starts a connection; the block stays selected
-    ASSERT_EQ(state.editMode, Connecting);
+    ASSERT_EQ(state.editMode, EditMode::Connecting);
     editor.Timer1_Timer();
     EXPECT_TRUE(ui.commandStates.back().deleteItem);
     EXPECT_FALSE(ui.menusEnabled());
@@ -144,21 +144,21 @@ protected:
     void holdShift()
     {
         int16_t key = 16;
-        editor.Form_KeyDown(key, 1);
+        editor.Form_KeyDown(key, kShiftHeld);
     }
     // Shift is released by the window events of the given pass.
     void releaseShiftAfter(int passes)
     {
         ui.onProcessEvents = [this, passes] {
             if (ui.eventRounds == passes)
-                editor.Form_KeyUp(16, 0);
+                editor.Form_KeyUp(16, kNoModifiers);
         };
     }
 };
 
 TEST_F(AutoPan, PansWhileShiftIsHeldWithTheMenusOff)
 {
-    editor.Diagrama_MouseMove(0, 0, 600, 250);  // right quarter, middle half vertically
+    editor.Diagrama_MouseMove(MouseButton::None, kNoModifiers, 600, 250);  // right quarter, middle half vertically
     holdShift();
     releaseShiftAfter(3);
     ui.mainMenusEnabled.clear();
@@ -174,7 +174,7 @@ TEST_F(AutoPan, PansWhileShiftIsHeldWithTheMenusOff)
 
 TEST_F(AutoPan, MiddleHalfKeepsRepaintingWithoutPanning)
 {
-    editor.Diagrama_MouseMove(0, 0, 350, 250);
+    editor.Diagrama_MouseMove(MouseButton::None, kNoModifiers, 350, 250);
     holdShift();
     releaseShiftAfter(4);
     const int refreshes = ui.canvasRefreshes;
@@ -194,13 +194,13 @@ TEST_F(AutoPan, TickDuringTheLoopOnlyRefreshesTheCommands)
         ++tails;
         tailTime = now;
     });
-    editor.Diagrama_MouseMove(0, 0, 10, 10);
+    editor.Diagrama_MouseMove(MouseButton::None, kNoModifiers, 10, 10);
     editor.viewport().setValue(ScrollAxis::Horizontal, 100);
     holdShift();
     ui.onProcessEvents = [this] {
         editor.Timer1_Timer();  // a tick delivered by the window events
         if (ui.eventRounds == 2)
-            editor.Form_KeyUp(16, 0);
+            editor.Form_KeyUp(16, kNoModifiers);
     };
 
     editor.Timer1_Timer();

@@ -11,7 +11,7 @@
 namespace corvix {
 namespace {
 
-Block blockOf(int32_t kind, int32_t x, int32_t y, int32_t width, int32_t height)
+Block blockOf(BlockKind kind, int32_t x, int32_t y, int32_t width, int32_t height)
 {
     Block b;
     b.kind = kind;
@@ -44,8 +44,8 @@ TEST_P(NearestBlock, FindsTheBlockUnderThePoint)
 }
 
 // An action 28 wide and 14 high at (400, 400): its text edge is at x = 414.
-const Block kAction = blockOf(Action, 400, 400, 28, 14);
-const Block kDecision = blockOf(Decision, 400, 400, 100, 20);
+const Block kAction = blockOf(BlockKind::Action, 400, 400, 28, 14);
+const Block kDecision = blockOf(BlockKind::Decision, 400, 400, 100, 20);
 
 INSTANTIATE_TEST_SUITE_P(HitTest, NearestBlock, ::testing::Values(
     NearestCase{"NoBlocks", {}, 0, 0, -1},
@@ -57,14 +57,14 @@ INSTANTIATE_TEST_SUITE_P(HitTest, NearestBlock, ::testing::Values(
     NearestCase{"DecisionWidenedBoxHitsAt86", {kDecision}, 400 - 86, 400, 0},
     NearestCase{"DecisionWidenedBoxMissesAt87", {kDecision}, 400 + 87, 400, -1},
     NearestCase{"TieGoesToTheLowerIndex",
-                {blockOf(Action, 100, 0, 200, 0), blockOf(Action, 300, 0, 200, 0)}, 200, 0, 0},
+                {blockOf(BlockKind::Action, 100, 0, 200, 0), blockOf(BlockKind::Action, 300, 0, 200, 0)}, 200, 0, 0},
     NearestCase{"TieGoesToTheLowerIndexWhateverItsPlace",
-                {blockOf(Action, 300, 0, 200, 0), blockOf(Action, 100, 0, 200, 0)}, 200, 0, 0},
+                {blockOf(BlockKind::Action, 300, 0, 200, 0), blockOf(BlockKind::Action, 100, 0, 200, 0)}, 200, 0, 0},
     // The small action is nearer by the measure and misses; the decision would have accepted.
     NearestCase{"OnlyTheNearestIsTested",
-                {blockOf(Action, 180, 0, 0, 0), blockOf(Decision, 0, 0, 100, 100)}, 120, 0, -1},
+                {blockOf(BlockKind::Action, 180, 0, 0, 0), blockOf(BlockKind::Decision, 0, 0, 100, 100)}, 120, 0, -1},
     NearestCase{"FarCoordinatesFromAFileDoNotOverflow",
-                {blockOf(Action, std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min(), 0, 0)},
+                {blockOf(BlockKind::Action, std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min(), 0, 0)},
                 -1000, 1000, -1}),
     testing::CaseName());
 
@@ -80,33 +80,35 @@ TEST(PontoProximo, PickRadiusIsStrict)
 
 TEST(ConnectionPoint, PortsInTheOrderOfTheKind)
 {
-    Block action = blockOf(Action, 100, 100, 28, 14);
+    Block action = blockOf(BlockKind::Action, 100, 100, 28, 14);
     action.portDy = -27;
-    EXPECT_EQ(acha_ponto_de_conexao(action, 100, 73).port, 0);
+    EXPECT_EQ(acha_ponto_de_conexao(action, 100, 73).port, Port::Top);
     const PortHit bottom = acha_ponto_de_conexao(action, 102, 129);
-    EXPECT_EQ(bottom.port, 2);
+    EXPECT_EQ(bottom.port, Port::Bottom);
     EXPECT_EQ(bottom.point, (Point{100, 127}));
-    EXPECT_EQ(acha_ponto_de_conexao(action, 100, 100).port, -1);
+    EXPECT_EQ(acha_ponto_de_conexao(action, 100, 100).port, std::nullopt);
 
     // Top and right ports 4 apart: a point near both reports the top one.
-    Block decision = blockOf(Decision, 0, 0, 0, 0);
+    Block decision = blockOf(BlockKind::Decision, 0, 0, 0, 0);
     decision.portDy = -3;
     decision.portDx = 3;
-    EXPECT_EQ(acha_ponto_de_conexao(decision, 2, -2).port, 0);
-    EXPECT_EQ(acha_ponto_de_conexao(decision, -8, 1).port, 3);
+    EXPECT_EQ(acha_ponto_de_conexao(decision, 2, -2).port, Port::Top);
+    EXPECT_EQ(acha_ponto_de_conexao(decision, -8, 1).port, Port::Left);
 
     Block gotoTarget = action;
-    gotoTarget.kind = GotoTarget;
-    EXPECT_EQ(acha_ponto_de_conexao(gotoTarget, 100, 73).port, -1);
-    EXPECT_EQ(acha_ponto_de_conexao(gotoTarget, 100, 127).port, 2);
+    gotoTarget.kind = BlockKind::GotoTarget;
+    EXPECT_EQ(acha_ponto_de_conexao(gotoTarget, 100, 73).port, std::nullopt);
+    EXPECT_EQ(acha_ponto_de_conexao(gotoTarget, 100, 127).port, Port::Bottom);
 
     Block explanation = action;
-    explanation.kind = Explanation;
-    EXPECT_EQ(acha_ponto_de_conexao(explanation, 100, 73).port, -1);
+    explanation.kind = BlockKind::Explanation;
+    EXPECT_EQ(acha_ponto_de_conexao(explanation, 100, 73).port, std::nullopt);
 
     Block unknown = action;
-    unknown.kind = 7;
-    EXPECT_EQ(acha_ponto_de_conexao(unknown, 100, 73).port, kBadKindPort);
+    unknown.kind = kindFromCode(7);
+    const PortHit unknownHit = acha_ponto_de_conexao(unknown, 100, 73);
+    EXPECT_TRUE(unknownHit.badKind);
+    EXPECT_EQ(unknownHit.port, std::nullopt);
 }
 
 TEST(CanvasToSheet, SingleSumRoundedHalfToEven)

@@ -43,8 +43,8 @@ protected:
     // A recovery file with two blocks, then an empty drawing as at start-up.
     void leaveRecoveryFile()
     {
-        addBlock(Action, 200, 120);
-        addBlock(Decision, 200, 320);
+        addBlock(BlockKind::Action, 200, 120);
+        addBlock(BlockKind::Decision, 200, 320);
         ASSERT_TRUE(grava_arquivo(state, ui, recoveryPath, 0, 0));
         editor.limpa_desenho();
         editor.undoHistory().clear();
@@ -63,7 +63,7 @@ TEST_F(RecoveryTest, AutosaveWritesOnlyWithABlockAndOnlyAfterTheInterval)
     tickAt(1241);
     EXPECT_FALSE(recoveryFileExists()) << "no block, nothing written";
 
-    addBlock(Action, 200, 120);
+    addBlock(BlockKind::Action, 200, 120);
     tickAt(1481);
     EXPECT_FALSE(recoveryFileExists()) << "the empty check at 1241 moved the stamp";
     tickAt(1482);
@@ -83,7 +83,7 @@ TEST_F(RecoveryTest, AutosaveWritesOnlyWithABlockAndOnlyAfterTheInterval)
 
 TEST_F(RecoveryTest, AutosaveLeavesTheDrawingsOwnFileAndStateAlone)
 {
-    addBlock(Action, 200, 120);
+    addBlock(BlockKind::Action, 200, 120);
     state.fileName = folder.file("own.FXG");
     ASSERT_TRUE(state.modified);
 
@@ -97,7 +97,7 @@ TEST_F(RecoveryTest, AutosaveLeavesTheDrawingsOwnFileAndStateAlone)
     EXPECT_FALSE(std::filesystem::exists(folder.file("history")));
 
     // Had the autosave counted as a save, undoing back to what it wrote would clear modified.
-    addBlock(Action, 400, 120);
+    addBlock(BlockKind::Action, 400, 120);
     ASSERT_TRUE(editor.undo());
     EXPECT_TRUE(state.modified);
 }
@@ -106,7 +106,7 @@ TEST_F(RecoveryTest, TicksWhileTheFailureMessageIsOpenStartNoFurtherAttempt)
 {
     Recovery failing{editor, ui, files, folder.file("vanished/salvamento.sav")};
     failing.start();
-    addBlock(Action, 200, 120);
+    addBlock(BlockKind::Action, 200, 120);
     bool ticking = false;
     ui.onMessage = [&] {
         if (ticking)
@@ -164,7 +164,7 @@ TEST_F(RecoveryTest, YesLoadsTheFileAsAnUnnamedModifiedDrawing)
     EXPECT_TRUE(recoveryFileExists());
 
     // Undoing back to the recovered drawing does not make it look saved.
-    addBlock(Action, 400, 120);
+    addBlock(BlockKind::Action, 400, 120);
     ASSERT_TRUE(editor.undo());
     EXPECT_TRUE(state.modified);
 }

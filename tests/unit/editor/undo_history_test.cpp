@@ -16,7 +16,7 @@ using testing::Tables;
 Block textBlock(std::string text)
 {
     Block b;
-    b.kind = Action;
+    b.kind = BlockKind::Action;
     b.text = std::move(text);
     return b;
 }

@@ -9,7 +9,7 @@ namespace {
 Block blockAt(int32_t x, std::string text)
 {
     Block b;
-    b.kind = Action;
+    b.kind = BlockKind::Action;
     b.x = x;
     b.text = std::move(text);
     return b;
@@ -117,9 +117,9 @@ TEST(EditorState, ResetKeepsEntriesAndAFullLinkTableRefusesMore)
 TEST(ConnectionCode, SplitsNegativeCodesWithoutSurprises)
 {
     EXPECT_EQ(codeBlock(connectionCode(3, 2)), 3);
-    EXPECT_EQ(codePort(connectionCode(3, 2)), 2);
+    EXPECT_EQ(codePort(connectionCode(3, 2)), Port::Bottom);
     EXPECT_EQ(codeBlock(-1), 0);
-    EXPECT_EQ(codePort(-1), 255);
+    EXPECT_EQ(portNumber(codePort(-1)), 255);
 }
 
 TEST(Paper, PageHeightRoundsHalfToEven)

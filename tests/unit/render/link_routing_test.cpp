@@ -10,23 +10,23 @@ namespace {
 
 // A block whose port `port` lies at p: every port 20 units from the centre, and the
 // text width given (the detour steps aside by half of it).
-Block blockWithPort(int32_t port, Point p, int32_t width = 40)
+Block blockWithPort(Port port, Point p, int32_t width = 40)
 {
     Block b;
-    b.kind = Decision;
+    b.kind = BlockKind::Decision;
     b.width = width;
     b.portDy = -20;
     b.portDx = 20;
     b.x = p.x;
     b.y = p.y;
     switch (port) {
-    case PortTop:
+    case Port::Top:
         b.y = p.y + 20;
         break;
-    case PortRight:
+    case Port::Right:
         b.x = p.x - 20;
         break;
-    case PortBottom:
+    case Port::Bottom:
         b.y = p.y - 20;
         break;
     default:
@@ -46,9 +46,9 @@ LinkPath path(std::vector<Point> points)
 
 struct RouteCase {
     const char* name;
-    int32_t sourcePort;
+    Port sourcePort;
     Point from;
-    int32_t targetPort;
+    Port targetPort;
     Point to;
     LinkPath expected;
 };
@@ -56,29 +56,29 @@ struct RouteCase {
 TEST(LinkRouting, PathByPortsAndPositions)
 {
     const std::vector<RouteCase> cases = {
-        {"BottomDownIsVerticalFirst", PortBottom, {200, 300}, PortTop, {200, 400},
+        {"BottomDownIsVerticalFirst", Port::Bottom, {200, 300}, Port::Top, {200, 400},
          path({{200, 300}, {200, 400}, {200, 400}})},
-        {"BottomUpDetoursRightOfAnEntryOnTheLeft", PortBottom, {200, 300}, PortTop, {120, 100},
+        {"BottomUpDetoursRightOfAnEntryOnTheLeft", Port::Bottom, {200, 300}, Port::Top, {120, 100},
          path({{200, 300}, {250, 300}, {250, 100}, {120, 100}})},
-        {"BottomUpDetoursLeftOfAnEntryStraightAbove", PortBottom, {200, 300}, PortTop, {200, 100},
+        {"BottomUpDetoursLeftOfAnEntryStraightAbove", Port::Bottom, {200, 300}, Port::Top, {200, 100},
          path({{200, 300}, {150, 300}, {150, 100}, {200, 100}})},
-        {"BottomAtEqualHeightIsVerticalFirst", PortBottom, {200, 300}, PortTop, {260, 300},
+        {"BottomAtEqualHeightIsVerticalFirst", Port::Bottom, {200, 300}, Port::Top, {260, 300},
          path({{200, 300}, {200, 300}, {260, 300}})},
-        {"RightToAnEntryFurtherOutIsHorizontalFirst", PortRight, {300, 200}, PortTop, {400, 260},
+        {"RightToAnEntryFurtherOutIsHorizontalFirst", Port::Right, {300, 200}, Port::Top, {400, 260},
          path({{300, 200}, {400, 200}, {400, 260}})},
-        {"RightToAnEntryBackInIsVerticalFirst", PortRight, {300, 200}, PortTop, {250, 260},
+        {"RightToAnEntryBackInIsVerticalFirst", Port::Right, {300, 200}, Port::Top, {250, 260},
          path({{300, 200}, {300, 260}, {250, 260}})},
-        {"RightUpIsVerticalFirst", PortRight, {300, 200}, PortTop, {400, 100},
+        {"RightUpIsVerticalFirst", Port::Right, {300, 200}, Port::Top, {400, 100},
          path({{300, 200}, {300, 100}, {400, 100}})},
-        {"LeftToAnEntryFurtherOutIsHorizontalFirst", PortLeft, {100, 200}, PortTop, {40, 260},
+        {"LeftToAnEntryFurtherOutIsHorizontalFirst", Port::Left, {100, 200}, Port::Top, {40, 260},
          path({{100, 200}, {40, 200}, {40, 260}})},
-        {"LeftToAnEntryBackInIsVerticalFirst", PortLeft, {100, 200}, PortTop, {160, 260},
+        {"LeftToAnEntryBackInIsVerticalFirst", Port::Left, {100, 200}, Port::Top, {160, 260},
          path({{100, 200}, {100, 260}, {160, 260}})},
-        {"TopDownIsHorizontalFirst", PortTop, {100, 200}, PortTop, {40, 260},
+        {"TopDownIsHorizontalFirst", Port::Top, {100, 200}, Port::Top, {40, 260},
          path({{100, 200}, {40, 200}, {40, 260}})},
-        {"TopUpIsVerticalFirst", PortTop, {100, 200}, PortTop, {40, 100},
+        {"TopUpIsVerticalFirst", Port::Top, {100, 200}, Port::Top, {40, 100},
          path({{100, 200}, {100, 100}, {40, 100}})},
-        {"TargetPortNotZeroIsOneStraightSegment", PortBottom, {200, 300}, PortBottom, {150, 500},
+        {"TargetPortNotZeroIsOneStraightSegment", Port::Bottom, {200, 300}, Port::Bottom, {150, 500},
          path({{200, 300}, {150, 500}})},
     };
     for (const RouteCase& c : cases) {
@@ -92,14 +92,14 @@ TEST(LinkRouting, PathByPortsAndPositions)
 
 TEST(LinkRouting, OffsetMovesThePathBack)
 {
-    const std::vector<Block> blocks = {blockWithPort(PortBottom, {200, 300}), blockWithPort(PortTop, {200, 400})};
-    EXPECT_EQ(routeLink({connectionCode(0, PortBottom), connectionCode(1, PortTop)}, blocks, 100, 50),
+    const std::vector<Block> blocks = {blockWithPort(Port::Bottom, {200, 300}), blockWithPort(Port::Top, {200, 400})};
+    EXPECT_EQ(routeLink({connectionCode(0, Port::Bottom), connectionCode(1, Port::Top)}, blocks, 100, 50),
               path({{100, 250}, {100, 350}, {100, 350}}));
 }
 
 TEST(LinkRouting, LinksThatCannotBeDrawnAreSkipped)
 {
-    std::vector<Block> blocks = {blockWithPort(PortBottom, {200, 300}), blockWithPort(PortTop, {200, 400})};
+    std::vector<Block> blocks = {blockWithPort(Port::Bottom, {200, 300}), blockWithPort(Port::Top, {200, 400})};
     struct Case {
         const char* name;
         Link link;

@@ -24,7 +24,7 @@ class RenderPassTest : public ::testing::Test {
 protected:
     RenderPassTest() { state.programNotice = kNotice; }
 
-    void addBlock(int32_t kind, int32_t x, int32_t y, std::string text)
+    void addBlock(BlockKind kind, int32_t x, int32_t y, std::string text)
     {
         sizeBlock(state.blocks[size_t(state.blockCount++)], kind, std::move(text), x, y, target);
     }
@@ -32,7 +32,7 @@ protected:
     void render(int32_t ox = 0, int32_t oy = 0)
     {
         target.ops.clear();
-        pass.draw(target, state, ox, oy);
+        pass.desenha_diagrama(target, state, ox, oy);
     }
 
     EditorState state;
@@ -76,9 +76,9 @@ TEST_F(RenderPassTest, HeaderNamesTheFileInItsOwnCodePage)
 
 TEST_F(RenderPassTest, BlocksThenLinksInIndexOrder)
 {
-    addBlock(Action, 200, 200, "one");
-    addBlock(Action, 200, 400, "two");
-    state.appendLink({connectionCode(0, PortBottom), connectionCode(1, PortTop)});
+    addBlock(BlockKind::Action, 200, 200, "one");
+    addBlock(BlockKind::Action, 200, 400, "two");
+    state.appendLink({connectionCode(0, Port::Bottom), connectionCode(1, Port::Top)});
     render();
 
     const std::vector<RecordedOp> prints = target.only(Op::Print);
@@ -87,8 +87,8 @@ TEST_F(RenderPassTest, BlocksThenLinksInIndexOrder)
     EXPECT_EQ(prints[1].text, "two");
     const std::vector<RecordedOp> shapes = target.shapes();
     ASSERT_EQ(shapes.size(), 2 + 2 * 12 + 2u);
-    const Point bottom = portPoint(state.blocks[0], PortBottom);
-    const Point top = portPoint(state.blocks[1], PortTop);
+    const Point bottom = portPoint(state.blocks[0], Port::Bottom);
+    const Point top = portPoint(state.blocks[1], Port::Top);
     EXPECT_EQ(shapes[26], lineOp(bottom.x, bottom.y, bottom.x, top.y, colors::Black));
     EXPECT_EQ(shapes[27], lineOp(bottom.x, top.y, top.x, top.y, colors::Black));
 }
@@ -97,7 +97,7 @@ struct HighlightCase {
     const char* name;
     int32_t selectedBlock;
     int32_t selectedLink;
-    int32_t editMode;
+    EditMode editMode;
     std::vector<Color> texts;  // of blocks 0 and 1
     std::vector<Color> links;  // of links 0 and 1 (first segments)
     Color stub;
@@ -105,20 +105,20 @@ struct HighlightCase {
 
 TEST_F(RenderPassTest, SelectionAndMoveAllColours)
 {
-    addBlock(Action, 200, 200, "one");
-    addBlock(Action, 200, 400, "two");
-    addBlock(Action, 400, 400, "three");
-    state.appendLink({connectionCode(0, PortBottom), connectionCode(1, PortTop)});
-    state.appendLink({connectionCode(0, PortBottom), connectionCode(2, PortTop)});
+    addBlock(BlockKind::Action, 200, 200, "one");
+    addBlock(BlockKind::Action, 200, 400, "two");
+    addBlock(BlockKind::Action, 400, 400, "three");
+    state.appendLink({connectionCode(0, Port::Bottom), connectionCode(1, Port::Top)});
+    state.appendLink({connectionCode(0, Port::Bottom), connectionCode(2, Port::Top)});
     const Color black = colors::Black;
     const Color red = colors::Red;
     const Color yellow = colors::Yellow;
     const std::vector<HighlightCase> cases = {
-        {"Nothing", -1, -1, Idle, {black, black}, {black, black}, black},
-        {"SelectedBlock", 1, -1, Idle, {black, red}, {black, black}, black},
-        {"SelectedLink", -1, 1, Idle, {black, black}, {black, yellow}, black},
-        {"MovingAll", -1, -1, MovingAll, {red, red}, {yellow, yellow}, yellow},
-        {"MovingBlockIsNotMovingAll", 0, -1, MovingBlock, {red, black}, {black, black}, black},
+        {"Nothing", -1, -1, EditMode::Idle, {black, black}, {black, black}, black},
+        {"SelectedBlock", 1, -1, EditMode::Idle, {black, red}, {black, black}, black},
+        {"SelectedLink", -1, 1, EditMode::Idle, {black, black}, {black, yellow}, black},
+        {"MovingAll", -1, -1, EditMode::MovingAll, {red, red}, {yellow, yellow}, yellow},
+        {"MovingBlockIsNotMovingAll", 0, -1, EditMode::MovingBlock, {red, black}, {black, black}, black},
     };
     for (const HighlightCase& c : cases) {
         state.selectedBlock = c.selectedBlock;
@@ -141,24 +141,24 @@ TEST_F(RenderPassTest, SelectionAndMoveAllColours)
 // An exported page must not depend on what the editor has selected or is moving.
 TEST_F(RenderPassTest, FilePageIgnoresSelectionMoveAllAndView)
 {
-    addBlock(Action, 200, 200, "one");
-    addBlock(Action, 200, 400, "two");
-    state.appendLink({connectionCode(0, PortBottom), connectionCode(1, PortTop)});
+    addBlock(BlockKind::Action, 200, 200, "one");
+    addBlock(BlockKind::Action, 200, 400, "two");
+    state.appendLink({connectionCode(0, Port::Bottom), connectionCode(1, Port::Top)});
     render();
     const std::vector<RecordedOp> plain = target.ops;
 
     state.selectedBlock = 0;
     state.selectedLink = 0;
-    state.editMode = MovingAll;
+    state.editMode = EditMode::MovingAll;
     target.ops.clear();
-    drawFilePage(target, state);
+    RenderPass().drawFilePage(target, state);
     EXPECT_EQ(target.ops, plain);
 }
 
 TEST_F(RenderPassTest, LeavesTheSurfaceWithBlackTransparentText)
 {
-    addBlock(Explanation, 200, 200, "note");
-    state.editMode = MovingAll;
+    addBlock(BlockKind::Explanation, 200, 200, "note");
+    state.editMode = EditMode::MovingAll;
     render();
     EXPECT_EQ(target.only(Op::ForeColor).back().color, colors::Black);
     EXPECT_EQ(target.only(Op::DrawStyle).back().style, LineStyle::Solid);
@@ -172,7 +172,7 @@ TEST_F(RenderPassTest, ATwentyFiveLineTextIsDrawnWhole)
     std::string text;
     for (int k = 0; k < 25; ++k)
         text += "line " + std::to_string(k) + "\r\n";
-    addBlock(Explanation, 400, 600, text);
+    addBlock(BlockKind::Explanation, 400, 600, text);
     render();
     const std::vector<RecordedOp> prints = target.only(Op::Print);
     ASSERT_EQ(prints.size(), 25 + 2u);
@@ -183,8 +183,8 @@ TEST_F(RenderPassTest, ATwentyFiveLineTextIsDrawnWhole)
 
 TEST_F(RenderPassTest, UnknownKindIsDrawnAsTextAlone)
 {
-    addBlock(Action, 200, 200, "odd");
-    state.blocks[0].kind = 6;
+    addBlock(BlockKind::Action, 200, 200, "odd");
+    state.blocks[0].kind = kindFromCode(6);
     render();
     EXPECT_EQ(target.shapes().size(), 2u);  // the page frame
     EXPECT_EQ(target.only(Op::Print).front().text, "odd");
@@ -192,11 +192,11 @@ TEST_F(RenderPassTest, UnknownKindIsDrawnAsTextAlone)
 
 TEST_F(RenderPassTest, LinksThatCannotBeDrawnAreSkippedAndTheRestGoesOn)
 {
-    addBlock(Action, 200, 200, "one");
-    addBlock(Action, 200, 400, "two");
-    state.appendLink({connectionCode(0, PortBottom), connectionCode(5, PortTop)});
-    state.appendLink({connectionCode(0, 7), connectionCode(1, PortTop)});
-    state.appendLink({connectionCode(0, PortBottom), connectionCode(1, PortTop)});
+    addBlock(BlockKind::Action, 200, 200, "one");
+    addBlock(BlockKind::Action, 200, 400, "two");
+    state.appendLink({connectionCode(0, Port::Bottom), connectionCode(5, Port::Top)});
+    state.appendLink({connectionCode(0, 7), connectionCode(1, Port::Top)});
+    state.appendLink({connectionCode(0, Port::Bottom), connectionCode(1, Port::Top)});
     render();
     EXPECT_EQ(target.shapes().size(), 2 + 24 + 2u);
 }
@@ -211,13 +211,13 @@ TEST_F(RenderPassTest, CountsBeyondTheTablesAreNotRead)
 
 TEST_F(RenderPassTest, GeometryBeyondThirtyTwoBitsIsNotDrawn)
 {
-    addBlock(Action, 200, 200, "one");
-    addBlock(Action, 200, 400, "two");
+    addBlock(BlockKind::Action, 200, 200, "one");
+    addBlock(BlockKind::Action, 200, 400, "two");
     state.blocks[1].x = INT32_MAX;
     state.blocks[1].width = INT32_MAX - 1;
     state.blocks[1].portDx = INT32_MIN;
-    state.appendLink({connectionCode(0, PortBottom), connectionCode(1, PortTop)});
-    state.appendLink({connectionCode(1, PortRight), connectionCode(0, PortTop)});
+    state.appendLink({connectionCode(0, Port::Bottom), connectionCode(1, Port::Top)});
+    state.appendLink({connectionCode(1, Port::Right), connectionCode(0, Port::Top)});
     render(-1000, 1000);
     EXPECT_EQ(target.only(Op::Print).size(), 1 + 2u);
     // The second link leaves from a right port that the huge offsets bring back near the
@@ -230,7 +230,7 @@ TEST_F(RenderPassTest, ExtremeStoredGeometryIsDrawnWithoutOverflow)
     // Every field at its extremes, linked every way; run under the sanitizers to see it.
     const int32_t extremes[] = {INT32_MIN, -1, 0, 1, INT32_MAX};
     for (int32_t v : extremes) {
-        for (int32_t kind : {int32_t(Action), int32_t(Decision), int32_t(GotoJump), int32_t(GotoTarget), int32_t(Explanation)}) {
+        for (BlockKind kind : {BlockKind::Action, BlockKind::Decision, BlockKind::GotoJump, BlockKind::GotoTarget, BlockKind::Explanation}) {
             Block& b = state.blocks[size_t(state.blockCount++)];
             b = Block{kind, v, v / 3, v, v, "x\r\ny", v, ~v, 0};
         }
@@ -251,12 +251,12 @@ TEST_F(RenderPassTest, ExtremeStoredGeometryIsDrawnWithoutOverflow)
 TEST_F(RenderPassTest, CullingSkipsOnlyWhatLiesWhollyOutsideTheArea)
 {
     // The canvas shows sheet x 1000..1687 and y 500..987.
-    addBlock(Action, 760, 600, "left, out");
-    addBlock(Action, 1000, 600, "straddles the left edge");
-    addBlock(Action, 1300, 700, "inside");
-    addBlock(Action, 1300, 1400, "below, out");
-    state.appendLink({connectionCode(0, PortBottom), connectionCode(3, PortTop)});  // crosses the view
-    state.appendLink({connectionCode(3, PortBottom), connectionCode(3, PortTop)});  // below it
+    addBlock(BlockKind::Action, 760, 600, "left, out");
+    addBlock(BlockKind::Action, 1000, 600, "straddles the left edge");
+    addBlock(BlockKind::Action, 1300, 700, "inside");
+    addBlock(BlockKind::Action, 1300, 1400, "below, out");
+    state.appendLink({connectionCode(0, Port::Bottom), connectionCode(3, Port::Top)});  // crosses the view
+    state.appendLink({connectionCode(3, Port::Bottom), connectionCode(3, Port::Top)});  // below it
     target.setDrawableArea(SurfaceRect{0, 0, 687, 487});
     render(1000, 500);
 

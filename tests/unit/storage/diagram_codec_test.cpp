@@ -71,7 +71,7 @@ TEST(DiagramCodec, FieldsSitAtTheirOffsets)
 
     // First block "Start": kind, x, y, width, height, 16-bit length, text, portDy, portDx, spare.
     const Block& b = d.blocks[0];
-    EXPECT_EQ(longAt(bytes, 751), b.kind);
+    EXPECT_EQ(longAt(bytes, 751), kindCode(b.kind));
     EXPECT_EQ(longAt(bytes, 755), b.x);
     EXPECT_EQ(longAt(bytes, 767), b.height);
     EXPECT_EQ(bytes[771], 5);

@@ -83,7 +83,7 @@ TEST(DiagramFile, SaveThenLoadBringsBackTheDiagramAndItsView)
     EXPECT_EQ(hooks.views, (std::vector<std::pair<int32_t, int32_t>>{{24, 48}}));
     EXPECT_EQ(hooks.loadedCalls, 1);
     EXPECT_EQ(hooks.rejectedCalls, 0);
-    EXPECT_EQ(loadUi.pointers, (std::vector<FakeUi::PointerChange>{{Pointer::Hourglass, 0}, {Pointer::Default, 0}}));
+    EXPECT_EQ(loadUi.pointers, (std::vector<FakeUi::PointerChange>{{Pointer::Hourglass, BlockKind::None}, {Pointer::Default, BlockKind::None}}));
 }
 
 TEST(DiagramFile, LoadThenSaveKeepsEveryRecordByteAndSpareField)

@@ -14,7 +14,7 @@ namespace corvix::testing {
 
 inline void makeCapacityDiagram(EditorState& state, const TextMeasurer& font)
 {
-    constexpr int32_t kinds[] = {Action, Decision, GotoJump, GotoTarget, Explanation, DecisionSwapped};
+    constexpr BlockKind kinds[] = {BlockKind::Action, BlockKind::Decision, BlockKind::GotoJump, BlockKind::GotoTarget, BlockKind::Explanation, BlockKind::DecisionSwapped};
     constexpr int32_t columns = 100;
     state.resetTables();
     uint32_t seed = 12345;
@@ -26,7 +26,7 @@ inline void makeCapacityDiagram(EditorState& state, const TextMeasurer& font)
     const int32_t spanX = 2 * state.paper.pageWidth;
     const int32_t spanY = 2 * state.paper.pageHeight;
     for (int32_t i = 0; i < kBlockCapacity; ++i) {
-        const int32_t kind = kinds[size_t(i) % std::size(kinds)];
+        const BlockKind kind = kinds[size_t(i) % std::size(kinds)];
         std::string text("B");
         text += std::to_string(i);
         if (isDecisionKind(kind))
@@ -39,12 +39,12 @@ inline void makeCapacityDiagram(EditorState& state, const TextMeasurer& font)
     }
     state.blockCount = kBlockCapacity;
 
-    constexpr int32_t exits[] = {PortRight, PortBottom, PortLeft};
+    constexpr Port exits[] = {Port::Right, Port::Bottom, Port::Left};
     for (int32_t j = 0; j < kLinkCapacity; ++j) {
         const int32_t from = j % kBlockCapacity;
         const int32_t step = 1 + next() % 3 + (next() % 2) * columns;
         const int32_t to = (from + step) % kBlockCapacity;
-        state.appendLink({connectionCode(from, exits[size_t(j) % 3]), connectionCode(to, PortTop)});
+        state.appendLink({connectionCode(from, exits[size_t(j) % 3]), connectionCode(to, Port::Top)});
     }
 }
 

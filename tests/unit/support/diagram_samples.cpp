@@ -12,7 +12,7 @@ namespace corvix {
 
 namespace {
 
-Block block(int32_t kind, int32_t x, int32_t y, std::string text)
+Block block(BlockKind kind, int32_t x, int32_t y, std::string text)
 {
     Block b;
     b.kind = kind;
@@ -77,23 +77,23 @@ DiagramData sampleDiagram()
         everyByte += char(c);
 
     d.blocks = {
-        block(Action, 400, 80, "Start"),
-        block(Decision, 400, 160, "Is it done?"),
-        block(DecisionSwapped, 400, 240, "Again?"),
-        block(GotoJump, 600, 160, "A"),
-        block(GotoTarget, 200, 160, "A"),
-        block(Explanation, 800, 80, "two lines\r\nof explanation"),
-        block(42, 800, 400, "unknown kind"),
-        block(Action, 400, 480, everyByte),
-        block(Action, 400, 560, ""),
+        block(BlockKind::Action, 400, 80, "Start"),
+        block(BlockKind::Decision, 400, 160, "Is it done?"),
+        block(BlockKind::DecisionSwapped, 400, 240, "Again?"),
+        block(BlockKind::GotoJump, 600, 160, "A"),
+        block(BlockKind::GotoTarget, 200, 160, "A"),
+        block(BlockKind::Explanation, 800, 80, "two lines\r\nof explanation"),
+        block(kindFromCode(42), 800, 400, "unknown kind"),
+        block(BlockKind::Action, 400, 480, everyByte),
+        block(BlockKind::Action, 400, 560, ""),
     };
     d.blocks[0].spare = -5;
     d.blocks[5].portDx = 99;  // explanations keep whatever they held
     d.links = {
-        {connectionCode(0, PortBottom), connectionCode(1, PortTop)},
-        {connectionCode(1, PortRight), connectionCode(3, PortTop)},
-        {connectionCode(1, PortLeft), connectionCode(2, PortTop)},
-        {connectionCode(4, PortBottom), connectionCode(7, PortTop)},
+        {connectionCode(0, Port::Bottom), connectionCode(1, Port::Top)},
+        {connectionCode(1, Port::Right), connectionCode(3, Port::Top)},
+        {connectionCode(1, Port::Left), connectionCode(2, Port::Top)},
+        {connectionCode(4, Port::Bottom), connectionCode(7, Port::Top)},
         {connectionCode(2, 7), connectionCode(8, 200)},  // ports above 3 are kept
     };
     return d;

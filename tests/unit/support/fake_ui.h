@@ -22,7 +22,7 @@ public:
     };
     struct PointerChange {
         Pointer pointer = Pointer::Default;
-        int32_t kind = 0;
+        BlockKind kind = BlockKind::None;
         bool operator==(const PointerChange&) const = default;
     };
 
@@ -60,7 +60,7 @@ public:
         return answer;
     }
 
-    void setPointer(Pointer pointer, int32_t kind = 0) override { pointers.push_back({pointer, kind}); }
+    void setPointer(Pointer pointer, BlockKind kind = BlockKind::None) override { pointers.push_back({pointer, kind}); }
     void setMainMenusEnabled(bool enabled) override { mainMenusEnabled.push_back(enabled); }
     void setCommandStates(const CommandStates& states) override { commandStates.push_back(states); }
     void setPaperChecked(int32_t index) override { paperChecked = index; }

@@ -1,4 +1,4 @@
-#include "window/key_codes.h"
+#include "window/input_events.h"
 
 #include "model/text_codec.h"
 
@@ -38,36 +38,48 @@ int16_t classicKeyCode(int qtKey)
     }
 }
 
-int16_t classicShiftBits(Qt::KeyboardModifiers modifiers)
+MouseButton mouseButtons(Qt::MouseButtons buttons)
+{
+    MouseButton result = MouseButton::None;
+    if (buttons & Qt::LeftButton)
+        result = result | MouseButton::Left;
+    if (buttons & Qt::RightButton)
+        result = result | MouseButton::Right;
+    if (buttons & Qt::MiddleButton)
+        result = result | MouseButton::Middle;
+    return result;
+}
+
+KeyModifiers keyModifiers(Qt::KeyboardModifiers modifiers)
 {
     int16_t bits = 0;
     if (modifiers & Qt::ShiftModifier)
-        bits |= 1;
+        bits |= KeyModifiers::kShift;
     if (modifiers & Qt::ControlModifier)
-        bits |= 2;
+        bits |= KeyModifiers::kCtrl;
     if (modifiers & Qt::AltModifier)
-        bits |= 4;
-    return bits;
+        bits |= KeyModifiers::kAlt;
+    return KeyModifiers(bits);
 }
 
-int16_t classicShiftBits(const QKeyEvent& event)
+KeyModifiers keyModifiers(const QKeyEvent& event)
 {
-    int16_t bits = classicShiftBits(event.modifiers());
+    int16_t bits = keyModifiers(event.modifiers()).bits();
 
     // Platforms differ on whether a modifier key's own event already carries its
     // modifier; the editor needs Shift held from its press until its release.
     int16_t own = 0;
     switch (event.key()) {
-    case Qt::Key_Shift: own = 1; break;
-    case Qt::Key_Control: own = 2; break;
-    case Qt::Key_Alt: own = 4; break;
+    case Qt::Key_Shift: own = KeyModifiers::kShift; break;
+    case Qt::Key_Control: own = KeyModifiers::kCtrl; break;
+    case Qt::Key_Alt: own = KeyModifiers::kAlt; break;
     default: break;
     }
     if (event.type() == QEvent::KeyPress)
         bits |= own;
     else
         bits &= int16_t(~own);
-    return bits;
+    return KeyModifiers(bits);
 }
 
 int16_t classicKeyAscii(const QKeyEvent& event)

@@ -1,0 +1,80 @@
+#pragma once
+// The canvas's view of the sheet: the scroll bars and view offsets, the paper, the
+// persistent canvas image that every repaint renders anew, the rubber band drawn over it
+// with exclusive-or, and the auto-pan loop that runs while Shift is held.
+
+#include "model/editor_state.h"
+#include "model/ui_port.h"
+#include "render/block_geometry.h"
+#include "render/render_pass.h"
+#include "render/render_target.h"
+#include "view/viewport.h"
+
+#include <cstdint>
+
+namespace corvix {
+
+class CanvasView {
+public:
+    // canvas: the persistent image that repinta_tudo renders into.
+    CanvasView(EditorState& state, UiPort& ui, RenderTarget& canvas);
+    CanvasView(const CanvasView&) = delete;
+    CanvasView& operator=(const CanvasView&) = delete;
+
+    Viewport& viewport() { return viewport_; }
+    const Viewport& viewport() const { return viewport_; }
+
+    // repinta_tudo: the whole drawing rendered into the canvas image at the view
+    // offsets, then shown. Wipes the rubber band.
+    void repinta_tudo();
+    // atualiza_vista: repaints and draws the rubber band afresh (after the view moved).
+    void atualiza_vista();
+
+    // Form_Resize: a new client size in pixels, scroll bars included.
+    void resize(int32_t clientWidth, int32_t clientHeight, bool minimized);
+    // The user moved a scroll bar.
+    void scrolled(ScrollAxis axis, int16_t value);
+    // mtippapel_Click, or a loaded file's paper: any 32-bit type, kept whole so that a
+    // save writes it back.
+    void applyPaper(int32_t paperType);
+    // The view position a file stored, each value clamped to its bar's maximum.
+    void restoreView(int32_t scrollX, int32_t scrollY);
+    // Both bars back to their start (a new drawing).
+    void scrollToOrigin();
+
+    // The sheet point under canvas point (x, y).
+    Point sheetPoint(float x, float y) const;
+
+    // The pointer moved to canvas point (x, y): the rubber band follows it, and the
+    // auto-pan steers by it.
+    void pointerMoved(float x, float y);
+    // An operation starts: the rubber band's fixed end is at sheet point anchor, and the
+    // band is not drawn yet.
+    void startRubberBand(Point anchor);
+    // desenha_elastico: redraws the rubber band of the operation under way; forcar draws
+    // it even when the pointer has not moved since it was last drawn.
+    void desenha_elastico(bool forcar);
+
+    // Shift held alone pans the view toward the edge the pointer is near.
+    void setPanHeld(bool held) { panHeld_ = held; }
+    bool panHeld() const { return panHeld_; }
+    // Pans while Shift stays held, letting the window's events run between passes.
+    void panWhileHeld();
+
+private:
+    EditorState& state_;
+    UiPort& ui_;
+    RenderTarget& canvas_;
+    Viewport viewport_;
+    RenderPass pass_;
+
+    int32_t pointerX_ = 0;  // canvas units
+    int32_t pointerY_ = 0;
+    Point bandAnchor_;      // sheet units
+    bool rubberBandDrawn_ = false;
+    int32_t rubberBandLastX_ = 0;
+    int32_t rubberBandLastY_ = 0;
+    bool panHeld_ = false;
+};
+
+} // namespace corvix

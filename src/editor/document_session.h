@@ -1,0 +1,44 @@
+#pragma once
+// What the file commands and the recovery file need from the editor: the open drawing,
+// what a load calls back (LoadHooks), the main menus around a long command, a fresh
+// drawing, the view position a file stores, the saved state and the editor's clock.
+
+#include "model/editor_state.h"
+#include "storage/diagram_file.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace corvix {
+
+// The scroll bars' values, as a diagram file stores them.
+struct ViewPosition {
+    int32_t scrollX = 0;
+    int32_t scrollY = 0;
+};
+
+class DocumentSession : public LoadHooks {
+public:
+    virtual EditorState& state() = 0;
+
+    virtual void habilita_menus() = 0;
+    virtual void desabilita_menus() = 0;
+    // limpa_desenho: an empty drawing without a file at the view's origin, a new history.
+    virtual void limpa_desenho() = 0;
+    virtual void cancela_operacao() = 0;
+    virtual void repinta_tudo() = 0;
+
+    virtual ViewPosition viewPosition() const = 0;
+
+    // The drawing as it is now has been written to its file.
+    virtual void markSaved() = 0;
+    // No state reachable by undo or redo is in a file (a drawing recovered after a crash).
+    virtual void forgetSavedState() = 0;
+
+    // Seconds on a monotonic clock.
+    virtual double nowSeconds() const = 0;
+    // The last step of every timer tick that is not nested in another, given nowSeconds().
+    virtual void setTickTail(std::function<void(double)> step) = 0;
+};
+
+} // namespace corvix

@@ -1,0 +1,56 @@
+#pragma once
+// The changes a user makes to the drawing, each one step of the undo history. Commands
+// check capacities and indices, ask what must be asked and show their refusals; the
+// selection, the edit mode and repainting are the caller's.
+
+#include "editor/undo_history.h"
+#include "model/editor_state.h"
+#include "model/ui_port.h"
+#include "render/render_target.h"
+
+#include <cstdint>
+#include <string>
+
+namespace corvix {
+
+class DrawingCommands {
+public:
+    // windowFont measures block texts ("Courier New" 8.25 pt).
+    DrawingCommands(EditorState& state, UiPort& ui, const TextMeasurer& windowFont);
+    DrawingCommands(const DrawingCommands&) = delete;
+    DrawingCommands& operator=(const DrawingCommands&) = delete;
+
+    // define_bloco: entry index gets kind and text under the text rules, measured, with
+    // its centre snapped near (x, y). Nothing for an index outside the table.
+    void define_bloco(int32_t index, BlockKind kind, const std::string& text, int32_t x, int32_t y);
+    // insere_bloco: appends a block defined as above; false, with a message and the
+    // tables untouched, when the table is full.
+    bool insere_bloco(BlockKind kind, const std::string& text, int32_t x, int32_t y);
+    // False, with a message, when the link table is full.
+    bool addLink(const Link& link);
+    // Ask first; true when the user agreed and the block (with its links) or the link went.
+    bool deleteBlock(int32_t index);
+    bool deleteLink(int32_t index);
+    // A decision becomes its mirror image; any other block stays.
+    void swapDecision(int32_t index);
+    // The block's centre to (x, y) snapped to the grid.
+    void moveBlock(int32_t index, int32_t x, int32_t y);
+    // Every block by (dx, dy), each centre snapped.
+    void moveAll(int32_t dx, int32_t dy);
+
+    bool undo();
+    bool redo();
+    UndoHistory& history() { return history_; }
+    const UndoHistory& history() const { return history_; }
+
+private:
+    bool isBlockIndex(int32_t index) const;
+    Block definedBlock(Block block, BlockKind kind, const std::string& text, int32_t x, int32_t y) const;
+
+    EditorState& state_;
+    UiPort& ui_;
+    const TextMeasurer& windowFont_;
+    UndoHistory history_;
+};
+
+} // namespace corvix

@@ -1,0 +1,272 @@
+#include "editor/interaction.h"
+
+#include "editor/text_rules.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace corvix {
+
+namespace {
+
+constexpr int16_t kKindButtons = 5;   // the panel's buttons 0..4 insert the kinds 1..5
+constexpr int64_t kPickUpReach = 20;  // a right press this close to a centre picks the block up
+
+} // namespace
+
+Interaction::Interaction(EditorState& state, UiPort& ui, DrawingCommands& commands, CanvasView& view,
+                         MenuState& menus)
+    : state_(state)
+    , ui_(ui)
+    , commands_(commands)
+    , view_(view)
+    , menus_(menus)
+{
+}
+
+bool Interaction::isBlockIndex(int32_t index) const
+{
+    return index >= 0 && index < state_.blockCount;
+}
+
+bool Interaction::operationWaiting() const
+{
+    return state_.editMode != EditMode::Idle || kindPanelVisible_ || textDialogOpen_;
+}
+
+void Interaction::cancela_operacao()
+{
+    menus_.habilita_menus();
+    state_.kindToInsert = BlockKind::None;
+    state_.selectedLink = -1;
+    state_.selectedBlock = -1;
+    state_.editMode = EditMode::Idle;
+    ui_.setPointer(Pointer::Default);
+}
+
+void Interaction::press(MouseButton button, KeyModifiers modifiers, float x, float y)
+{
+    if (!menus_.canvasEnabled())
+        return;
+    const Point p = view_.sheetPoint(x, y);
+    switch (state_.editMode) {
+    case EditMode::Idle:
+        pressIdle(button, modifiers, p);
+        break;
+    case EditMode::Connecting:
+        pressConnecting(p);
+        break;
+    case EditMode::MovingBlock:
+        dropBlock(p);
+        break;
+    case EditMode::MovingAll:
+        dropAll(p);
+        break;
+    case EditMode::Inserting:
+        pressInserting(button, p);
+        break;
+    }
+}
+
+PortHit Interaction::findPort(Point p)
+{
+    const PortHit hit = acha_ponto_de_conexao(state_.blocks[size_t(state_.selectedBlock)], p.x, p.y);
+    if (hit.badKind)
+        ui_.showMessage("Problems concerning block type!", MessageIcon::None);
+    return hit;
+}
+
+void Interaction::startOperation(EditMode mode, Pointer pointer, Point anchor)
+{
+    ui_.setPointer(pointer);
+    menus_.desabilita_menus();
+    state_.editMode = mode;
+    view_.startRubberBand(anchor);
+}
+
+void Interaction::pressIdle(MouseButton button, KeyModifiers modifiers, Point p)
+{
+    if (state_.blockCount == 0)
+        return;
+
+    state_.selectedBlock = acha_bloco_mais_proximo(state_, p.x, p.y);
+    state_.selectedLink = -1;
+    if (state_.selectedBlock >= 0) {
+        const PortHit hit = findPort(p);
+        if (hit.port) {
+            const int32_t code = connectionCode(state_.selectedBlock, *hit.port);
+            const int32_t link = state_.findLinkAtPort(code);
+            if (link >= 0) {
+                state_.selectedBlock = -1;
+                state_.selectedLink = link;
+                view_.repinta_tudo();
+                return;
+            }
+            linkSource_ = code;
+            startOperation(EditMode::Connecting, Pointer::Arrow, hit.point);
+        }
+    }
+
+    if (button == MouseButton::Right) {
+        if (modifiers.ctrl()) {
+            moveOrigin_ = p;
+            startOperation(EditMode::MovingAll, Pointer::SizeAll, p);
+        } else if (state_.selectedBlock >= 0) {
+            const Block& b = state_.blocks[size_t(state_.selectedBlock)];
+            if (std::llabs(int64_t(p.x) - b.x) < kPickUpReach && std::llabs(int64_t(p.y) - b.y) < kPickUpReach)
+                startOperation(EditMode::MovingBlock, Pointer::SizeAll, {b.x, b.y});
+        }
+    }
+    view_.repinta_tudo();
+}
+
+void Interaction::pressConnecting(Point p)
+{
+    state_.selectedBlock = acha_bloco_mais_proximo(state_, p.x, p.y);
+    const PortHit hit = state_.selectedBlock >= 0 ? findPort(p) : PortHit{};
+    if (!hit.port) {
+        cancela_operacao();
+        view_.repinta_tudo();
+        return;
+    }
+
+    const int32_t linkTarget = connectionCode(state_.selectedBlock, *hit.port);
+    const bool sourceIsEntry = codePort(linkSource_) == Port::Top;
+    const bool targetIsEntry = *hit.port == Port::Top;
+    if (state_.selectedBlock == codeBlock(linkSource_))
+        ui_.showMessage("You can NOT connect a block to itself!", MessageIcon::Exclamation);
+    else if (!sourceIsEntry && targetIsEntry)
+        commands_.addLink({linkSource_, linkTarget});
+    else if (sourceIsEntry && !targetIsEntry)
+        commands_.addLink({linkTarget, linkSource_});
+    else
+        ui_.showMessage("This link is not valid!", MessageIcon::Exclamation);
+    cancela_operacao();
+    view_.repinta_tudo();
+}
+
+void Interaction::dropBlock(Point p)
+{
+    ui_.setPointer(Pointer::Default);
+    commands_.moveBlock(state_.selectedBlock, p.x, p.y);
+    cancela_operacao();
+    view_.repinta_tudo();
+}
+
+void Interaction::dropAll(Point p)
+{
+    commands_.moveAll(p.x - moveOrigin_.x, p.y - moveOrigin_.y);
+    cancela_operacao();
+    view_.repinta_tudo();
+}
+
+void Interaction::pressInserting(MouseButton button, Point p)
+{
+    if (button != MouseButton::Left)
+        return;
+    commands_.insere_bloco(state_.kindToInsert, "== " + std::to_string(state_.blockCount) + " ==", p.x, p.y);
+    cancela_operacao();
+    view_.repinta_tudo();
+}
+
+void Interaction::move(float x, float y)
+{
+    if (!menus_.canvasEnabled())
+        return;
+    view_.pointerMoved(x, y);
+}
+
+void Interaction::doubleClick()
+{
+    if (!menus_.canvasEnabled() || !isBlockIndex(state_.selectedBlock))
+        return;
+    const int32_t edited = state_.selectedBlock;
+    cancela_operacao();
+    view_.repinta_tudo();
+    state_.selectedBlock = edited;
+    textDialogOpen_ = true;
+    ui_.openTextDialog(state_.blocks[size_t(edited)].text);
+}
+
+void Interaction::textDialogOk(const std::string& cp1252Text)
+{
+    const std::string text = trimSpaces(cp1252Text);
+    if (text.empty() || !isBlockIndex(state_.selectedBlock))
+        return;
+    const Block& b = state_.blocks[size_t(state_.selectedBlock)];
+    commands_.define_bloco(state_.selectedBlock, b.kind, text, b.x, b.y);
+}
+
+void Interaction::textDialogClosed()
+{
+    textDialogOpen_ = false;
+    state_.selectedBlock = -1;
+    view_.repinta_tudo();
+}
+
+void Interaction::escape()
+{
+    showKindPanel(false);
+    cancela_operacao();
+    view_.repinta_tudo();
+}
+
+void Interaction::showKindPanel(bool visible)
+{
+    kindPanelVisible_ = visible;
+    ui_.showKindPanel(visible);
+}
+
+void Interaction::showKindPanelForInsert()
+{
+    showKindPanel(true);
+    cancela_operacao();
+    view_.repinta_tudo();
+    menus_.desabilita_menus();
+}
+
+void Interaction::chooseKindToInsert(int16_t index)
+{
+    if (index < 0 || index >= kKindButtons)
+        return;
+    state_.kindToInsert = kindFromCode(index + 1);
+    showKindPanel(false);
+    ui_.setPointer(Pointer::InsertKind, state_.kindToInsert);
+    state_.editMode = EditMode::Inserting;
+}
+
+bool Interaction::apaga_bloco()
+{
+    if (!isBlockIndex(state_.selectedBlock))
+        return false;
+    if (commands_.deleteBlock(state_.selectedBlock)) {
+        cancela_operacao();
+        view_.repinta_tudo();
+    }
+    return true;
+}
+
+void Interaction::apaga_ligacao()
+{
+    if (!commands_.deleteLink(state_.selectedLink))
+        return;
+    state_.selectedLink = -1;
+    view_.repinta_tudo();
+}
+
+void Interaction::deleteSelected()
+{
+    if (!apaga_bloco())
+        apaga_ligacao();
+}
+
+void Interaction::swapSelectedDecision()
+{
+    const int32_t index = state_.selectedBlock;
+    if (!isBlockIndex(index) || !isDecisionKind(state_.blocks[size_t(index)].kind))
+        return;
+    commands_.swapDecision(index);
+    view_.repinta_tudo();
+}
+
+} // namespace corvix

@@ -1,0 +1,85 @@
+#pragma once
+// What the user does on the canvas: presses by edit mode, pointer moves and double-clicks,
+// the Insert Block panel, deleting what is selected, the text dialog, and ending an
+// operation that waits for its second press.
+
+#include "editor/canvas_view.h"
+#include "editor/drawing_commands.h"
+#include "editor/hit_test.h"
+#include "editor/menu_state.h"
+#include "model/editor_state.h"
+#include "model/input.h"
+#include "model/ui_port.h"
+
+#include <cstdint>
+#include <string>
+
+namespace corvix {
+
+class Interaction {
+public:
+    Interaction(EditorState& state, UiPort& ui, DrawingCommands& commands, CanvasView& view, MenuState& menus);
+    Interaction(const Interaction&) = delete;
+    Interaction& operator=(const Interaction&) = delete;
+
+    // The canvas, in canvas units. Ignored while the canvas is disabled.
+    void press(MouseButton button, KeyModifiers modifiers, float x, float y);
+    void move(float x, float y);
+    // Opens the text dialog on the selected block.
+    void doubleClick();
+
+    // cancela_operacao: no operation, nothing selected, no kind to insert, menus on.
+    void cancela_operacao();
+    // Esc: hides the kind panel and ends any operation.
+    void escape();
+
+    // Insert Block: the kind panel, then the press that inserts the chosen kind.
+    void showKindPanelForInsert();
+    // index 0..4 chooses the kinds Action..Explanation; others do nothing.
+    void chooseKindToInsert(int16_t index);
+    bool kindPanelVisible() const { return kindPanelVisible_; }
+
+    // apaga_bloco: deletes the selected block after asking; false only when no block is
+    // selected.
+    bool apaga_bloco();
+    // apaga_ligacao: deletes the selected link after asking; nothing when none is selected.
+    void apaga_ligacao();
+    // The selected block, else the selected link.
+    void deleteSelected();
+    // T or I: the selected decision becomes its mirror image.
+    void swapSelectedDecision();
+
+    // Text dialog answers: OK with the box's text (Windows-1252, lines split by CR LF),
+    // then closed (any way).
+    void textDialogOk(const std::string& cp1252Text);
+    void textDialogClosed();
+
+    // An operation waits for a press, the kind panel is shown or the text dialog is open.
+    bool operationWaiting() const;
+
+private:
+    void pressIdle(MouseButton button, KeyModifiers modifiers, Point p);
+    void pressConnecting(Point p);
+    void dropBlock(Point p);
+    void dropAll(Point p);
+    void pressInserting(MouseButton button, Point p);
+    // The selected block's port at p; a block of a kind the editor does not know is
+    // reported to the user.
+    PortHit findPort(Point p);
+    void startOperation(EditMode mode, Pointer pointer, Point anchor);
+    void showKindPanel(bool visible);
+    bool isBlockIndex(int32_t index) const;
+
+    EditorState& state_;
+    UiPort& ui_;
+    DrawingCommands& commands_;
+    CanvasView& view_;
+    MenuState& menus_;
+
+    int32_t linkSource_ = 0;  // connection code of a link's first end
+    Point moveOrigin_;        // sheet point where moving everything started
+    bool kindPanelVisible_ = false;
+    bool textDialogOpen_ = false;
+};
+
+} // namespace corvix

@@ -1,0 +1,33 @@
+#include "editor/menu_state.h"
+
+namespace corvix {
+
+MenuState::MenuState(UiPort& ui)
+    : ui_(ui)
+{
+}
+
+void MenuState::habilita_menus()
+{
+    ui_.setMainMenusEnabled(true);
+}
+
+void MenuState::desabilita_menus()
+{
+    ui_.setMainMenusEnabled(false);
+}
+
+void MenuState::refresh(const EditorState& state, bool kindPanelVisible, bool canUndo, bool canRedo)
+{
+    CommandStates states;
+    states.saveAs = state.linkCount != 0;
+    states.deleteItem = state.selectedLink != -1 || state.selectedBlock != -1;
+    states.save = state.linkCount != 0 && !state.fileName.empty() && state.modified;
+    states.canvas = !kindPanelVisible;
+    states.undo = canUndo;
+    states.redo = canRedo;
+    canvasEnabled_ = states.canvas;
+    ui_.setCommandStates(states);
+}
+
+} // namespace corvix
