@@ -17,7 +17,7 @@ std::string capacityMessage(int32_t capacity, const char* what, const char* refu
 
 } // namespace
 
-DrawingCommands::DrawingCommands(EditorState& state, UiPort& ui, const TextMeasurer& windowFont)
+DrawingCommands::DrawingCommands(EditorState& state, MessagePort& ui, const TextMeasurer& windowFont)
     : state_(state)
     , ui_(ui)
     , windowFont_(windowFont)

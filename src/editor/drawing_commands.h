@@ -16,7 +16,7 @@ namespace corvix {
 class DrawingCommands {
 public:
     // windowFont measures block texts ("Courier New" 8.25 pt).
-    DrawingCommands(EditorState& state, UiPort& ui, const TextMeasurer& windowFont);
+    DrawingCommands(EditorState& state, MessagePort& ui, const TextMeasurer& windowFont);
     DrawingCommands(const DrawingCommands&) = delete;
     DrawingCommands& operator=(const DrawingCommands&) = delete;
 
@@ -48,7 +48,7 @@ private:
     Block definedBlock(Block block, BlockKind kind, const std::string& text, int32_t x, int32_t y) const;
 
     EditorState& state_;
-    UiPort& ui_;
+    MessagePort& ui_;
     const TextMeasurer& windowFont_;
     UndoHistory history_;
 };

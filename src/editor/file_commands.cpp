@@ -35,7 +35,7 @@ bool hasDiagramExtension(std::string_view path)
     return tail == ".FXG";
 }
 
-FileCommands::FileCommands(DocumentSession& session, UiPort& ui, FileWindow& window, std::string historyPath,
+FileCommands::FileCommands(DocumentSession& session, MessagePort& ui, FileWindow& window, std::string historyPath,
                            std::string executableName)
     : session_(session)
     , ui_(ui)

@@ -38,7 +38,7 @@ bool hasDiagramExtension(std::string_view path);
 class FileCommands {
 public:
     // historyPath: the history file; executableName: the caption's first word.
-    FileCommands(DocumentSession& session, UiPort& ui, FileWindow& window, std::string historyPath,
+    FileCommands(DocumentSession& session, MessagePort& ui, FileWindow& window, std::string historyPath,
                  std::string executableName);
 
     // True when the drawing may be replaced: unchanged, or the user agreed to discard it.
@@ -70,7 +70,7 @@ private:
     void grava_historico(const std::string& path);
 
     DocumentSession& session_;
-    UiPort& ui_;
+    MessagePort& ui_;
     FileWindow& window_;
     std::string executableName_;
     RecentFiles recent_;

@@ -15,7 +15,7 @@ std::filesystem::path fsPath(const std::string& path)
 
 } // namespace
 
-Recovery::Recovery(DocumentSession& session, UiPort& ui, FileCommands& files, std::string path)
+Recovery::Recovery(DocumentSession& session, MessagePort& ui, FileCommands& files, std::string path)
     : session_(session)
     , ui_(ui)
     , files_(files)

@@ -14,7 +14,7 @@ namespace corvix {
 class Recovery {
 public:
     // path: programDir followed by kRecoveryFileName.
-    Recovery(DocumentSession& session, UiPort& ui, FileCommands& files, std::string path);
+    Recovery(DocumentSession& session, MessagePort& ui, FileCommands& files, std::string path);
 
     // Start-up: the interval counts from now, and every tick ends with autosaveStep.
     void start();
@@ -37,7 +37,7 @@ public:
 
 private:
     DocumentSession& session_;
-    UiPort& ui_;
+    MessagePort& ui_;
     FileCommands& files_;
     std::string path_;
     AutosaveSchedule schedule_;

@@ -23,11 +23,12 @@ struct CommandStates {
     bool operator==(const CommandStates&) const = default;
 };
 
-// What the core needs from the desktop. The Qt shell implements it with widgets;
-// tests implement it with a scripted fake. Texts are UTF-8 unless said otherwise.
-class UiPort {
+// What reading, writing and editing commands need from the desktop: telling the user,
+// asking them, and the busy pointer. A headless run implements this much alone.
+// Texts are UTF-8.
+class MessagePort {
 public:
-    virtual ~UiPort() = default;
+    virtual ~MessagePort() = default;
 
     // A box with an OK button and the program's title.
     virtual void showMessage(const std::string& text, MessageIcon icon) = 0;
@@ -35,6 +36,12 @@ public:
     virtual bool askYesNo(const std::string& text) = 0;
     // kind is the block kind for Pointer::InsertKind, else ignored.
     virtual void setPointer(Pointer pointer, BlockKind kind = BlockKind::None) = 0;
+};
+
+// What the editor window's behaviour needs from the desktop besides messages. The Qt
+// shell implements it with widgets; tests implement it with a scripted fake.
+class UiPort : public MessagePort {
+public:
     // The four main menus (File, Options, Insert Block, Delete) switched together.
     virtual void setMainMenusEnabled(bool enabled) = 0;
     virtual void setCommandStates(const CommandStates& states) = 0;

@@ -28,7 +28,7 @@ std::string saveFailureMessage(const std::string& path)
     return "Failed to save file (" + path + ")";
 }
 
-bool grava_arquivo(EditorState& state, UiPort& ui, const std::string& path, int32_t scrollX, int32_t scrollY)
+bool grava_arquivo(EditorState& state, MessagePort& ui, const std::string& path, int32_t scrollX, int32_t scrollY)
 {
     DiagramHeader& header = state.header;
     header.savedAt = oleDateNow();
@@ -46,7 +46,7 @@ bool grava_arquivo(EditorState& state, UiPort& ui, const std::string& path, int3
     return saved;
 }
 
-bool carrega_arquivo(EditorState& state, UiPort& ui, LoadHooks& hooks, const std::string& path)
+bool carrega_arquivo(EditorState& state, MessagePort& ui, LoadHooks& hooks, const std::string& path)
 {
     ui.setPointer(Pointer::Hourglass);
     ReadResult result = readDiagramFile(path);

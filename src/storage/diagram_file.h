@@ -35,13 +35,13 @@ std::string saveFailureMessage(const std::string& path);
 // counts, the view position (scrollX, scrollY: the scroll bars' values) and the check
 // words; these stay whatever the outcome. Empties the table entries above the counts.
 // On failure shows saveFailureMessage and returns false. Does not touch modified.
-bool grava_arquivo(EditorState& state, UiPort& ui, const std::string& path, int32_t scrollX, int32_t scrollY);
+bool grava_arquivo(EditorState& state, MessagePort& ui, const std::string& path, int32_t scrollX, int32_t scrollY);
 
 // Replaces the open diagram by the file at path, only when the whole file passed every
 // check; modified becomes false. A refused file shows loadFailureMessage, calls
 // hooks.rejected() and leaves the diagram, header, counts, fileName and view as they
 // were. Does not set fileName. The pointer is the hourglass while the file is read.
-bool carrega_arquivo(EditorState& state, UiPort& ui, LoadHooks& hooks, const std::string& path);
+bool carrega_arquivo(EditorState& state, MessagePort& ui, LoadHooks& hooks, const std::string& path);
 
 // Puts a decoded diagram into the tables, empties the entries above the new counts
 // and clears the selection. Leaves modified, fileName and the view to the caller.

@@ -284,6 +284,7 @@ void MainWindowTest::doubleClickEditsTheTextWithOk()
     // The first key after the dialog reaches the editor (it was once taken for the
     // dialog's last key climbing to its parent window).
     pressSheet(centre);
+    dialogs_->answers.enqueue(false);
     QTest::keyClick(window_.get(), Qt::Key_Delete);
     QCOMPARE(dialogs_->questions, QStringList{QStringLiteral("Delete selected block?")});
 }

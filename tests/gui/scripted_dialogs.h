@@ -3,6 +3,7 @@
 #include "dialogs/desktop_dialogs.h"
 
 #include <QQueue>
+#include <QTest>
 #include <QStringList>
 
 #include <utility>
@@ -10,8 +11,8 @@
 namespace corvix {
 
 // Answers every box and file dialog from queues and records what was shown, so a test
-// never blocks on a modal window. An unexpected question is answered No, an unexpected
-// file dialog cancelled.
+// never blocks on a modal window. An unexpected question fails the test (and is answered
+// No); an unexpected file dialog is cancelled.
 class ScriptedDialogs final : public DesktopDialogs {
 public:
     void message(QWidget*, const QString& text, MessageIcon icon) override
@@ -23,7 +24,11 @@ public:
     bool question(QWidget*, const QString& text) override
     {
         questions << text;
-        return !answers.isEmpty() && answers.dequeue();
+        if (answers.isEmpty()) {
+            QTest::qFail(qPrintable("unexpected question: " + text), __FILE__, __LINE__);
+            return false;
+        }
+        return answers.dequeue();
     }
 
     QString openFileName(QWidget*, const QString&) override { return openPaths.isEmpty() ? QString() : openPaths.dequeue(); }

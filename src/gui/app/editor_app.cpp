@@ -14,8 +14,9 @@ namespace corvix::cli {
 
 namespace {
 
-// CORVIX_TEST_CLOCK_RATE=N runs the editor's clock N times faster, so that a trial of
-// the running program sees an autosave within seconds instead of minutes.
+#ifdef CORVIX_TRIAL_CLOCK
+// In a trial build only: CORVIX_TEST_CLOCK_RATE=N runs the editor's clock N times faster,
+// so that a trial of the running program sees an autosave within seconds, not minutes.
 void applyTestClockRate(Editor& editor)
 {
     bool ok = false;
@@ -29,6 +30,7 @@ void applyTestClockRate(Editor& editor)
         return startSeconds + rate * std::chrono::duration<double>(Clock::now() - start).count();
     });
 }
+#endif
 
 } // namespace
 
@@ -49,7 +51,9 @@ int runEditor(int argc, char** argv, const std::string& commandLine)
 
     StandardDialogs dialogs;
     MainWindow window(state, dialogs);
+#ifdef CORVIX_TRIAL_CLOCK
     applyTestClockRate(window.editor());
+#endif
     window.load(commandLine);
     window.show();
     return app.exec();

@@ -9,19 +9,11 @@ namespace corvix::cli {
 namespace {
 
 // A headless run has no one to ask: messages go to stderr, questions are answered No.
-class ConsoleUi final : public UiPort {
+class ConsoleUi final : public MessagePort {
 public:
     void showMessage(const std::string& text, MessageIcon) override { std::fprintf(stderr, "corvix: %s\n", text.c_str()); }
     bool askYesNo(const std::string&) override { return false; }
     void setPointer(Pointer, BlockKind) override {}
-    void setMainMenusEnabled(bool) override {}
-    void setCommandStates(const CommandStates&) override {}
-    void setPaperChecked(int32_t) override {}
-    void refreshCanvas() override {}
-    void scrollBarsChanged() override {}
-    void showKindPanel(bool) override {}
-    void openTextDialog(const std::string&) override {}
-    void processEvents() override {}
 };
 
 } // namespace

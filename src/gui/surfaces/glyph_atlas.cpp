@@ -73,10 +73,4 @@ void GlyphAtlas::draw(PixelCanvas& pixels, std::string_view line, int64_t x, int
     }
 }
 
-const GlyphAtlas& sheetGlyphs()
-{
-    static const GlyphAtlas atlas{QtTextMeasurer()};
-    return atlas;
-}
-
 } // namespace corvix

@@ -36,7 +36,4 @@ private:
     int cellWidth_ = 0;
 };
 
-// The atlas of the sheet font, built on first use.
-const GlyphAtlas& sheetGlyphs();
-
 } // namespace corvix

@@ -51,8 +51,7 @@ constexpr int32_t kAreaMargin = 2;
 } // namespace
 
 PainterTarget::PainterTarget(QPaintDevice& device, QColor background, QSize extent)
-    : glyphs_(sheetGlyphs())
-    , extent_(extent.isEmpty() ? QSize(device.width(), device.height()) : extent)
+    : extent_(extent.isEmpty() ? QSize(device.width(), device.height()) : extent)
     , background_(background)
 {
     if (extent_.isEmpty() || !painter_.begin(&device))
@@ -121,6 +120,13 @@ void PainterTarget::Cls()
     painter_.fillRect(QRect(QPoint(0, 0), extent_), background_);
     if (mode != QPainter::CompositionMode_SourceOver)
         painter_.setCompositionMode(mode);
+}
+
+const GlyphAtlas& PainterTarget::glyphs()
+{
+    if (!glyphs_)
+        glyphs_ = std::make_unique<GlyphAtlas>(measurer_);
+    return *glyphs_;
 }
 
 PixelCanvas* PainterTarget::plainPixels()
@@ -211,8 +217,8 @@ void PainterTarget::Print(std::string_view text)
         if (!fontTransparent_)
             painter_.fillRect(QRectF(textX_, top, measurer_.TextWidth(line), measurer_.lineHeight()), background_);
         PixelCanvas* pixels = plainPixels();
-        if (pixels && glyphs_.fits(line))
-            glyphs_.draw(*pixels, line, textX_, int64_t(textY_) + int64_t(k) * measurer_.lineHeight(), textColor_.rgb());
+        if (pixels && glyphs().fits(line))
+            glyphs().draw(*pixels, line, textX_, int64_t(textY_) + int64_t(k) * measurer_.lineHeight(), textColor_.rgb());
         else
             painter_.drawText(QPointF(textX_, top + measurer_.ascent()), QtTextMeasurer::displayLine(line));
     }

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QSize>
 
+#include <memory>
 #include <optional>
 
 namespace corvix {
@@ -58,10 +59,12 @@ private:
     void drawSegment(int32_t x1, int32_t y1, int32_t x2, int32_t y2, QColor color);
     // The image's pixels, while plain drawing (no exclusive-or) may go straight to them.
     PixelCanvas* plainPixels();
+    const GlyphAtlas& glyphs();
 
     QPainter painter_;
     QtTextMeasurer measurer_;
-    const GlyphAtlas& glyphs_;
+    // The sheet font's glyphs for plain drawing, made when the first text needs them.
+    std::unique_ptr<GlyphAtlas> glyphs_;
     QSize extent_;
     QColor background_;
     QColor textColor_ = Qt::black;
