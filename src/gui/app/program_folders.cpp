@@ -33,7 +33,19 @@ QString programFolder()
 QString helpPagePath()
 {
     const QFileInfo exe(QCoreApplication::applicationFilePath());
-    return exe.absolutePath() + QLatin1Char('/') + exe.completeBaseName() + QStringLiteral(".html");
+    return helpPagePathFor(exe.absolutePath(), exe.completeBaseName());
+}
+
+QString helpPagePathFor(const QString& exeDir, const QString& baseName)
+{
+    const QString page = baseName + QStringLiteral(".html");
+    const QString beside = withSlash(exeDir) + page;
+    if (QFileInfo::exists(beside))
+        return beside;
+    const QString installed =
+        QDir::cleanPath(withSlash(exeDir) + QStringLiteral(CORVIX_DATA_FROM_BIN) + QLatin1Char('/') + page);
+    // A missing page is left for the viewer to report, under the name it is looked for first.
+    return QFileInfo::exists(installed) ? installed : beside;
 }
 
 void openHelpPage()

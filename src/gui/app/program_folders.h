@@ -8,8 +8,11 @@ namespace corvix {
 // writable, else the per-user data folder. Ends in '/'.
 QString programFolder();
 
-// The help page beside the executable, named after it: corvix.html for corvix.
+// The help page, named after the executable (corvix.html for corvix): the one beside the
+// executable, else the installed one in the data folder, else the path beside it anyway.
 QString helpPagePath();
+// Same lookup for an executable in exeDir called baseName; exposed for tests.
+QString helpPagePathFor(const QString& exeDir, const QString& baseName);
 // Opens the help page with the desktop's viewer; a missing page is the viewer's to report.
 void openHelpPage();
 
