@@ -15,7 +15,9 @@ set(expected
   share/metainfo/org.corvix.Corvix.metainfo.xml
   share/mime/packages/corvix.xml
   share/icons/hicolor/scalable/apps/org.corvix.Corvix.svg
-  share/man/man1/corvix.1.gz)
+  share/man/man1/corvix.1.gz
+  share/doc/corvix/copyright
+  share/doc/corvix/changelog.gz)
 foreach(size 16 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/org.corvix.Corvix.png)
 endforeach()
