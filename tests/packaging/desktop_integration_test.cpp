@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMimeDatabase>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -101,6 +102,28 @@ private slots:
         for (const QString& file : present)
             touch(prefix.filePath(file));
         QCOMPARE(corvix::helpPagePathFor(prefix.filePath(QStringLiteral("bin")), baseName), prefix.filePath(expected));
+    }
+
+    void historyAndRecoveryFolder_data()
+    {
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<bool>("besideExecutable");
+        QTest::newRow("build folder: beside the executable") << QStringList{"bin/corvix"} << true;
+        // Run by root, /usr/bin is writable; the history and recovery file stay out of it.
+        QTest::newRow("installed: the per-user folder, writable or not")
+            << QStringList{"bin/corvix", "share/corvix/corvix.html"} << false;
+    }
+    void historyAndRecoveryFolder()
+    {
+        QFETCH(QStringList, present);
+        QFETCH(bool, besideExecutable);
+        QTemporaryDir prefix;
+        QVERIFY(prefix.isValid());
+        for (const QString& file : present)
+            touch(prefix.filePath(file));
+        const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QLatin1Char('/');
+        QCOMPARE(corvix::programFolderFor(prefix.filePath(QStringLiteral("bin"))),
+                 besideExecutable ? prefix.filePath(QStringLiteral("bin/")) : perUser);
     }
 };
 
