@@ -12,7 +12,7 @@ FUZZ_FLAGS ?=
 FUZZ_CORPUS := tests/data/fuzz-corpus
 FUZZ_CRASHES := tests/data/fuzz-crashes
 
-.PHONY: all deps configure build run test test-sanitize fuzz fuzz-seeds bench clean
+.PHONY: all deps configure build run test test-sanitize fuzz fuzz-seeds bench package clean
 
 all: build
 
@@ -61,6 +61,10 @@ bench: deps
 	cmake -S . -B $(BUILD_DIR)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVIX_BENCH=ON
 	cmake --build $(BUILD_DIR)-bench -j $(JOBS) --target corvix_bench
 	$(BUILD_DIR)-bench/bench/corvix_bench
+
+# The Debian package, $(BUILD_DIR)/corvix_VERSION_ARCH.deb, made by CPack from the install rules.
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 clean:
 	rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench $(SANITIZE_BUILD_DIR) $(FUZZ_BUILD_DIR)

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Corvix need.
+# Installs the Debian packages that building, running, testing and packaging Corvix need.
 # Packages already present are skipped; nothing is fetched when all are there.
 set -euo pipefail
 
@@ -9,6 +9,7 @@ packages=(
   fonts-liberation fontconfig python3
   clang libclang-rt-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  dpkg-dev file
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include "app/desktop_identity.h"
 #include "app/program_folders.h"
 #include "app/splash.h"
 #include "dialogs/desktop_dialogs.h"
@@ -37,6 +38,7 @@ void applyTestClockRate(Editor& editor)
 int runEditor(int argc, char** argv, const std::string& commandLine)
 {
     QApplication app(argc, argv);
+    applyDesktopIdentity(app);
 
     EditorState state;
     state.programDir = programFolder().toStdString();

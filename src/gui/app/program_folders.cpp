@@ -18,12 +18,25 @@ QString withSlash(QString dir)
     return dir;
 }
 
+// The data folder of an installation whose executable lies in exeDir.
+QString installedDataFolder(const QString& exeDir)
+{
+    return QDir::cleanPath(withSlash(exeDir) + QStringLiteral(CORVIX_DATA_FROM_BIN));
+}
+
 } // namespace
 
 QString programFolder()
 {
-    const QString exeDir = QCoreApplication::applicationDirPath();
-    if (QFileInfo(exeDir).isWritable())
+    return programFolderFor(QCoreApplication::applicationDirPath());
+}
+
+QString programFolderFor(const QString& exeDir)
+{
+    // An installed Corvix keeps the user's files out of the system's folders even for a
+    // user who may write there (root and /usr/bin).
+    const bool installed = QFileInfo(installedDataFolder(exeDir)).isDir();
+    if (!installed && QFileInfo(exeDir).isWritable())
         return withSlash(exeDir);
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     QDir().mkpath(data);
@@ -33,7 +46,18 @@ QString programFolder()
 QString helpPagePath()
 {
     const QFileInfo exe(QCoreApplication::applicationFilePath());
-    return exe.absolutePath() + QLatin1Char('/') + exe.completeBaseName() + QStringLiteral(".html");
+    return helpPagePathFor(exe.absolutePath(), exe.completeBaseName());
+}
+
+QString helpPagePathFor(const QString& exeDir, const QString& baseName)
+{
+    const QString page = baseName + QStringLiteral(".html");
+    const QString beside = withSlash(exeDir) + page;
+    if (QFileInfo::exists(beside))
+        return beside;
+    const QString installed = installedDataFolder(exeDir) + QLatin1Char('/') + page;
+    // A missing page is left for the viewer to report, under the name it is looked for first.
+    return QFileInfo::exists(installed) ? installed : beside;
 }
 
 void openHelpPage()

@@ -5,11 +5,16 @@
 namespace corvix {
 
 // Where the recovery and history files live: the executable's folder when it is
-// writable, else the per-user data folder. Ends in '/'.
+// writable and Corvix is not installed there, else the per-user data folder. Ends in '/'.
 QString programFolder();
+// Same rule for an executable in exeDir; exposed for tests.
+QString programFolderFor(const QString& exeDir);
 
-// The help page beside the executable, named after it: corvix.html for corvix.
+// The help page, named after the executable (corvix.html for corvix): the one beside the
+// executable, else the installed one in the data folder, else the path beside it anyway.
 QString helpPagePath();
+// Same lookup for an executable in exeDir called baseName; exposed for tests.
+QString helpPagePathFor(const QString& exeDir, const QString& baseName);
 // Opens the help page with the desktop's viewer; a missing page is the viewer's to report.
 void openHelpPage();
 
