@@ -110,7 +110,6 @@ private slots:
 
 private:
     EditorState& state() { return *state_; }
-    CanvasWidget* canvas() { return window_->findChild<CanvasWidget*>(QStringLiteral("Diagrama")); }
 
     QPoint toCanvas(Point sheet);
     void pressSheet(Point sheet, Qt::MouseButton button = Qt::LeftButton);
@@ -420,18 +419,6 @@ void MainWindowTest::dropAsksBeforeDiscardingChanges()
     insertBlock(4, {300, 300});
     QVERIFY(state().modified);
 
-    // Drags in the file and drops it where the canvas takes it; false when refused.
-    auto dropFile = [this](const QString& dropped) {
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(dropped)});
-        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(canvas(), &enter);
-        if (!enter.isAccepted())
-            return false;
-        QDropEvent event(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(canvas(), &event);
-        return true;
-    };
     dialogs_->answers.enqueue(false);
     QVERIFY(dropFile(file));
     QCOMPARE(dialogs_->questions,
