@@ -107,6 +107,8 @@ private slots:
     void exportAsksBeforeReplacingACompletedName();
     void failedExportKeepsTheOldFile_data();
     void failedExportKeepsTheOldFile();
+    void unreadableFileNamesTheSystemsReason_data();
+    void unreadableFileNamesTheSystemsReason();
 
 private:
     EditorState& state() { return *state_; }
@@ -664,6 +666,38 @@ void MainWindowTest::failedExportKeepsTheOldFile()
     if (existing)
         QCOMPARE(fileBytes(file), QByteArray("old drawing"));
     QVERIFY(window_->findChild<QMenu*>(QStringLiteral("mfile"))->menuAction()->isEnabled());
+}
+
+void MainWindowTest::unreadableFileNamesTheSystemsReason_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("recent file deleted since") << "recent" << "No such file or directory";
+    QTest::newRow("folder dropped") << "drop" << "Is a directory";
+}
+
+void MainWindowTest::unreadableFileNamesTheSystemsReason()
+{
+    QFETCH(QString, route);
+    QFETCH(QString, reason);
+    drawTwoLinkedBlocks();
+    const QString file = path(QStringLiteral("gone.FXG"));
+    saveAs(file);
+    QString unreadable = file;
+    if (route == QLatin1String("recent")) {
+        QVERIFY(QFile::remove(file));
+        action("mhist0")->trigger();
+    } else {
+        unreadable = path(QStringLiteral("folder.FXG"));
+        QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("folder.FXG")));
+        QVERIFY(dropFile(unreadable));
+    }
+
+    QCOMPARE(dialogs_->messages, QStringList{QStringLiteral("Could not open file (%1): %2").arg(unreadable, reason)});
+    QCOMPARE(dialogs_->icons, QList<MessageIcon>{MessageIcon::Critical});
+    QCOMPARE(state().blockCount, 2);
+    QCOMPARE(state().fileName, file.toStdString());
+    QCOMPARE(captionTail(), file);
 }
 
 } // namespace corvix
