@@ -107,6 +107,7 @@ private slots:
     void exportAsksBeforeReplacingACompletedName();
     void failedExportKeepsTheOldFile_data();
     void failedExportKeepsTheOldFile();
+    void quickSecondRightPressDropsTheBlock();
     void unreadableFileNamesTheSystemsReason_data();
     void unreadableFileNamesTheSystemsReason();
 
@@ -666,6 +667,25 @@ void MainWindowTest::failedExportKeepsTheOldFile()
     if (existing)
         QCOMPARE(fileBytes(file), QByteArray("old drawing"));
     QVERIFY(window_->findChild<QMenu*>(QStringLiteral("mfile"))->menuAction()->isEnabled());
+}
+
+// Qt delivers the second of two quick presses as a double-click event alone.
+void MainWindowTest::quickSecondRightPressDropsTheBlock()
+{
+    insertBlock(0, {200, 120});
+    pressSheet({200, 120}, Qt::RightButton);
+    QCOMPARE(state().editMode, int32_t(MovingBlock));
+
+    const QPointF at = toCanvas({403, 517});
+    QMouseEvent second(QEvent::MouseButtonDblClick, at, canvas()->mapToGlobal(at), Qt::RightButton,
+                       Qt::RightButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas(), &second);
+
+    QCOMPARE(state().editMode, int32_t(Idle));
+    QCOMPARE(state().blocks[0].x, 400);
+    QCOMPARE(state().blocks[0].y, 520);
+    QVERIFY(action("minserebloco")->isEnabled());
+    QVERIFY(!window_->findChild<QDialog*>(QStringLiteral("Form2"))->isVisible());
 }
 
 void MainWindowTest::unreadableFileNamesTheSystemsReason_data()
