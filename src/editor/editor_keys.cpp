@@ -7,6 +7,7 @@ namespace {
 
 constexpr int16_t kShiftBit = 1;
 constexpr int16_t kCtrlBit = 2;
+constexpr int16_t kAltBit = 4;
 
 enum KeyCode : int16_t {
     PageUp = 33,
@@ -22,12 +23,19 @@ enum KeyCode : int16_t {
 
 constexpr int16_t kEsc = 27;
 
+// Shift together with Ctrl or Alt is the start of a shortcut (Ctrl+Shift+Z), not a
+// request to pan: the pan would switch off the menus the shortcut needs.
+bool shiftAlone(int16_t shift)
+{
+    return (shift & (kShiftBit | kCtrlBit | kAltBit)) == kShiftBit;
+}
+
 } // namespace
 
 void Editor::Form_KeyDown(int16_t& keyCode, int16_t shift)
 {
-    shiftDown_ = (shift & kShiftBit) != 0;
-    if (shiftDown_)
+    shiftDown_ = shiftAlone(shift);
+    if ((shift & kShiftBit) != 0)
         return;
 
     const bool ctrl = (shift & kCtrlBit) != 0;
@@ -103,7 +111,7 @@ void Editor::swapDecision()
 void Editor::Form_KeyUp(int16_t keyCode, int16_t shift)
 {
     (void)keyCode;
-    shiftDown_ = (shift & kShiftBit) != 0;
+    shiftDown_ = shiftAlone(shift);
 }
 
 void Editor::windowDeactivated()

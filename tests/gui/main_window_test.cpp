@@ -108,6 +108,7 @@ private slots:
     void failedExportKeepsTheOldFile_data();
     void failedExportKeepsTheOldFile();
     void quickSecondRightPressDropsTheBlock();
+    void ctrlShiftShortcutsWorkHoweverLongHeld();
     void unreadableFileNamesTheSystemsReason_data();
     void unreadableFileNamesTheSystemsReason();
 
@@ -686,6 +687,26 @@ void MainWindowTest::quickSecondRightPressDropsTheBlock()
     QCOMPARE(state().blocks[0].y, 520);
     QVERIFY(action("minserebloco")->isEnabled());
     QVERIFY(!window_->findChild<QDialog*>(QStringLiteral("Form2"))->isVisible());
+}
+
+// The keys come from a timer: were Shift taken for a pan, the loop would hold the tick.
+void MainWindowTest::ctrlShiftShortcutsWorkHoweverLongHeld()
+{
+    insertBlock(0, {200, 120});
+    QTest::keyClick(canvas(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(state().blockCount, 0);
+
+    QTest::keyPress(canvas(), Qt::Key_Control, Qt::ControlModifier);
+    QTest::keyPress(canvas(), Qt::Key_Shift, Qt::ControlModifier | Qt::ShiftModifier);
+    bool released = false;
+    QTimer::singleShot(450, canvas(), [&] {
+        QTest::keyClick(canvas(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyRelease(canvas(), Qt::Key_Shift, Qt::ControlModifier);
+        QTest::keyRelease(canvas(), Qt::Key_Control, Qt::NoModifier);
+        released = true;
+    });
+    QTRY_VERIFY(released);
+    QCOMPARE(state().blockCount, 1);
 }
 
 void MainWindowTest::unreadableFileNamesTheSystemsReason_data()
