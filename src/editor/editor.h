@@ -56,7 +56,7 @@ public:
     void VScroll1_Change(int16_t value);
 
     // One 100 ms tick: command refresh, then the Shift-held auto-pan loop, then the tail.
-    // A tick that arrives while another runs (from inside the loop's processEvents or a
+    // A tick that arrives while another runs (from inside the loop's processEventsFor or a
     // message box) only refreshes the commands.
     void Timer1_Timer();
 

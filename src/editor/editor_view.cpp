@@ -110,12 +110,12 @@ void Editor::Timer1_Timer()
 void Editor::autoPan()
 {
     desabilita_menus();
-    // No pause of its own: while Shift is held the view follows the pointer as fast as the
-    // window's events arrive.
+    // Paced at the screen's frames, and an unmoved view is not painted again: a pointer
+    // resting in the middle while Shift is held costs next to nothing.
     while (shiftDown_) {
-        viewport_.autoPanPass(pointerX_, pointerY_);
-        atualiza_vista();
-        ui_.processEvents();
+        if (viewport_.autoPanPass(pointerX_, pointerY_))
+            atualiza_vista();
+        ui_.processEventsFor(Viewport::kAutoPanPassMs);
     }
     habilita_menus();
 }

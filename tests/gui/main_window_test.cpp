@@ -109,6 +109,7 @@ private slots:
     void failedExportKeepsTheOldFile();
     void quickSecondRightPressDropsTheBlock();
     void ctrlShiftShortcutsWorkHoweverLongHeld();
+    void shiftPanPacesItselfAndPaintsOnlyAMovedView();
     void unreadableFileNamesTheSystemsReason_data();
     void unreadableFileNamesTheSystemsReason();
 
@@ -707,6 +708,54 @@ void MainWindowTest::ctrlShiftShortcutsWorkHoweverLongHeld()
     });
     QTRY_VERIFY(released);
     QCOMPARE(state().blockCount, 1);
+}
+
+namespace {
+
+struct PaintCounter final : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+// Shift held for a second with the pointer at rest, then with it near the right edge
+// until the view reaches the end (or a generous limit passes); the loop runs inside a
+// tick, so the script runs from timers.
+void MainWindowTest::shiftPanPacesItselfAndPaintsOnlyAMovedView()
+{
+    const int end = window_->editor().viewport().hScroll().maximum;
+    QVERIFY(end > 300);
+    PaintCounter counter;
+    canvas()->installEventFilter(&counter);
+    QTest::mouseMove(canvas(), QPoint(340, 200));
+    QTest::keyPress(canvas(), Qt::Key_Shift, Qt::ShiftModifier);
+    int paintsAtRest = -1;
+    bool released = false;
+    QTimer watch;
+    int watched = 0;
+    connect(&watch, &QTimer::timeout, canvas(), [&] {
+        if (window_->editor().viewport().viewOffsetX() != end && ++watched < 100)
+            return;
+        watch.stop();
+        QTest::keyRelease(canvas(), Qt::Key_Shift, Qt::NoModifier);
+        released = true;
+    });
+    QTimer::singleShot(1000, canvas(), [&] {
+        paintsAtRest = counter.paints;
+        QTest::mouseMove(canvas(), QPoint(canvas()->width() - 20, 200));
+        watch.start(100);
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(released, 15000);
+
+    QVERIFY2(paintsAtRest <= 1, qPrintable(QString::number(paintsAtRest)));
+    QCOMPARE(window_->editor().viewport().viewOffsetX(), end);
+    QVERIFY(action("minserebloco")->isEnabled());
 }
 
 void MainWindowTest::unreadableFileNamesTheSystemsReason_data()

@@ -21,7 +21,7 @@ public:
     void scrollBarsChanged() override {}
     void showKindPanel(bool) override {}
     void openTextDialog(const std::string&) override {}
-    void processEvents() override {}
+    void processEventsFor(int32_t) override {}
 };
 
 } // namespace
