@@ -8,6 +8,7 @@
 #include "window/main_window.h"
 #include "window_test_base.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDesktopServices>
 #include <QDialog>
@@ -112,6 +113,7 @@ private slots:
     void shiftPanPacesItselfAndPaintsOnlyAMovedView();
     void unreadableFileNamesTheSystemsReason_data();
     void unreadableFileNamesTheSystemsReason();
+    void screenReadersHearTheKindsAndTheCanvas();
 
 private:
     EditorState& state() { return *state_; }
@@ -788,6 +790,16 @@ void MainWindowTest::unreadableFileNamesTheSystemsReason()
     QCOMPARE(state().blockCount, 2);
     QCOMPARE(state().fileName, file.toStdString());
     QCOMPARE(captionTail(), file);
+}
+
+void MainWindowTest::screenReadersHearTheKindsAndTheCanvas()
+{
+    const QStringList kinds{"Actions", "Decision", "Goto jumps", "goto targets", "Explanations"};
+    for (int i = 0; i < kinds.size(); ++i) {
+        auto* button = window_->findChild<QToolButton*>(QStringLiteral("SelBloco%1").arg(i));
+        QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), kinds[i]);
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(canvas())->text(QAccessible::Name), QStringLiteral("Drawing"));
 }
 
 } // namespace corvix

@@ -44,6 +44,7 @@ CanvasWidget::CanvasWidget(CanvasInput& input, const QImage& image, QWidget* par
     , image_(image)
 {
     setObjectName(QStringLiteral("Diagrama"));
+    setAccessibleName(QStringLiteral("Drawing"));
     setMouseTracking(true);
     setAcceptDrops(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
