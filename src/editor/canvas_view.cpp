@@ -127,12 +127,12 @@ void CanvasView::desenha_elastico(bool forcar)
 
 void CanvasView::panWhileHeld()
 {
-    // No pause of its own: while Shift is held the view follows the pointer as fast as the
-    // window's events arrive.
+    // Paced at the screen's frames, and an unmoved view is not painted again: a pointer
+    // resting in the middle while Shift is held costs next to nothing.
     while (panHeld_) {
-        viewport_.autoPanPass(pointerX_, pointerY_);
-        atualiza_vista();
-        ui_.processEvents();
+        if (viewport_.autoPanPass(pointerX_, pointerY_))
+            atualiza_vista();
+        ui_.processEventsFor(Viewport::kAutoPanPassMs);
     }
 }
 

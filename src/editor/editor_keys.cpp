@@ -3,9 +3,20 @@
 
 namespace corvix {
 
+namespace {
+
+// Shift together with Ctrl or Alt is the start of a shortcut (Ctrl+Shift+Z), not a
+// request to pan: the pan would switch off the menus the shortcut needs.
+bool shiftAlone(KeyModifiers modifiers)
+{
+    return modifiers.shift() && !modifiers.ctrl() && !modifiers.alt();
+}
+
+} // namespace
+
 void Editor::Form_KeyDown(int16_t& keyCode, KeyModifiers modifiers)
 {
-    view_.setPanHeld(modifiers.shift());
+    view_.setPanHeld(shiftAlone(modifiers));
     if (modifiers.shift())
         return;
 
@@ -68,7 +79,7 @@ void Editor::Form_KeyPress(int16_t keyAscii)
 
 void Editor::Form_KeyUp(int16_t, KeyModifiers modifiers)
 {
-    view_.setPanHeld(modifiers.shift());
+    view_.setPanHeld(shiftAlone(modifiers));
 }
 
 void Editor::windowDeactivated()

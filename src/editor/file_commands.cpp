@@ -2,7 +2,6 @@
 
 #include "model/program_info.h"
 #include "storage/diagram_file.h"
-#include "view/viewport.h"
 
 #include <algorithm>
 #include <cctype>
@@ -18,7 +17,28 @@ bool isExistingFile(const std::string& path)
     return std::filesystem::is_regular_file(std::filesystem::u8path(path), ec);
 }
 
+// The absolute path with links, "." and ".." resolved as far as the path exists.
+std::filesystem::path resolvedPath(const std::string& path)
+{
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(std::filesystem::u8path(path), ec);
+    const std::filesystem::path resolved = std::filesystem::weakly_canonical(absolute, ec);
+    return ec ? absolute.lexically_normal() : resolved;
+}
+
+// Also true for a file that does not exist yet, or two spellings of one name.
+bool namesSameFile(const std::string& a, const std::string& b)
+{
+    return resolvedPath(a) == resolvedPath(b);
+}
+
 } // namespace
+
+std::string recoveryNameRefusal(const std::string& path)
+{
+    return "The file (" + path + ") is Corvix's recovery copy, which is deleted when Corvix closes."
+           " Please choose another name.";
+}
 
 std::string windowCaption(std::string_view executableName, std::string_view name)
 {
@@ -36,10 +56,11 @@ bool hasDiagramExtension(std::string_view path)
 }
 
 FileCommands::FileCommands(DocumentSession& session, MessagePort& ui, FileWindow& window, std::string historyPath,
-                           std::string executableName)
+                           std::string recoveryPath, std::string executableName)
     : session_(session)
     , ui_(ui)
     , window_(window)
+    , recoveryPath_(std::move(recoveryPath))
     , executableName_(std::move(executableName))
 {
     recent_.historyPath = std::move(historyPath);
@@ -69,30 +90,50 @@ void FileCommands::grava_historico(const std::string& path)
     window_.showRecentFiles(monta_menu_historico(recent_));
 }
 
-void FileCommands::openAtStart(const std::string& commandLine)
+void FileCommands::openAtStart(const std::string& path)
 {
-    EditorState& state = session_.state();
-    state.fileName = isExistingFile(commandLine) ? commandLine : std::string();
-    if (state.fileName.empty()) {
+    if (!isExistingFile(path) || !loadDiagram(path))
         atualiza_titulo(std::string(kNewDiagramName));
-        return;
-    }
-    if (carrega_arquivo(state, ui_, session_, state.fileName)) {
-        atualiza_titulo(state.fileName);
-    } else {
-        state.fileName.clear();
-        atualiza_titulo(std::string(kNewDiagramName));
-    }
 }
 
-bool FileCommands::openDiagram(const std::string& path)
+void FileCommands::openDiagram(const std::string& path)
 {
-    if (!carrega_arquivo(session_.state(), ui_, session_, path))
+    if (loadDiagram(path) && !isRecoveryFile(path))
+        grava_historico(path);
+}
+
+bool FileCommands::loadDiagram(const std::string& path)
+{
+    EditorState& state = session_.state();
+    if (!carrega_arquivo(state, ui_, session_, path))
         return false;
-    session_.state().fileName = path;
-    atualiza_titulo(path);
-    grava_historico(path);
+    if (isRecoveryFile(path)) {
+        // The recovery file goes at the next close and is overwritten by the next
+        // autosave: what it holds is work that is saved nowhere yet.
+        state.fileName.clear();
+        state.modified = true;
+        session_.forgetSavedState();
+        atualiza_titulo(std::string(kNewDiagramName));
+    } else {
+        state.fileName = path;
+        atualiza_titulo(path);
+    }
     return true;
+}
+
+bool FileCommands::isRecoveryFile(const std::string& path) const
+{
+    return namesSameFile(path, recoveryPath_);
+}
+
+bool FileCommands::writeDiagram(const std::string& path)
+{
+    if (isRecoveryFile(path)) {
+        ui_.showMessage(recoveryNameRefusal(path), MessageIcon::Exclamation);
+        return false;
+    }
+    const ViewPosition view = session_.viewPosition();
+    return grava_arquivo(session_.state(), ui_, path, view.scrollX, view.scrollY);
 }
 
 void FileCommands::mnew_Click()
@@ -120,11 +161,8 @@ void FileCommands::msave_Click()
 {
     EditorState& state = session_.state();
     session_.desabilita_menus();
-    if (!state.fileName.empty()) {
-        const ViewPosition view = session_.viewPosition();
-        if (grava_arquivo(state, ui_, state.fileName, view.scrollX, view.scrollY))
-            session_.markSaved();
-    }
+    if (!state.fileName.empty() && writeDiagram(state.fileName))
+        session_.markSaved();
     session_.habilita_menus();
 }
 
@@ -135,8 +173,7 @@ void FileCommands::msaveas_Click()
     if (path.empty())
         return;
     session_.desabilita_menus();
-    const ViewPosition view = session_.viewPosition();
-    if (grava_arquivo(state, ui_, path, view.scrollX, view.scrollY)) {
+    if (writeDiagram(path)) {
         state.fileName = path;
         grava_historico(path);
         atualiza_titulo(path);

@@ -29,6 +29,9 @@ inline constexpr std::string_view kDiscardQuestion =
 inline constexpr std::string_view kNotADiagramMessage = "File is not a '.FXG'!";
 inline constexpr std::string_view kNewDiagramName = "< New >";
 
+// Shown instead of saving onto the recovery file (exclamation icon).
+std::string recoveryNameRefusal(const std::string& path);
+
 // The executable's base name, " v1.1.0 -- ", then name.
 std::string windowCaption(std::string_view executableName, std::string_view name);
 
@@ -37,8 +40,9 @@ bool hasDiagramExtension(std::string_view path);
 
 class FileCommands {
 public:
-    // historyPath: the history file; executableName: the caption's first word.
-    FileCommands(DocumentSession& session, MessagePort& ui, FileWindow& window, std::string historyPath,
+    // historyPath: the history file; recoveryPath: the recovery file, which no save
+    // writes and every load takes as unsaved work; executableName: the caption's first word.
+    FileCommands(DocumentSession& session, MessagePort& ui, FileWindow& window, std::string historyPath, std::string recoveryPath,
                  std::string executableName);
 
     // True when the drawing may be replaced: unchanged, or the user agreed to discard it.
@@ -47,9 +51,9 @@ public:
 
     // Start-up: reads the history file into the menu.
     void le_historico();
-    // Start-up: opens the diagram commandLine names when such a file exists; sets the
-    // caption either way.
-    void openAtStart(const std::string& commandLine);
+    // Start-up: opens the diagram path names when such a file exists, without adding it
+    // to the recent files; sets the caption either way.
+    void openAtStart(const std::string& path);
 
     void mnew_Click();
     void mload_Click();
@@ -63,15 +67,24 @@ public:
     void Diagrama_OLEDragDrop(const std::vector<std::string>& paths);
 
     const RecentFiles& recentFiles() const { return recent_; }
+    const std::string& recoveryPath() const { return recoveryPath_; }
 
 private:
-    // carrega_arquivo, and on success the file becomes the drawing's own.
-    bool openDiagram(const std::string& path);
+    // carrega_arquivo; on success the file becomes the drawing's own and a recent file,
+    // except the recovery file (see loadDiagram).
+    void openDiagram(const std::string& path);
+    // carrega_arquivo; on success the file becomes the drawing's own, or, for the recovery
+    // file, the drawing becomes unsaved work without a file. The caption follows.
+    bool loadDiagram(const std::string& path);
+    bool isRecoveryFile(const std::string& path) const;
+    // grava_arquivo with the view's position; the recovery file is refused with a message.
+    bool writeDiagram(const std::string& path);
     void grava_historico(const std::string& path);
 
     DocumentSession& session_;
     MessagePort& ui_;
     FileWindow& window_;
+    std::string recoveryPath_;
     std::string executableName_;
     RecentFiles recent_;
 };

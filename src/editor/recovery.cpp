@@ -15,11 +15,11 @@ std::filesystem::path fsPath(const std::string& path)
 
 } // namespace
 
-Recovery::Recovery(DocumentSession& session, MessagePort& ui, FileCommands& files, std::string path)
+Recovery::Recovery(DocumentSession& session, MessagePort& ui, FileCommands& files)
     : session_(session)
     , ui_(ui)
     , files_(files)
-    , path_(std::move(path))
+    , path_(files.recoveryPath())
     , schedule_(session.nowSeconds())
 {
 }
@@ -52,14 +52,7 @@ bool Recovery::offerAtStart()
         return false;
     if (!ui_.askYesNo(std::string(kRecoveryQuestion)))
         return false;
-
-    EditorState& state = session_.state();
-    state.fileName.clear();
-    if (carrega_arquivo(state, ui_, session_, path_)) {
-        state.modified = true;
-        session_.forgetSavedState();
-    }
-    files_.atualiza_titulo(std::string(kNewDiagramName));
+    files_.openAtStart(path_);
     return true;
 }
 

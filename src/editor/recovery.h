@@ -13,8 +13,8 @@ namespace corvix {
 
 class Recovery {
 public:
-    // path: programDir followed by kRecoveryFileName.
-    Recovery(DocumentSession& session, MessagePort& ui, FileCommands& files, std::string path);
+    // The file is files.recoveryPath(): programDir followed by kRecoveryFileName.
+    Recovery(DocumentSession& session, MessagePort& ui, FileCommands& files);
 
     // Start-up: the interval counts from now, and every tick ends with autosaveStep.
     void start();
@@ -24,10 +24,11 @@ public:
     // recent files and the undo history's saved state stay as they are.
     void autosaveStep(double nowSeconds);
 
-    // Start-up: when a recovery file is there, asks whether to load it. Yes loads it as a
-    // drawing without a file name that is not saved anywhere, so neither Save nor the
-    // close that deletes the recovery file can lose it. True when the user answered Yes
-    // (the command-line file is then not opened), whatever the load's outcome.
+    // Start-up: when a recovery file is there, asks whether to load it. Yes loads it as
+    // every load of the recovery file does: a drawing without a file name that is not
+    // saved anywhere, so neither Save nor the close that deletes the recovery file can
+    // lose it. True when the user answered Yes (the command-line file is then not
+    // opened), whatever the load's outcome.
     bool offerAtStart();
 
     // The window really closes: the file goes, read-only or not.

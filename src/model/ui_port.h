@@ -58,8 +58,9 @@ public:
     // window until the dialog closes. The shell answers with Editor::textDialogOk and
     // Editor::textDialogClosed.
     virtual void openTextDialog(const std::string& cp1252Text) = 0;
-    // Lets pending window events run (the Shift-held auto-pan loop).
-    virtual void processEvents() = 0;
+    // Lets window events run for about milliseconds, also those that arrive meanwhile,
+    // sleeping while none come (the Shift-held auto-pan loop's pause between passes).
+    virtual void processEventsFor(int32_t milliseconds) = 0;
 };
 
 } // namespace corvix

@@ -287,9 +287,10 @@ ReadResult decodeDiagram(std::span<const uint8_t> bytes)
 
 ReadResult readDiagramFile(const std::string& path)
 {
-    const auto bytes = readFileBytes(path, kMaxFileSize + 1);
+    std::string failure;
+    const auto bytes = readFileBytes(path, kMaxFileSize + 1, &failure);
     if (!bytes)
-        return rejected(ReadStatus::Damaged, "cannot read file");
+        return rejected(ReadStatus::Unreadable, failure);
     if (bytes->size() > kMaxFileSize)
         return rejected(ReadStatus::Damaged, "file too large");
     return decodeDiagram(*bytes);

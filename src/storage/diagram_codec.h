@@ -20,6 +20,7 @@ enum class ReadStatus {
     Ok,
     Inconsistent,  // the header's check words do not match its fields
     Damaged,       // anything else the file cannot be trusted with; reason says what
+    Unreadable,    // the file could not be opened or read; reason is the system's
 };
 
 // Entries in use only: header.blockCount == blocks.size(), header.linkCount == links.size().
@@ -46,7 +47,7 @@ inline constexpr int32_t kTrailerSize = 4;
 // trailer against the input's length. Unknown kinds, ports above 3 and spare fields are
 // kept as they are.
 ReadResult decodeDiagram(std::span<const uint8_t> bytes);
-// decodeDiagram on a file's contents; Damaged with "cannot read file" when it cannot be read.
+// decodeDiagram on a file's contents; Unreadable when it cannot be opened or read.
 ReadResult readDiagramFile(const std::string& path);
 
 // The header from the first kHeaderSize bytes; a shorter input reads as if padded with

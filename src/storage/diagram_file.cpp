@@ -10,15 +10,17 @@
 
 namespace corvix {
 
-std::string loadFailureMessage(ReadStatus status, const std::string& path)
+std::string loadFailureMessage(const ReadResult& result, const std::string& path)
 {
-    switch (status) {
+    switch (result.status) {
     case ReadStatus::Ok:
         return {};
     case ReadStatus::Inconsistent:
         return "File with inconsistent data!";
     case ReadStatus::Damaged:
         return "File [" + path + "] has BAD DATA.";
+    case ReadStatus::Unreadable:
+        return "Could not open file (" + path + "): " + result.reason;
     }
     return {};
 }
@@ -53,7 +55,7 @@ bool carrega_arquivo(EditorState& state, MessagePort& ui, LoadHooks& hooks, cons
     ui.setPointer(Pointer::Default);
 
     if (result.status != ReadStatus::Ok) {
-        ui.showMessage(loadFailureMessage(result.status, path), MessageIcon::Critical);
+        ui.showMessage(loadFailureMessage(result, path), MessageIcon::Critical);
         hooks.rejected();
         return false;
     }

@@ -26,7 +26,7 @@ public:
 };
 
 // The message a refused load shows (critical icon); empty for Ok.
-std::string loadFailureMessage(ReadStatus status, const std::string& path);
+std::string loadFailureMessage(const ReadResult& result, const std::string& path);
 // The message a failed save shows (critical icon).
 std::string saveFailureMessage(const std::string& path);
 

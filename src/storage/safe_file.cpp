@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cerrno>
 #include <filesystem>
+#include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -153,17 +154,28 @@ bool keepPermissions(const std::filesystem::path& target, const std::filesystem:
 
 } // namespace
 
-std::optional<std::vector<uint8_t>> readFileBytes(const std::string& path, size_t maxBytes)
+std::optional<std::vector<uint8_t>> readFileBytes(const std::string& path, size_t maxBytes, std::string* failure)
 {
+    const auto fail = [failure](std::string reason) -> std::optional<std::vector<uint8_t>> {
+        if (failure)
+            *failure = std::move(reason);
+        return std::nullopt;
+    };
+    const auto failWithErrno = [&fail] { return fail(std::generic_category().message(errno)); };
+
     // Non-blocking, so that a named pipe cannot hang the open; regular files ignore it.
     FileDescriptor fd(openRetrying(path.c_str(), O_RDONLY | O_NONBLOCK));
     struct stat info {};
-    if (!fd.valid() || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return std::nullopt;
+    if (!fd.valid() || ::fstat(fd.get(), &info) != 0)
+        return failWithErrno();
+    if (S_ISDIR(info.st_mode))
+        return fail(std::generic_category().message(EISDIR));
+    if (!S_ISREG(info.st_mode))
+        return fail("Not a regular file");
     std::vector<uint8_t> bytes;
     bytes.reserve(std::min(maxBytes, size_t(info.st_size)));
     if (!readUpTo(fd.get(), maxBytes, bytes))
-        return std::nullopt;
+        return failWithErrno();
     return bytes;
 }
 

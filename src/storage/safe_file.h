@@ -9,8 +9,10 @@
 
 namespace corvix {
 
-// A regular file's contents, at most maxBytes of them; nullopt when it cannot be read.
-std::optional<std::vector<uint8_t>> readFileBytes(const std::string& path, size_t maxBytes);
+// A regular file's contents, at most maxBytes of them; nullopt when it cannot be read,
+// and then, when failure is given, why in the system's words ("No such file or directory").
+std::optional<std::vector<uint8_t>> readFileBytes(const std::string& path, size_t maxBytes,
+                                                  std::string* failure = nullptr);
 
 // Replaces the file at path by bytes so that no failure, crash or power cut loses what
 // was there: writes a temporary file in the same folder, flushes it to disk, reads it

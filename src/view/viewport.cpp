@@ -111,13 +111,16 @@ void Viewport::stepTowardMaximum(ScrollAxis axis, int32_t step)
     setValue(axis, b.value >= b.maximum - step ? b.maximum : b.value + step);
 }
 
-void Viewport::autoPanPass(int32_t pointerX, int32_t pointerY)
+bool Viewport::autoPanPass(int32_t pointerX, int32_t pointerY)
 {
+    const int32_t oldX = viewOffsetX_;
+    const int32_t oldY = viewOffsetY_;
     suppressScrollEvents_ = true;
     panAxis(ScrollAxis::Horizontal, pointerX, clientWidth_);
     viewOffsetY_ = vScroll_.value;
     panAxis(ScrollAxis::Vertical, pointerY, clientHeight_);
     suppressScrollEvents_ = false;
+    return viewOffsetX_ != oldX || viewOffsetY_ != oldY;
 }
 
 void Viewport::panAxis(ScrollAxis axis, int32_t pointer, int32_t client)

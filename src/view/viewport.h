@@ -29,6 +29,7 @@ class Viewport {
 public:
     static constexpr int32_t kBarThickness = 12;  // pixels
     static constexpr int32_t kAutoPanStep = 30;   // sheet units a pass
+    static constexpr int32_t kAutoPanPassMs = 16; // one pass a frame of a 60 Hz screen
 
     // ui mirrors the bars; atualizaVista repaints the view after an offset followed a bar.
     Viewport(UiPort& ui, std::function<void()> atualizaVista);
@@ -63,8 +64,8 @@ public:
 
     // One pass of the Shift-held auto-pan for a pointer at (pointerX, pointerY) on the
     // canvas: the view moves one step toward an edge the pointer is near, with the bars'
-    // notifications suppressed. The caller repaints.
-    void autoPanPass(int32_t pointerX, int32_t pointerY);
+    // notifications suppressed. True when an offset changed: the caller repaints then.
+    bool autoPanPass(int32_t pointerX, int32_t pointerY);
 
 private:
     ScrollBar& mutableBar(ScrollAxis axis);

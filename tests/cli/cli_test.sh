@@ -50,6 +50,10 @@ run "$corvix" --check "${samples[@]}"
 [[ $status == 1 && $(wc -l <"$work/out") == "${#samples[@]}" ]] || fail "--check of all samples: status $status"
 run "$corvix" --check
 [[ $status == 2 ]] || fail "--check without files: status $status"
+# A file that cannot be read is reported with the system's reason.
+run "$corvix" --check "$work/missing.fxg" "$work/in"
+[[ $status == 1 && $out == "$work/missing.fxg: damaged: cannot read file: No such file or directory
+$work/in: damaged: cannot read file: Is a directory" ]] || fail "--check of unreadable files: '$out' status $status"
 
 # A file from the independent writer is accepted.
 "$python" "$verify" --write "$work/independent.fxg"

@@ -26,6 +26,10 @@ private slots:
     void startOffersTheRecoveryFile_data();
     void startOffersTheRecoveryFile();
     void closeDeletesTheRecoveryFileOnlyWhenTheWindowCloses();
+    void recoveryFileOpenedByNameIsUnsavedWork_data();
+    void recoveryFileOpenedByNameIsUnsavedWork();
+    void saveAsNeverWritesOntoTheRecoveryFile_data();
+    void saveAsNeverWritesOntoTheRecoveryFile();
 
 private:
     void start(const QString& commandLine = {});
@@ -129,6 +133,94 @@ void RecoveryWindowTest::closeDeletesTheRecoveryFileOnlyWhenTheWindowCloses()
     QVERIFY(window_->close());
     QVERIFY(!QFile::exists(recoveryPath()));
     QCOMPARE(dialogs_->questions.size(), 3);
+}
+
+void RecoveryWindowTest::recoveryFileOpenedByNameIsUnsavedWork_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::newRow("Open") << "open";
+    QTest::newRow("recent file") << "recent";
+    QTest::newRow("drop of a link to it") << "drop";
+    QTest::newRow("command line") << "command line";
+}
+
+// Named after the recovery file, the drawing would count as saved, and the close that
+// deletes the file would take it along without a question.
+void RecoveryWindowTest::recoveryFileOpenedByNameIsUnsavedWork()
+{
+    QFETCH(QString, route);
+    const int sampleBlocks = writeSample(recoveryPath());
+    if (route == QLatin1String("recent")) {
+        QFile history(path(QStringLiteral("history")));
+        QVERIFY(history.open(QIODevice::WriteOnly));
+        history.write(recoveryPath().toUtf8() + "\r\n");
+    }
+    dialogs_->answers.enqueue(false);  // not at start-up
+    start(route == QLatin1String("command line") ? recoveryPath() : QString());
+
+    if (route == QLatin1String("open")) {
+        dialogs_->openPaths.enqueue(recoveryPath());
+        action("mload")->trigger();
+    } else if (route == QLatin1String("recent")) {
+        action("mhist0")->trigger();
+    } else if (route == QLatin1String("drop")) {
+        const QString link = path(QStringLiteral("link.FXG"));  // only diagram names drop
+        QVERIFY(QFile::link(recoveryPath(), link));
+        QVERIFY(dropFile(link));
+    }
+
+    QCOMPARE(state_->blockCount, sampleBlocks);
+    QCOMPARE(state_->fileName, std::string());
+    QVERIFY(state_->modified);
+    QCOMPARE(captionTail(), QStringLiteral("< New >"));
+    QCOMPARE(action("mhist0")->isVisible(), route == QLatin1String("recent"));
+    QVERIFY(!action("mhist1")->isVisible());
+
+    dialogs_->answers.enqueue(false);
+    QVERIFY(!window_->close());
+    QCOMPARE(dialogs_->questions.size(), 2);
+}
+
+void RecoveryWindowTest::saveAsNeverWritesOntoTheRecoveryFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("autosaved");
+    QTest::newRow("not written yet") << "salvamento.sav" << false;
+    QTest::newRow("autosaved, another spelling") << "./salvamento.sav" << true;
+}
+
+void RecoveryWindowTest::saveAsNeverWritesOntoTheRecoveryFile()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, autosaved);
+    const QString named = path(QStringLiteral("named.FXG"));
+    writeSample(named);
+    start(named);
+    if (autosaved) {
+        now_ += 241;
+        waitForTick();
+    }
+    const auto recoveryBytes = [this] {
+        QFile recovery(recoveryPath());
+        return recovery.open(QIODevice::ReadOnly) ? recovery.readAll() : QByteArray();
+    };
+    const QByteArray before = recoveryBytes();
+
+    const QString target = dir_->path() + QLatin1Char('/') + name;
+    QTRY_VERIFY(action("msaveas")->isEnabled());
+    dialogs_->savePaths.enqueue(target);
+    action("msaveas")->trigger();
+
+    QCOMPARE(dialogs_->messages,
+             QStringList{QStringLiteral("The file (%1) is Corvix's recovery copy, which is deleted when Corvix "
+                                        "closes. Please choose another name.")
+                             .arg(target)});
+    QCOMPARE(dialogs_->icons, QList<MessageIcon>{MessageIcon::Exclamation});
+    QCOMPARE(QFile::exists(recoveryPath()), autosaved);
+    QCOMPARE(recoveryBytes(), before);
+    QCOMPARE(QString::fromStdString(state_->fileName), named);
+    QCOMPARE(captionTail(), named);
+    QVERIFY(!action("mhist0")->isVisible());
 }
 
 } // namespace corvix

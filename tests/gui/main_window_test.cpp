@@ -8,6 +8,7 @@
 #include "window/main_window.h"
 #include "window_test_base.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDesktopServices>
 #include <QDialog>
@@ -107,10 +108,15 @@ private slots:
     void exportAsksBeforeReplacingACompletedName();
     void failedExportKeepsTheOldFile_data();
     void failedExportKeepsTheOldFile();
+    void quickSecondRightPressDropsTheBlock();
+    void ctrlShiftShortcutsWorkHoweverLongHeld();
+    void shiftPanPacesItselfAndPaintsOnlyAMovedView();
+    void unreadableFileNamesTheSystemsReason_data();
+    void unreadableFileNamesTheSystemsReason();
+    void screenReadersHearTheKindsAndTheCanvas();
 
 private:
     EditorState& state() { return *state_; }
-    CanvasWidget* canvas() { return window_->findChild<CanvasWidget*>(QStringLiteral("Diagrama")); }
 
     QPoint toCanvas(Point sheet);
     void pressSheet(Point sheet, Qt::MouseButton button = Qt::LeftButton);
@@ -421,18 +427,6 @@ void MainWindowTest::dropAsksBeforeDiscardingChanges()
     insertBlock(4, {300, 300});
     QVERIFY(state().modified);
 
-    // Drags in the file and drops it where the canvas takes it; false when refused.
-    auto dropFile = [this](const QString& dropped) {
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(dropped)});
-        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(canvas(), &enter);
-        if (!enter.isAccepted())
-            return false;
-        QDropEvent event(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(canvas(), &event);
-        return true;
-    };
     dialogs_->answers.enqueue(false);
     QVERIFY(dropFile(file));
     QCOMPARE(dialogs_->questions,
@@ -678,6 +672,135 @@ void MainWindowTest::failedExportKeepsTheOldFile()
     if (existing)
         QCOMPARE(fileBytes(file), QByteArray("old drawing"));
     QVERIFY(window_->findChild<QMenu*>(QStringLiteral("mfile"))->menuAction()->isEnabled());
+}
+
+// Qt delivers the second of two quick presses as a double-click event alone.
+void MainWindowTest::quickSecondRightPressDropsTheBlock()
+{
+    insertBlock(0, {200, 120});
+    pressSheet({200, 120}, Qt::RightButton);
+    QCOMPARE(state().editMode, EditMode::MovingBlock);
+
+    const QPointF at = toCanvas({403, 517});
+    QMouseEvent second(QEvent::MouseButtonDblClick, at, canvas()->mapToGlobal(at), Qt::RightButton,
+                       Qt::RightButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas(), &second);
+
+    QCOMPARE(state().editMode, EditMode::Idle);
+    QCOMPARE(state().blocks[0].x, 400);
+    QCOMPARE(state().blocks[0].y, 520);
+    QVERIFY(action("minserebloco")->isEnabled());
+    QVERIFY(!window_->findChild<QDialog*>(QStringLiteral("Form2"))->isVisible());
+}
+
+// The keys come from a timer: were Shift taken for a pan, the loop would hold the tick.
+void MainWindowTest::ctrlShiftShortcutsWorkHoweverLongHeld()
+{
+    insertBlock(0, {200, 120});
+    QTest::keyClick(canvas(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(state().blockCount, 0);
+
+    QTest::keyPress(canvas(), Qt::Key_Control, Qt::ControlModifier);
+    QTest::keyPress(canvas(), Qt::Key_Shift, Qt::ControlModifier | Qt::ShiftModifier);
+    bool released = false;
+    QTimer::singleShot(450, canvas(), [&] {
+        QTest::keyClick(canvas(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyRelease(canvas(), Qt::Key_Shift, Qt::ControlModifier);
+        QTest::keyRelease(canvas(), Qt::Key_Control, Qt::NoModifier);
+        released = true;
+    });
+    QTRY_VERIFY(released);
+    QCOMPARE(state().blockCount, 1);
+}
+
+namespace {
+
+struct PaintCounter final : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+// Shift held for a second with the pointer at rest, then with it near the right edge
+// until the view reaches the end (or a generous limit passes); the loop runs inside a
+// tick, so the script runs from timers.
+void MainWindowTest::shiftPanPacesItselfAndPaintsOnlyAMovedView()
+{
+    const int end = window_->editor().viewport().hScroll().maximum;
+    QVERIFY(end > 300);
+    PaintCounter counter;
+    canvas()->installEventFilter(&counter);
+    QTest::mouseMove(canvas(), QPoint(340, 200));
+    QTest::keyPress(canvas(), Qt::Key_Shift, Qt::ShiftModifier);
+    int paintsAtRest = -1;
+    bool released = false;
+    QTimer watch;
+    int watched = 0;
+    connect(&watch, &QTimer::timeout, canvas(), [&] {
+        if (window_->editor().viewport().viewOffsetX() != end && ++watched < 100)
+            return;
+        watch.stop();
+        QTest::keyRelease(canvas(), Qt::Key_Shift, Qt::NoModifier);
+        released = true;
+    });
+    QTimer::singleShot(1000, canvas(), [&] {
+        paintsAtRest = counter.paints;
+        QTest::mouseMove(canvas(), QPoint(canvas()->width() - 20, 200));
+        watch.start(100);
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(released, 15000);
+
+    QVERIFY2(paintsAtRest <= 1, qPrintable(QString::number(paintsAtRest)));
+    QCOMPARE(window_->editor().viewport().viewOffsetX(), end);
+    QVERIFY(action("minserebloco")->isEnabled());
+}
+
+void MainWindowTest::unreadableFileNamesTheSystemsReason_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("recent file deleted since") << "recent" << "No such file or directory";
+    QTest::newRow("folder dropped") << "drop" << "Is a directory";
+}
+
+void MainWindowTest::unreadableFileNamesTheSystemsReason()
+{
+    QFETCH(QString, route);
+    QFETCH(QString, reason);
+    drawTwoLinkedBlocks();
+    const QString file = path(QStringLiteral("gone.FXG"));
+    saveAs(file);
+    QString unreadable = file;
+    if (route == QLatin1String("recent")) {
+        QVERIFY(QFile::remove(file));
+        action("mhist0")->trigger();
+    } else {
+        unreadable = path(QStringLiteral("folder.FXG"));
+        QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("folder.FXG")));
+        QVERIFY(dropFile(unreadable));
+    }
+
+    QCOMPARE(dialogs_->messages, QStringList{QStringLiteral("Could not open file (%1): %2").arg(unreadable, reason)});
+    QCOMPARE(dialogs_->icons, QList<MessageIcon>{MessageIcon::Critical});
+    QCOMPARE(state().blockCount, 2);
+    QCOMPARE(state().fileName, file.toStdString());
+    QCOMPARE(captionTail(), file);
+}
+
+void MainWindowTest::screenReadersHearTheKindsAndTheCanvas()
+{
+    const QStringList kinds{"Actions", "Decision", "Goto jumps", "goto targets", "Explanations"};
+    for (int i = 0; i < kinds.size(); ++i) {
+        auto* button = window_->findChild<QToolButton*>(QStringLiteral("SelBloco%1").arg(i));
+        QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), kinds[i]);
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(canvas())->text(QAccessible::Name), QStringLiteral("Drawing"));
 }
 
 } // namespace corvix

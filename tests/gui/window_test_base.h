@@ -2,13 +2,17 @@
 
 #include "model/program_info.h"
 #include "scripted_dialogs.h"
+#include "window/canvas_widget.h"
 #include "window/main_window.h"
 
 #include <QAction>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <memory>
 #include <string>
@@ -50,8 +54,23 @@ protected:
     }
 
     QAction* action(const char* name) { return window_->findChild<QAction*>(QString::fromLatin1(name)); }
+    CanvasWidget* canvas() const { return window_->findChild<CanvasWidget*>(QStringLiteral("Diagrama")); }
     QString path(const QString& name) const { return dir_->filePath(name); }
     QString captionTail() const { return window_->windowTitle().section(QStringLiteral(" -- "), 1); }
+
+    // Drags the file in and drops it where the canvas takes it; false when refused.
+    bool dropFile(const QString& file)
+    {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file)});
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(canvas(), &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(canvas(), &drop);
+        return true;
+    }
 
     void waitForTick()
     {

@@ -18,6 +18,7 @@ const char* verdictPrefix(corvix::ReadStatus status)
     case corvix::ReadStatus::Inconsistent:
         return "inconsistent";
     case corvix::ReadStatus::Damaged:
+    case corvix::ReadStatus::Unreadable:
         return "damaged";
     }
     return "unknown";

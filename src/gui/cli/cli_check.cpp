@@ -17,6 +17,8 @@ std::string readVerdict(const ReadResult& result)
         return "inconsistent";
     case ReadStatus::Damaged:
         return "damaged: " + result.reason;
+    case ReadStatus::Unreadable:
+        return "damaged: cannot read file: " + result.reason;
     }
     return {};
 }

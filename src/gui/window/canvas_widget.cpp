@@ -32,6 +32,7 @@ CanvasWidget::CanvasWidget(CanvasInput& input, const QImage& image, QWidget* par
     , image_(image)
 {
     setObjectName(QStringLiteral("Diagrama"));
+    setAccessibleName(QStringLiteral("Drawing"));
     setMouseTracking(true);
     setAcceptDrops(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -53,11 +54,15 @@ void CanvasWidget::mouseMoveEvent(QMouseEvent* event)
     input_.canvasMoved(mouseButtons(event->buttons()), keyModifiers(event->modifiers()), event->position());
 }
 
+// Qt reports the second of two quick presses as a double-click instead. Only the left
+// button's opens the text dialog; a quick second right press still drops what the first
+// picked up, as a slower one would.
 void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    // The second press of a double-click is reported as the double-click alone.
     if (event->button() == Qt::LeftButton)
         input_.canvasDoubleClicked();
+    else
+        mousePressEvent(event);
 }
 
 void CanvasWidget::dragEnterEvent(QDragEnterEvent* event)

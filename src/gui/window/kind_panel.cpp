@@ -24,7 +24,9 @@ KindPanel::KindPanel(QWidget* parent)
         button->setObjectName(QStringLiteral("SelBloco%1").arg(i));
         button->setIcon(kindPicture(kindFromCode(i + 1)));
         button->setIconSize(QSize(32, 32));
+        // A picture has no text, so without a name a screen reader says the panel's title.
         button->setToolTip(QString::fromLatin1(toolTips[size_t(i)]));
+        button->setAccessibleName(button->toolTip());
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QToolButton::clicked, this, [this, i] { emit kindChosen(i); });
         row->addWidget(button);

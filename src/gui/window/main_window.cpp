@@ -71,8 +71,9 @@ MainWindow::MainWindow(EditorState& state, DesktopDialogs& dialogs, QWidget* par
     , canvas_(new CanvasWidget(*this, canvasSurface_.image()))
     , ui_(*this, dialogs)
     , editor_(state, ui_, canvasSurface_, windowFont_)
-    , files_(editor_, ui_, *this, state.programDir + std::string(kHistoryFileName), executableBaseName())
-    , recovery_(editor_, ui_, files_, state.programDir + std::string(kRecoveryFileName))
+    , files_(editor_, ui_, *this, state.programDir + std::string(kHistoryFileName),
+             state.programDir + std::string(kRecoveryFileName), executableBaseName())
+    , recovery_(editor_, ui_, files_)
     , keyPreview_(*this, *this)
     , timer_(this)
 {

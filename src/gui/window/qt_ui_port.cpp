@@ -5,6 +5,8 @@
 #include "window/main_window.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 
 namespace corvix {
 
@@ -87,9 +89,13 @@ void QtUiPort::openTextDialog(const std::string& cp1252Text)
     window_.openTextDialog(cp1252Text);
 }
 
-void QtUiPort::processEvents()
+// An event loop of its own rather than processEvents() in a loop: it sleeps until an
+// event or the timer comes, where polling would keep a core busy.
+void QtUiPort::processEventsFor(int32_t milliseconds)
 {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QEventLoop pause;
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &pause, &QEventLoop::quit);
+    pause.exec();
 }
 
 } // namespace corvix

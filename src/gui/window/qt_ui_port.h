@@ -23,7 +23,7 @@ public:
     void scrollBarsChanged() override;
     void showKindPanel(bool visible) override;
     void openTextDialog(const std::string& cp1252Text) override;
-    void processEvents() override;
+    void processEventsFor(int32_t milliseconds) override;
 
 private:
     MainWindow& window_;

@@ -12,6 +12,7 @@ using testing::ThreeBlocks;
 
 constexpr int16_t kShift = 1;
 constexpr int16_t kCtrlKey = 2;
+constexpr int16_t kAlt = 4;
 
 struct NavCase {
     const char* name;
@@ -41,7 +42,7 @@ TEST_P(Navigation, MovesTheBarsWithinTheirBounds)
     EXPECT_EQ(editor.viewport().viewOffsetX(), c.expectedX);
     EXPECT_EQ(editor.viewport().viewOffsetY(), c.expectedY);
     EXPECT_EQ(key, c.consumed ? 0 : c.key);
-    EXPECT_EQ(editor.shiftDown(), (c.shift & kShift) != 0);
+    EXPECT_EQ(editor.shiftDown(), c.shift == kShift);
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, Navigation, ::testing::Values(
@@ -72,6 +73,23 @@ TEST_F(EditorTest, KeyUpFollowsShift)
     editor.Form_KeyDown(shiftKey, kShiftHeld);
     editor.windowDeactivated();
     EXPECT_FALSE(editor.shiftDown());
+}
+
+// Held with Ctrl or Alt, Shift is part of a shortcut such as Ctrl+Shift+Z and must not
+// start the pan, which switches the menus off.
+TEST_F(EditorTest, ShiftCountsAsHeldOnlyWithoutCtrlAndAlt)
+{
+    const struct {
+        int16_t shift;
+        bool held;
+    } cases[] = {{kShift, true}, {kShift | kCtrlKey, false}, {kShift | kAlt, false}, {kCtrlKey, false}};
+    for (const auto& c : cases) {
+        int16_t key = 90;
+        editor.Form_KeyDown(key, KeyModifiers(c.shift));
+        EXPECT_EQ(editor.shiftDown(), c.held) << "key down, shift " << c.shift;
+        editor.Form_KeyUp(17, KeyModifiers(c.shift));  // Ctrl let go, or another key
+        EXPECT_EQ(editor.shiftDown(), c.held) << "key up, shift " << c.shift;
+    }
 }
 
 class DeleteKey : public ThreeBlocks {

@@ -165,24 +165,40 @@ TEST_F(AutoPan, PansWhileShiftIsHeldWithTheMenusOff)
 
     editor.Timer1_Timer();
 
-    EXPECT_EQ(ui.eventRounds, 3);
+    EXPECT_EQ(ui.eventRoundMs, (std::vector<int32_t>{16, 16, 16}));  // a pass a screen frame
     EXPECT_EQ(editor.viewport().viewOffsetX(), 90);
     EXPECT_EQ(editor.viewport().hScroll().value, 90);
     EXPECT_EQ(editor.viewport().viewOffsetY(), 0);
     EXPECT_EQ(ui.mainMenusEnabled, (std::vector<bool>{false, true}));
 }
 
-TEST_F(AutoPan, MiddleHalfKeepsRepaintingWithoutPanning)
+// Repainting an unmoved view would keep a core busy for as long as Shift is held.
+TEST_F(AutoPan, RepaintsOnlyWhenTheViewMoved)
 {
-    editor.Diagrama_MouseMove(MouseButton::None, kNoModifiers, 350, 250);
-    holdShift();
-    releaseShiftAfter(4);
-    const int refreshes = ui.canvasRefreshes;
+    const struct {
+        const char* name;
+        float pointerX;
+        int32_t startX;
+        int32_t endX;
+        int repaints;
+    } cases[] = {
+        {"middle half", 350, 0, 0, 0},
+        {"right quarter, to the end and resting there", 600, 500 - 40, 500, 2},
+    };
+    for (const auto& c : cases) {
+        editor.viewport().setValue(ScrollAxis::Horizontal, c.startX);
+        editor.Diagrama_MouseMove(MouseButton::None, kNoModifiers, c.pointerX, 250);
+        holdShift();
+        ui.eventRounds = 0;
+        releaseShiftAfter(4);
+        const int refreshes = ui.canvasRefreshes;
 
-    editor.Timer1_Timer();
+        editor.Timer1_Timer();
 
-    EXPECT_EQ(editor.viewport().viewOffsetX(), 0);
-    EXPECT_EQ(ui.canvasRefreshes, refreshes + 4);
+        EXPECT_EQ(ui.eventRounds, 4) << c.name;
+        EXPECT_EQ(editor.viewport().viewOffsetX(), c.endX) << c.name;
+        EXPECT_EQ(ui.canvasRefreshes - refreshes, c.repaints) << c.name;
+    }
 }
 
 TEST_F(AutoPan, TickDuringTheLoopOnlyRefreshesTheCommands)

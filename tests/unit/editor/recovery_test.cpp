@@ -54,8 +54,8 @@ protected:
     TempFolder folder;
     std::string recoveryPath = folder.file("salvamento.sav");
     FakeFileWindow window;
-    FileCommands files{editor, ui, window, folder.file("history"), "corvix"};
-    Recovery recovery{editor, ui, files, recoveryPath};
+    FileCommands files{editor, ui, window, folder.file("history"), recoveryPath, "corvix"};
+    Recovery recovery{editor, ui, files};
 };
 
 TEST_F(RecoveryTest, AutosaveWritesOnlyWithABlockAndOnlyAfterTheInterval)
@@ -104,7 +104,9 @@ TEST_F(RecoveryTest, AutosaveLeavesTheDrawingsOwnFileAndStateAlone)
 
 TEST_F(RecoveryTest, TicksWhileTheFailureMessageIsOpenStartNoFurtherAttempt)
 {
-    Recovery failing{editor, ui, files, folder.file("vanished/salvamento.sav")};
+    FileCommands filesInAVanishedFolder{editor, ui, window, folder.file("history"),
+                                        folder.file("vanished/salvamento.sav"), "corvix"};
+    Recovery failing{editor, ui, filesInAVanishedFolder};
     failing.start();
     addBlock(BlockKind::Action, 200, 120);
     bool ticking = false;

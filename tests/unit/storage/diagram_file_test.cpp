@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace corvix {
 namespace {
 
@@ -115,25 +117,37 @@ TEST(DiagramFile, LoadThenSaveKeepsEveryRecordByteAndSpareField)
 TEST(DiagramFile, RefusedFilesLeaveTheOpenDiagramAlone)
 {
     TempFolder folder;
-    std::vector<SampleFile> cases = damagedFiles();
-    cases.push_back({"missing-file", {}, ReadStatus::Damaged, ""});
-
-    for (const SampleFile& c : cases) {
+    struct Refusal {
+        std::string name;
+        std::string path;
+        std::string message;
+    };
+    std::vector<Refusal> cases;
+    for (const SampleFile& c : damagedFiles()) {
         const std::string path = folder.file(c.name + ".fxg");
-        if (c.name != "missing-file")
-            writeBytes(path, c.bytes);
+        writeBytes(path, c.bytes);
+        cases.push_back({c.name, path,
+                         c.status == ReadStatus::Inconsistent ? "File with inconsistent data!"
+                                                              : "File [" + path + "] has BAD DATA."});
+    }
+    // Not bad data: nothing could be read, and the system says why.
+    const std::string missing = folder.file("missing.fxg");
+    cases.push_back({"missing", missing, "Could not open file (" + missing + "): No such file or directory"});
+    const std::string subfolder = folder.file("folder.fxg");
+    std::filesystem::create_directory(subfolder);
+    cases.push_back({"folder", subfolder, "Could not open file (" + subfolder + "): Is a directory"});
+
+    for (const Refusal& c : cases) {
         EditorState state;
         openSample(state);
         const EditorState before = state;
         FakeUi ui;
         RecordingHooks hooks;
 
-        EXPECT_FALSE(carrega_arquivo(state, ui, hooks, path)) << c.name;
+        EXPECT_FALSE(carrega_arquivo(state, ui, hooks, c.path)) << c.name;
 
         expectSameDiagram(state, before, c.name);
-        const std::string expected = c.status == ReadStatus::Inconsistent ? "File with inconsistent data!"
-                                                                           : "File [" + path + "] has BAD DATA.";
-        EXPECT_EQ(ui.messages, (std::vector<FakeUi::Message>{{expected, MessageIcon::Critical}})) << c.name;
+        EXPECT_EQ(ui.messages, (std::vector<FakeUi::Message>{{c.message, MessageIcon::Critical}})) << c.name;
         EXPECT_EQ(hooks.rejectedCalls, 1) << c.name;
         EXPECT_EQ(hooks.loadedCalls + hooks.papers.size() + hooks.views.size(), 0u) << c.name;
         EXPECT_EQ(ui.currentPointer(), Pointer::Default) << c.name;

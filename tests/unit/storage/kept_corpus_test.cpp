@@ -60,7 +60,9 @@ TEST(KeptCorpus, EachFileOpensAsItsNameSaysAndARefusalKeepsTheDiagram)
         EXPECT_EQ(loaded, expected == ReadStatus::Ok) << file;
         if (loaded)
             continue;
-        EXPECT_EQ(ui.messages, (std::vector<FakeUi::Message>{{loadFailureMessage(expected, file.string()),
+        ReadResult refusal;
+        refusal.status = expected;
+        EXPECT_EQ(ui.messages, (std::vector<FakeUi::Message>{{loadFailureMessage(refusal, file.string()),
                                                               MessageIcon::Critical}}))
             << file;
         EXPECT_EQ(state.blockCount, int32_t(sampleDiagram().blocks.size())) << file;

@@ -46,13 +46,23 @@ TEST(SafeFile, ASymbolicLinkKeepsPointingAtTheReplacedFile)
     EXPECT_EQ(readBytes(folder.file("real/chart.fxg")), kNew);
 }
 
-TEST(SafeFile, ReadingRefusesWhatIsNotARegularFile)
+TEST(SafeFile, ReadingRefusesWhatIsNotARegularFileAndSaysWhy)
 {
     TempFolder folder;
     ASSERT_EQ(::mkfifo(folder.file("pipe").c_str(), 0600), 0);
-    EXPECT_FALSE(readFileBytes(folder.file("pipe"), 100));  // must not hang
-    EXPECT_FALSE(readFileBytes(folder.path().string(), 100));
-    EXPECT_FALSE(readFileBytes(folder.file("missing"), 100));
+    const struct {
+        std::string path;
+        std::string failure;
+    } cases[] = {
+        {folder.file("pipe"), "Not a regular file"},  // must not hang
+        {folder.path().string(), "Is a directory"},
+        {folder.file("missing"), "No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        std::string failure;
+        EXPECT_FALSE(readFileBytes(c.path, 100, &failure)) << c.path;
+        EXPECT_EQ(failure, c.failure);
+    }
 
     writeBytes(folder.file("long"), kNew);
     EXPECT_EQ(readFileBytes(folder.file("long"), 2), (std::vector<uint8_t>{'n', 'e'}));

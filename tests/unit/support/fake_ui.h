@@ -38,7 +38,8 @@ public:
     std::vector<bool> kindPanelVisible;
     std::vector<std::string> textDialogs;  // the text each opening showed
     int eventRounds = 0;
-    std::function<void()> onProcessEvents;  // runs inside processEvents, e.g. to release Shift
+    std::vector<int32_t> eventRoundMs;      // the milliseconds each round was given
+    std::function<void()> onProcessEvents;  // runs inside processEventsFor, e.g. to release Shift
     std::function<void()> onMessage;        // runs while a message is open, e.g. timer ticks
 
     void showMessage(const std::string& text, MessageIcon icon) override
@@ -69,9 +70,10 @@ public:
     void showKindPanel(bool visible) override { kindPanelVisible.push_back(visible); }
     void openTextDialog(const std::string& cp1252Text) override { textDialogs.push_back(cp1252Text); }
 
-    void processEvents() override
+    void processEventsFor(int32_t milliseconds) override
     {
         ++eventRounds;
+        eventRoundMs.push_back(milliseconds);
         if (onProcessEvents)
             onProcessEvents();
     }
