@@ -1,6 +1,6 @@
 # Corvix: `make run` builds and starts the editor, `make test` builds and runs the whole suite
 # (and the core's tests again under AddressSanitizer and UndefinedBehaviorSanitizer).
-# Both install any missing Debian packages first.
+# Both install any missing Debian packages first; both build with warnings as errors.
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
@@ -20,7 +20,7 @@ deps:
 	@scripts/install-deps.sh
 
 $(BUILD_DIR)/build.ninja: | deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCORVIX_WERROR=ON
 
 configure: $(BUILD_DIR)/build.ninja
 
@@ -37,7 +37,7 @@ test: build
 # The core's tests (and the fuzz corpus replay) built with ASan and UBSan in a folder of
 # their own; any report fails the run.
 test-sanitize: deps
-	cmake -S . -B $(SANITIZE_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVIX_GUI=OFF -DCORVIX_SANITIZE=ON
+	cmake -S . -B $(SANITIZE_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVIX_GUI=OFF -DCORVIX_SANITIZE=ON -DCORVIX_WERROR=ON
 	cmake --build $(SANITIZE_BUILD_DIR) -j $(JOBS)
 	cd $(SANITIZE_BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 

@@ -77,6 +77,18 @@ private:
 using AppendBlock = AppendEntry<Block, &EditorState::blocks, &EditorState::blockCount, kBlockCapacity>;
 using AppendLink = AppendEntry<Link, &EditorState::links, &EditorState::linkCount, kLinkCapacity>;
 
+// Undoes a removal from a table: the entries from index on move up one again and the
+// removed entry takes its place back.
+template <typename Entry>
+void reinsertEntry(std::vector<Entry>& table, int32_t& count, int32_t index, const Entry& removed)
+{
+    const auto first = table.begin() + index;
+    const auto end = table.begin() + count;
+    std::move_backward(first, end, end + 1);
+    table[size_t(index)] = removed;
+    ++count;
+}
+
 class RemoveBlock final : public DrawingChange {
 public:
     explicit RemoveBlock(int32_t index)
@@ -94,11 +106,7 @@ public:
 
     void revert(EditorState& state) override
     {
-        const auto first = state.blocks.begin() + index_;
-        const auto end = state.blocks.begin() + state.blockCount;
-        std::move_backward(first, end, end + 1);
-        state.blocks[size_t(index_)] = removed_;
-        ++state.blockCount;
+        reinsertEntry(state.blocks, state.blockCount, index_, removed_);
         restoreLinks(state);
     }
 
@@ -172,11 +180,7 @@ public:
     }
     void revert(EditorState& state) override
     {
-        const auto first = state.links.begin() + index_;
-        const auto end = state.links.begin() + state.linkCount;
-        std::copy_backward(first, end, end + 1);
-        state.links[size_t(index_)] = removed_;
-        ++state.linkCount;
+        reinsertEntry(state.links, state.linkCount, index_, removed_);
     }
     size_t bytes() const override { return sizeof(*this); }
 

@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 #include "model/program_info.h"
+#include "support/block_builders.h"
 #include "support/diagram_samples.h"
 
 #include <QFile>
@@ -20,20 +21,6 @@ constexpr QRgb kCyan = 0xFF00FFFF;
 constexpr QRgb kBlue = 0xFF0000FF;
 
 // Stored geometry that no font measured: the export must draw what the file says.
-Block storedBlock(BlockKind kind, int32_t x, int32_t y, int32_t width, int32_t height, std::string text)
-{
-    Block b;
-    b.kind = kind;
-    b.x = x;
-    b.y = y;
-    b.width = width;
-    b.height = height;
-    b.text = std::move(text);
-    b.portDy = -(height / 2 + 20);
-    b.portDx = isDecisionKind(kind) ? (width + height) / 2 + 24 : 0;
-    return b;
-}
-
 // An action at (200, 200) whose bottom exit drops to a goto jump at (200, 400), and a
 // decision at (500, 300) whose right exit runs out to an action at (700, 500).
 DiagramData diagram(int32_t paperType)
@@ -42,6 +29,7 @@ DiagramData diagram(int32_t paperType)
     writeSignature(d.header);
     d.header.paperType = paperType;
     d.header.scrollX = 300;  // the export ignores the stored view
+    using testing::storedBlock;
     d.blocks = {storedBlock(BlockKind::Action, 200, 200, 40, 16, "first"), storedBlock(BlockKind::GotoJump, 200, 400, 40, 16, "jump"),
                 storedBlock(BlockKind::Decision, 500, 300, 40, 16, "why?"), storedBlock(BlockKind::Action, 700, 500, 40, 16, "then")};
     d.links = {{connectionCode(0, Port::Bottom), connectionCode(1, Port::Top)},

@@ -93,21 +93,6 @@ TEST_F(Connect, UsedConnectionPointSelectsItsFirstLink)
     EXPECT_EQ(state.selectedLink, 1);
 }
 
-TEST_F(Connect, FullLinkTableRefusesTheLink)
-{
-    state.linkCount = kLinkCapacity;
-    const testing::Tables before = testing::snapshot(state);
-
-    connect(kDecisionLeft, kActionTop);
-
-    EXPECT_EQ(testing::snapshot(state), before);
-    EXPECT_FALSE(state.modified);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_NE(ui.messages[0].text.find("15000 links"), std::string::npos);
-    EXPECT_EQ(state.editMode, EditMode::Idle);
-}
-
 TEST_F(Connect, UnknownKindIsReportedAndActsAsNoPort)
 {
     state.blocks[0].kind = kindFromCode(7);
@@ -257,21 +242,51 @@ TEST_F(EditorTest, InsertionPlacesANumberedBlockWithTheLeftButtonOnly)
     EXPECT_EQ(state.blocks[4].kind, BlockKind::Action);
 }
 
-TEST_F(EditorTest, FullBlockTableRefusesTheInsertion)
+// A gesture that would add to a full table changes nothing and says why.
+class FullTable;
+
+struct FullTableCase {
+    const char* name;
+    bool blocksFull;  // else the links
+    void (FullTable::*gesture)();
+    const char* count;  // as the message names it
+};
+
+class FullTable : public testing::ThreeBlocks, public ::testing::WithParamInterface<FullTableCase> {
+public:
+    void insertABlock()
+    {
+        editor.minserebloco_Click();
+        editor.SelBloco_Click(0);
+        press(100, 100);
+    }
+    void linkTwoBlocks() { connect(kDecisionLeft, kActionTop); }
+};
+
+TEST_P(FullTable, RefusesTheAdditionWithAMessage)
 {
-    state.blockCount = kBlockCapacity;
+    const FullTableCase& c = GetParam();
+    if (c.blocksFull)
+        state.blockCount = kBlockCapacity;
+    else
+        state.linkCount = kLinkCapacity;
     const testing::Tables before = testing::snapshot(state);
-    editor.minserebloco_Click();
-    editor.SelBloco_Click(0);
-    press(100, 100);
+
+    (this->*c.gesture)();
 
     EXPECT_EQ(testing::snapshot(state), before);
     EXPECT_FALSE(state.modified);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_NE(ui.messages[0].text.find("10000 blocks"), std::string::npos);
+    EXPECT_NE(ui.messages[0].text.find(c.count), std::string::npos);
     EXPECT_EQ(state.editMode, EditMode::Idle);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Mouse, FullTable,
+    ::testing::Values(FullTableCase{"Insertion", true, &FullTable::insertABlock, "10000 blocks"},
+                      FullTableCase{"Link", false, &FullTable::linkTwoBlocks, "15000 links"}),
+    testing::CaseName());
 
 TEST_F(EditorTest, ReusedEntryKeepsWhatTheDefinitionDoesNotWrite)
 {

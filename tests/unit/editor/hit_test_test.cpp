@@ -1,5 +1,6 @@
 #include "editor/hit_test.h"
 
+#include "support/block_builders.h"
 #include "support/case_name.h"
 
 #include <gtest/gtest.h>
@@ -10,17 +11,6 @@
 
 namespace corvix {
 namespace {
-
-Block blockOf(BlockKind kind, int32_t x, int32_t y, int32_t width, int32_t height)
-{
-    Block b;
-    b.kind = kind;
-    b.x = x;
-    b.y = y;
-    b.width = width;
-    b.height = height;
-    return b;
-}
 
 struct NearestCase {
     const char* name;
@@ -44,8 +34,8 @@ TEST_P(NearestBlock, FindsTheBlockUnderThePoint)
 }
 
 // An action 28 wide and 14 high at (400, 400): its text edge is at x = 414.
-const Block kAction = blockOf(BlockKind::Action, 400, 400, 28, 14);
-const Block kDecision = blockOf(BlockKind::Decision, 400, 400, 100, 20);
+const Block kAction = testing::storedBlock(BlockKind::Action, 400, 400, 28, 14);
+const Block kDecision = testing::storedBlock(BlockKind::Decision, 400, 400, 100, 20);
 
 INSTANTIATE_TEST_SUITE_P(HitTest, NearestBlock, ::testing::Values(
     NearestCase{"NoBlocks", {}, 0, 0, -1},
@@ -57,14 +47,14 @@ INSTANTIATE_TEST_SUITE_P(HitTest, NearestBlock, ::testing::Values(
     NearestCase{"DecisionWidenedBoxHitsAt86", {kDecision}, 400 - 86, 400, 0},
     NearestCase{"DecisionWidenedBoxMissesAt87", {kDecision}, 400 + 87, 400, -1},
     NearestCase{"TieGoesToTheLowerIndex",
-                {blockOf(BlockKind::Action, 100, 0, 200, 0), blockOf(BlockKind::Action, 300, 0, 200, 0)}, 200, 0, 0},
+                {testing::storedBlock(BlockKind::Action, 100, 0, 200, 0), testing::storedBlock(BlockKind::Action, 300, 0, 200, 0)}, 200, 0, 0},
     NearestCase{"TieGoesToTheLowerIndexWhateverItsPlace",
-                {blockOf(BlockKind::Action, 300, 0, 200, 0), blockOf(BlockKind::Action, 100, 0, 200, 0)}, 200, 0, 0},
+                {testing::storedBlock(BlockKind::Action, 300, 0, 200, 0), testing::storedBlock(BlockKind::Action, 100, 0, 200, 0)}, 200, 0, 0},
     // The small action is nearer by the measure and misses; the decision would have accepted.
     NearestCase{"OnlyTheNearestIsTested",
-                {blockOf(BlockKind::Action, 180, 0, 0, 0), blockOf(BlockKind::Decision, 0, 0, 100, 100)}, 120, 0, -1},
+                {testing::storedBlock(BlockKind::Action, 180, 0, 0, 0), testing::storedBlock(BlockKind::Decision, 0, 0, 100, 100)}, 120, 0, -1},
     NearestCase{"FarCoordinatesFromAFileDoNotOverflow",
-                {blockOf(BlockKind::Action, std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min(), 0, 0)},
+                {testing::storedBlock(BlockKind::Action, std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min(), 0, 0)},
                 -1000, 1000, -1}),
     testing::CaseName());
 
@@ -80,7 +70,7 @@ TEST(PontoProximo, PickRadiusIsStrict)
 
 TEST(ConnectionPoint, PortsInTheOrderOfTheKind)
 {
-    Block action = blockOf(BlockKind::Action, 100, 100, 28, 14);
+    Block action = testing::storedBlock(BlockKind::Action, 100, 100, 28, 14);
     action.portDy = -27;
     EXPECT_EQ(acha_ponto_de_conexao(action, 100, 73).port, Port::Top);
     const PortHit bottom = acha_ponto_de_conexao(action, 102, 129);
@@ -89,7 +79,7 @@ TEST(ConnectionPoint, PortsInTheOrderOfTheKind)
     EXPECT_EQ(acha_ponto_de_conexao(action, 100, 100).port, std::nullopt);
 
     // Top and right ports 4 apart: a point near both reports the top one.
-    Block decision = blockOf(BlockKind::Decision, 0, 0, 0, 0);
+    Block decision = testing::storedBlock(BlockKind::Decision, 0, 0, 0, 0);
     decision.portDy = -3;
     decision.portDx = 3;
     EXPECT_EQ(acha_ponto_de_conexao(decision, 2, -2).port, Port::Top);

@@ -1,7 +1,12 @@
 #include "model/editor_state.h"
 #include "model/paper.h"
 
+#include "support/case_name.h"
+
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace corvix {
 namespace {
@@ -30,63 +35,56 @@ TEST(EditorState, TablesAreAllocatedOnceAtCapacity)
     EXPECT_EQ(s.selectedBlock, -1);
 }
 
-TEST(EditorState, RemovingFirstOfAChainRenumbersTheRemainingLink)
+// Removing a block closes the gap in the block table, drops the block's links and
+// renumbers the links to the blocks above it; removing a link keeps the others' order.
+struct RemovalCase {
+    const char* name;
+    int blocks;
+    std::vector<Link> links;
+    int32_t removedBlock;  // -1: the link removedLink goes instead
+    int32_t removedLink;
+    std::vector<Link> expected;
+};
+
+Link link(int32_t from, int32_t to)
 {
-    EditorState s;
-    addBlocks(s, 3);
-    s.appendLink({connectionCode(0, 2), connectionCode(1, 0)});
-    s.appendLink({connectionCode(1, 2), connectionCode(2, 0)});
-
-    s.removeBlock(0);
-
-    ASSERT_EQ(s.blockCount, 2);
-    EXPECT_EQ(s.blocks[0].text, "b1");
-    EXPECT_EQ(s.blocks[1].text, "b2");
-    ASSERT_EQ(s.linkCount, 1);
-    EXPECT_EQ(s.links[0], (Link{connectionCode(0, 2), connectionCode(1, 0)}));
+    return {connectionCode(from, Port::Bottom), connectionCode(to, Port::Top)};
 }
 
-TEST(EditorState, RemovingAnUnlinkedBlockOnlyRenumbersLinksAboveIt)
+class Removal : public ::testing::TestWithParam<RemovalCase> {};
+
+TEST_P(Removal, ClosesTheGapAndRenumbersTheLinks)
 {
+    const RemovalCase& c = GetParam();
     EditorState s;
-    addBlocks(s, 4);
-    s.appendLink({connectionCode(2, 2), connectionCode(3, 0)});
-    s.appendLink({connectionCode(0, 2), connectionCode(3, 0)});
+    addBlocks(s, c.blocks);
+    for (const Link& l : c.links)
+        s.appendLink(l);
 
-    s.removeBlock(1);
+    if (c.removedBlock >= 0)
+        s.removeBlock(c.removedBlock);
+    else
+        s.removeLink(c.removedLink);
 
-    ASSERT_EQ(s.linkCount, 2);
-    EXPECT_EQ(s.links[0], (Link{connectionCode(1, 2), connectionCode(2, 0)}));
-    EXPECT_EQ(s.links[1], (Link{connectionCode(0, 2), connectionCode(2, 0)}));
+    const int removedBlocks = c.removedBlock >= 0 ? 1 : 0;
+    ASSERT_EQ(s.blockCount, c.blocks - removedBlocks);
+    for (int32_t i = 0; i < s.blockCount; ++i) {
+        const int32_t original = c.removedBlock >= 0 && i >= c.removedBlock ? i + 1 : i;
+        EXPECT_EQ(s.blocks[size_t(i)].text, "b" + std::to_string(original));
+    }
+    EXPECT_EQ(std::vector<Link>(s.links.begin(), s.links.begin() + s.linkCount), c.expected);
 }
 
-TEST(EditorState, RemovingTheLastBlockChangesNoOtherLink)
-{
-    EditorState s;
-    addBlocks(s, 3);
-    s.appendLink({connectionCode(0, 2), connectionCode(1, 0)});
-    s.appendLink({connectionCode(1, 2), connectionCode(2, 0)});
-
-    s.removeBlock(2);
-
-    ASSERT_EQ(s.linkCount, 1);
-    EXPECT_EQ(s.links[0], (Link{connectionCode(0, 2), connectionCode(1, 0)}));
-}
-
-TEST(EditorState, RemovingALinkKeepsTheOrderOfTheOthers)
-{
-    EditorState s;
-    addBlocks(s, 5);
-    for (int i = 0; i < 4; ++i)
-        s.appendLink({connectionCode(i, 2), connectionCode(i + 1, 0)});
-
-    s.removeLink(1);
-
-    ASSERT_EQ(s.linkCount, 3);
-    EXPECT_EQ(codeBlock(s.links[0].source), 0);
-    EXPECT_EQ(codeBlock(s.links[1].source), 2);
-    EXPECT_EQ(codeBlock(s.links[2].source), 3);
-}
+INSTANTIATE_TEST_SUITE_P(
+    EditorState, Removal,
+    ::testing::Values(
+        RemovalCase{"FirstOfAChain", 3, {link(0, 1), link(1, 2)}, 0, -1, {link(0, 1)}},
+        RemovalCase{"UnlinkedBlockRenumbersOnlyLinksAboveIt", 4, {link(2, 3), link(0, 3)}, 1, -1,
+                    {link(1, 2), link(0, 2)}},
+        RemovalCase{"LastBlockChangesNoOtherLink", 3, {link(0, 1), link(1, 2)}, 2, -1, {link(0, 1)}},
+        RemovalCase{"LinkKeepsTheOrderOfTheOthers", 5, {link(0, 1), link(1, 2), link(2, 3), link(3, 4)}, -1, 1,
+                    {link(0, 1), link(2, 3), link(3, 4)}}),
+    testing::CaseName());
 
 TEST(EditorState, FindsTheFirstLinkAtAPortFromEitherEnd)
 {
