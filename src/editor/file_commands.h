@@ -47,6 +47,7 @@ public:
 
     // True when the drawing may be replaced: unchanged, or the user agreed to discard it.
     bool pode_descartar();
+    // Sets the window caption ("update title") for the drawing called name.
     void atualiza_titulo(const std::string& name);
 
     // Start-up: reads the history file into the menu.
@@ -55,6 +56,7 @@ public:
     // to the recent files; sets the caption either way.
     void openAtStart(const std::string& path);
 
+    // The File menu: "&New", "&Open...", "&Save", "Save &As...", and recent entry index.
     void mnew_Click();
     void mload_Click();
     void msave_Click();
@@ -79,6 +81,7 @@ private:
     bool isRecoveryFile(const std::string& path) const;
     // grava_arquivo with the view's position; the recovery file is refused with a message.
     bool writeDiagram(const std::string& path);
+    // Puts path at the top of the recent files and writes the history file ("save history").
     void grava_historico(const std::string& path);
 
     DocumentSession& session_;

@@ -79,7 +79,7 @@ void RenderPass::draw(RenderTarget& target, const EditorState& state, const High
 
     const bool movingAll = highlights.all;
     const Color stubColor = movingAll ? colors::Yellow : colors::Black;
-    const std::optional<SurfaceRect> area = target.drawableArea();
+    const std::optional<SurfaceRect> area = target.DrawableArea();
 
     const std::span<const Block> blocks(state.blocks.data(),
                                         size_t(std::clamp<int32_t>(state.blockCount, 0, int32_t(state.blocks.size()))));

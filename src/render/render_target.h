@@ -23,7 +23,10 @@ inline constexpr Color Blue{0, 0, 255};
 inline constexpr Color Cream{255, 255, 220};  // canvas and preview background
 } // namespace colors
 
-// The nine marker pictures; each surface owns their pixels.
+// The nine marker pictures; each surface owns their pixels. SetaBaixo: the down arrow of
+// an entry; SimDir/SimEsq and Naodir/Naoesq: the Yes and No labels right and left of a
+// decision; Saida/Entrada: the goto jump's and target's markers, Clara their highlighted
+// (light) forms.
 enum class Marker { SetaBaixo, SimDir, SimEsq, Naodir, Naoesq, Saida, Entrada, SaidaClara, EntradaClara };
 
 // Every marker picture is square: the arrow 12 units, the labels and goto markers 16.
@@ -78,7 +81,7 @@ public:
     // The area outside which nothing drawn can show. The render pass skips blocks and
     // links that lie wholly outside it; no area (the default) means every operation
     // must reach the surface, as a recording needs.
-    virtual std::optional<SurfaceRect> drawableArea() const { return std::nullopt; }
+    virtual std::optional<SurfaceRect> DrawableArea() const { return std::nullopt; }
 };
 
 } // namespace corvix

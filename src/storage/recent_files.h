@@ -8,6 +8,7 @@
 namespace corvix {
 
 inline constexpr int kRecentFileCount = 6;
+// The recent-files history, one path a line, in the program's folder.
 inline constexpr std::string_view kHistoryFileName = "history";
 
 // The recent-files list at the end of the File menu and the file that keeps it
@@ -37,6 +38,7 @@ struct HistoryMenu {
     std::array<HistoryMenuEntry, kRecentFileCount> entries;
     bool separatorVisible = false;
 };
+// The recent-file entries the File menu shows ("build history menu").
 HistoryMenu monta_menu_historico(const RecentFiles& recent);
 
 // Fields of delimited text: leading spaces skipped; a field starting with a double

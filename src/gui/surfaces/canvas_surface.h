@@ -37,7 +37,7 @@ public:
     void DrawStyle(LineStyle style) override { painter_->DrawStyle(style); }
     void FontTransparent(bool transparent) override { painter_->FontTransparent(transparent); }
     void XorMode(bool on) override { painter_->XorMode(on); }
-    std::optional<SurfaceRect> drawableArea() const override { return painter_->drawableArea(); }
+    std::optional<SurfaceRect> DrawableArea() const override { return painter_->DrawableArea(); }
 
 private:
     QImage image_;

@@ -252,7 +252,7 @@ void PainterTarget::XorMode(bool on)
         painter_.setCompositionMode(on ? QPainter::RasterOp_SourceXorDestination : QPainter::CompositionMode_SourceOver);
 }
 
-std::optional<SurfaceRect> PainterTarget::drawableArea() const
+std::optional<SurfaceRect> PainterTarget::DrawableArea() const
 {
     return SurfaceRect{-kAreaMargin, -kAreaMargin, extent_.width() - 1 + kAreaMargin,
                        extent_.height() - 1 + kAreaMargin};

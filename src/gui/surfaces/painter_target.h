@@ -50,7 +50,7 @@ public:
     void DrawStyle(LineStyle style) override;
     void FontTransparent(bool transparent) override;
     void XorMode(bool on) override;
-    std::optional<SurfaceRect> drawableArea() const override;
+    std::optional<SurfaceRect> DrawableArea() const override;
 
 private:
     // The pen for lines of this colour in the current style; usePen sets it only when it changed.

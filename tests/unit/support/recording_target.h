@@ -159,7 +159,7 @@ public:
         ops.push_back({.op = Op::FontTransparent, .on = transparent});
     }
     void XorMode(bool on) override { ops.push_back({.op = Op::XorMode, .on = on}); }
-    std::optional<SurfaceRect> drawableArea() const override { return area_; }
+    std::optional<SurfaceRect> DrawableArea() const override { return area_; }
 
 private:
     int32_t cellWidth_;
