@@ -1,10 +1,9 @@
 // The render pass on a diagram at the tables' capacity: into the editor's canvas at
 // several scroll positions, and into the whole page image.
 
+#include "capacity_state.h"
 #include "render/render_pass.h"
-#include "support/capacity_diagram.h"
 #include "surfaces/painter_target.h"
-#include "surfaces/qt_text_measurer.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -13,17 +12,6 @@
 
 namespace corvix {
 namespace {
-
-const EditorState& capacityDiagram()
-{
-    static const EditorState state = [] {
-        EditorState s;
-        testing::makeCapacityDiagram(s, QtTextMeasurer());
-        s.programNotice = "corvix - drawn with Corvix, the flowchart editor";
-        return s;
-    }();
-    return state;
-}
 
 void renderInto(benchmark::State& bench, QSize size, QColor background, int32_t ox, int32_t oy)
 {

@@ -1,6 +1,9 @@
 #include "editor/text_rules.h"
 
 #include "model/block.h"
+#include "model/text_codec.h"
+
+#include <algorithm>
 
 namespace corvix {
 
@@ -19,6 +22,22 @@ std::string blockText(BlockKind kind, std::string_view text)
     if (isDecisionKind(kind) && (result.empty() || result.back() != '?'))
         result += '?';
     return result;
+}
+
+bool isDefaultBlockText(BlockKind kind, std::string_view text)
+{
+    constexpr std::string_view opening = "== ";
+    const std::string_view closing = isDecisionKind(kind) ? " ==?" : " ==";
+    if (!text.starts_with(opening) || !text.ends_with(closing)
+        || text.size() <= opening.size() + closing.size())
+        return false;
+    const std::string_view number = text.substr(opening.size(), text.size() - opening.size() - closing.size());
+    return std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::string gotoKey(std::string_view text)
+{
+    return lowerCp1252(trimSpaces(text));
 }
 
 } // namespace corvix

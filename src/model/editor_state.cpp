@@ -10,6 +10,11 @@ EditorState::EditorState()
 {
 }
 
+std::span<const Block> EditorState::blocksInUse() const
+{
+    return {blocks.data(), size_t(std::clamp<int32_t>(blockCount, 0, int32_t(blocks.size())))};
+}
+
 void EditorState::resetTables()
 {
     linkCount = 0;

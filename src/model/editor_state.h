@@ -5,6 +5,7 @@
 #include "model/paper.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,9 @@ struct EditorState {
     std::string programNotice;   // printed in each page's footer
     DiagramHeader header;
     Paper paper;
+
+    // The blocks below the count, the count kept within the table.
+    std::span<const Block> blocksInUse() const;
 
     // Empties the drawing by its counts; the entries stay as they are.
     void resetTables();

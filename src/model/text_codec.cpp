@@ -53,6 +53,32 @@ char codePointToCp1252(char32_t cp)
     return '?';
 }
 
+char lowerCp1252(char byte)
+{
+    const auto b = static_cast<unsigned char>(byte);
+    // Latin-1's capitals, without the multiplication sign among them.
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
+        return static_cast<char>(b + 0x20);
+    switch (b) {
+    case 0x8A:  // S caron
+    case 0x8C:  // OE
+    case 0x8E:  // Z caron
+        return static_cast<char>(b + 0x10);
+    case 0x9F:  // Y diaeresis
+        return static_cast<char>(0xFF);
+    default:
+        return byte;
+    }
+}
+
+std::string lowerCp1252(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        c = lowerCp1252(c);
+    return out;
+}
+
 std::string cp1252ToUtf8(std::string_view bytes)
 {
     std::string out;

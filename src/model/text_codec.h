@@ -15,4 +15,9 @@ char32_t cp1252ToCodePoint(unsigned char byte);
 // The byte for a code point, or '?' when there is none.
 char codePointToCp1252(char32_t codePoint);
 
+// The lower-case letter of a Windows-1252 upper-case letter; any other byte unchanged.
+char lowerCp1252(char byte);
+// The text with every letter in lower case, to compare texts without regard to case.
+std::string lowerCp1252(std::string_view text);
+
 } // namespace corvix

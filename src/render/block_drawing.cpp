@@ -153,9 +153,15 @@ void drawBlock(RenderTarget& target, const Block& block, const TextLines& lines,
                bool highlighted, Color stubColor, CharCell cell)
 {
     const BlockColors c = blockColors(highlighted);
-    const Frame f = frameOf(block, ox, oy);
     target.ForeColor(c.text);
-    drawText(target, block, f, lines, cell);
+    drawText(target, block, frameOf(block, ox, oy), lines, cell);
+    drawBlockShape(target, block, ox, oy, c, stubColor);
+}
+
+void drawBlockShape(RenderTarget& target, const Block& block, int32_t ox, int32_t oy, const BlockColors& c,
+                    Color stubColor)
+{
+    const Frame f = frameOf(block, ox, oy);
     switch (block.kind) {
     case BlockKind::Action:
         drawAction(target, block, f, c, stubColor);

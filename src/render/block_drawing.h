@@ -38,4 +38,9 @@ Extent blockExtent(const Block& block, int32_t ox, int32_t oy, CharCell cell);
 void drawBlock(RenderTarget& target, const Block& block, const TextLines& lines, int32_t ox, int32_t oy,
                bool highlighted, Color stubColor, CharCell cell);
 
+// The part of drawBlock after the text: outline, stubs and pictures; nothing for a block
+// of an unknown kind.
+void drawBlockShape(RenderTarget& target, const Block& block, int32_t ox, int32_t oy, const BlockColors& colors,
+                    Color stubColor);
+
 } // namespace corvix

@@ -15,6 +15,8 @@ struct Extent {
     int64_t right = 0;
     int64_t bottom = 0;
 
+    bool operator==(const Extent&) const = default;
+
     Extent& include(const Extent& other)
     {
         left = std::min(left, other.left);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -29,10 +30,9 @@ bool shows(const Extent& e, const std::optional<SurfaceRect>& area)
 
 void drawPageFrame(RenderTarget& target, const Paper& paper, int32_t ox, int32_t oy)
 {
-    const int32_t pw = paper.pageWidth;
-    const int32_t ph = paper.pageHeight;
-    target.Box(20 - ox, 30 - oy, pw - 20 - ox, ph - 30 - oy, colors::Black);
-    target.Box(26 - ox, 36 - oy, pw - 26 - ox, ph - 36 - oy, colors::Black);
+    const PageFrame frame = pageFrame(paper);
+    for (const SurfaceRect& box : {frame.outer, frame.inner})
+        target.Box(box.left - ox, box.top - oy, box.right - ox, box.bottom - oy, colors::Black);
 }
 
 void printHeader(RenderTarget& target, const EditorState& state, CharCell cell, int32_t ox, int32_t oy)
@@ -54,6 +54,13 @@ void printFooter(RenderTarget& target, const EditorState& state, CharCell cell, 
 }
 
 } // namespace
+
+PageFrame pageFrame(const Paper& paper)
+{
+    const int32_t pw = paper.pageWidth;
+    const int32_t ph = paper.pageHeight;
+    return {{20, 30, pw - 20, ph - 30}, {26, 36, pw - 26, ph - 36}};
+}
 
 Highlights highlightsOf(const EditorState& state)
 {
@@ -81,8 +88,7 @@ void RenderPass::draw(RenderTarget& target, const EditorState& state, const High
     const Color stubColor = movingAll ? colors::Yellow : colors::Black;
     const std::optional<SurfaceRect> area = target.DrawableArea();
 
-    const std::span<const Block> blocks(state.blocks.data(),
-                                        size_t(std::clamp<int32_t>(state.blockCount, 0, int32_t(state.blocks.size()))));
+    const std::span<const Block> blocks = state.blocksInUse();
     for (size_t i = 0; i < blocks.size(); ++i) {
         const Block& block = blocks[i];
         if (!shows(blockExtent(block, ox, oy, cell), area))

@@ -1,12 +1,21 @@
 #pragma once
 
 #include "model/editor_state.h"
+#include "model/paper.h"
 #include "render/render_target.h"
 #include "render/text_lines.h"
 
 #include <cstdint>
 
 namespace corvix {
+
+// The page frame's two lines in sheet units, each the closed outline of its box.
+struct PageFrame {
+    SurfaceRect outer;
+    SurfaceRect inner;
+};
+
+PageFrame pageFrame(const Paper& paper);
 
 // What a pass draws highlighted.
 struct Highlights {

@@ -14,13 +14,13 @@ int16_t toInt16(int32_t v)
                                                     std::numeric_limits<int16_t>::max()));
 }
 
-int16_t clampToRange(const ScrollBar& bar, int32_t v)
-{
-    const auto [low, high] = std::minmax(bar.minimum, bar.maximum);
-    return static_cast<int16_t>(std::clamp<int32_t>(v, low, high));
-}
-
 } // namespace
+
+int16_t ScrollBar::clamp(int64_t v) const
+{
+    const auto [low, high] = std::minmax(minimum, maximum);
+    return static_cast<int16_t>(std::clamp<int64_t>(v, low, high));
+}
 
 Viewport::Viewport(UiPort& ui, std::function<void()> atualizaVista)
     : ui_(ui)
@@ -46,7 +46,7 @@ int32_t& Viewport::offset(ScrollAxis axis)
 void Viewport::setValue(ScrollAxis axis, int32_t value)
 {
     ScrollBar& b = mutableBar(axis);
-    const int16_t clamped = clampToRange(b, value);
+    const int16_t clamped = b.clamp(value);
     if (clamped == b.value)
         return;
     b.value = clamped;
@@ -57,7 +57,7 @@ void Viewport::setValue(ScrollAxis axis, int32_t value)
 void Viewport::userScrolled(ScrollAxis axis, int16_t value)
 {
     ScrollBar& b = mutableBar(axis);
-    b.value = clampToRange(b, value);
+    b.value = b.clamp(value);
     if (b.value != value)
         ui_.scrollBarsChanged();
     changeNotification(axis);
@@ -67,7 +67,7 @@ void Viewport::setMaximum(ScrollAxis axis, int32_t maximum)
 {
     ScrollBar& b = mutableBar(axis);
     b.maximum = toInt16(maximum);
-    const int16_t clamped = clampToRange(b, b.value);
+    const int16_t clamped = b.clamp(b.value);
     const bool valueChanged = clamped != b.value;
     b.value = clamped;
     ui_.scrollBarsChanged();

@@ -19,6 +19,9 @@ struct ScrollBar {
     int16_t smallChange = 1;
     int16_t largeChange = 60;
 
+    // v within the bar's range, whichever way round its ends lie.
+    int16_t clamp(int64_t v) const;
+
     bool operator==(const ScrollBar&) const = default;
 };
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The headless command line: corvix --check and --export=OUT.fxg, cross-checked with an
+# The headless command line: corvix --check, --lint and --export=OUT, cross-checked with an
 # independent reader and writer of the format (fxg_verify.py).
 # Usage: cli_test.sh CORVIX WRITE_SAMPLES PYTHON FXG_VERIFY
 set -euo pipefail
@@ -44,7 +44,25 @@ for f in "${samples[@]}"; do
         [[ $independent == "$f: damaged: "* ]] || fail "$f: the independent reader says '$independent'"
         ;;
     esac
+
+    # --lint gives the --check line of a file that is not ok, else one line a problem.
+    verdict=$out
+    run "$corvix" --lint "$f"
+    if [[ $expected == ok ]]; then
+        [[ $status == 0 && -z $out ]] || [[ $status == 1 && $out =~ ^("$f:"[0-9]+": "[a-z-]+": "[^$'\n']+$'\n'?)+$ ]] ||
+            fail "--lint $f: '$out' status $status"
+    else
+        [[ $status == 2 && $out == "$verdict" ]] || fail "--lint $f: '$out' status $status"
+    fi
 done
+
+run "$corvix" --lint "$work/in/ok-empty.fxg"
+[[ $status == 0 && -z $out ]] || fail "--lint of an empty diagram: '$out' status $status"
+run "$corvix" --lint "$work/in/ok-empty.fxg" "$work/missing.fxg"
+[[ $status == 2 && $out == "$work/missing.fxg: damaged: cannot read file" ]] ||
+    fail "--lint of a missing file: '$out' status $status"
+run "$corvix" --lint
+[[ $status == 2 ]] || fail "--lint without files: status $status"
 
 run "$corvix" --check "${samples[@]}"
 [[ $status == 1 && $(wc -l <"$work/out") == "${#samples[@]}" ]] || fail "--check of all samples: status $status"
@@ -59,6 +77,11 @@ $work/in: damaged: cannot read file: Is a directory" ]] || fail "--check of unre
 "$python" "$verify" --write "$work/independent.fxg"
 run "$corvix" --check "$work/independent.fxg"
 [[ $status == 0 && $out == "$work/independent.fxg: ok blocks=2 links=1" ]] || fail "independent file: '$out'"
+
+# Its decision has neither exit linked, and the Yes exit comes first.
+run "$corvix" --lint "$work/in/ok-empty.fxg" "$work/independent.fxg"
+[[ $status == 1 && $out == "$work/independent.fxg:2: decision-exit: the Yes exit has no link
+$work/independent.fxg:2: decision-exit: the No exit has no link" ]] || fail "--lint of the independent file: '$out' status $status"
 
 # --export=OUT.fxg writes the diagram anew: records byte for byte, a header the
 # independent reader accepts. Any letter case of the extension works.
@@ -98,4 +121,4 @@ if ((failures > 0)); then
     echo "$failures failure(s)" >&2
     exit 1
 fi
-echo "command line: ${#samples[@]} samples checked, exports verified"
+echo "command line: ${#samples[@]} samples checked and linted, exports verified"

@@ -15,6 +15,7 @@ void printUsage(std::FILE* out)
     std::fprintf(out,
                  "Usage: corvix [FILE]\n"
                  "       corvix --check FILE...\n"
+                 "       corvix --lint FILE...\n"
                  "       corvix --export=OUT FILE\n"
                  "\n"
                  "Corvix edits flowcharts stored in .FXG diagram files.\n"
@@ -23,6 +24,10 @@ void printUsage(std::FILE* out)
                  "  --check         verify diagram files without opening a window; one line a file:\n"
                  "                  'PATH: ok blocks=B links=L', 'PATH: inconsistent' or\n"
                  "                  'PATH: damaged: REASON'; exit status 0 when every file is ok\n"
+                 "  --lint          check the flowcharts in diagram files without opening a window;\n"
+                 "                  one line a problem, 'PATH:N: CODE: MESSAGE' for block N, or the\n"
+                 "                  --check line of a file that is not ok; exit status 0 when no file\n"
+                 "                  has a problem, 1 when one has, 2 when a file is not ok\n"
                  "  --export=OUT    render FILE's page to OUT without a window; OUT's extension\n"
                  "                  chooses the format: .png, .svg, .pdf, or .fxg (written anew)\n"
                  "  --help          show this help\n"
@@ -60,12 +65,13 @@ int main(int argc, char** argv)
             std::printf("corvix %d.%d.%d\n", corvix::kVersionMajor, corvix::kVersionMinor, corvix::kVersionPatch);
             return 0;
         }
-        if (first == "--check") {
+        if (first == "--check" || first == "--lint") {
             if (argc < 3) {
                 printUsage(stderr);
                 return 2;
             }
-            return corvix::cli::runCheck(std::vector<std::string>(argv + 2, argv + argc));
+            const std::vector<std::string> files(argv + 2, argv + argc);
+            return first == "--check" ? corvix::cli::runCheck(files) : corvix::cli::runLint(files);
         }
         if (first.rfind("--export=", 0) == 0) {
             const std::string out = first.substr(std::strlen("--export="));

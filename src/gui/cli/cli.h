@@ -15,6 +15,12 @@ namespace corvix::cli {
 int runCheck(const std::vector<std::string>& files);
 // "ok blocks=B links=L", "inconsistent" or "damaged: REASON".
 std::string readVerdict(const ReadResult& result);
+// --check's line for one file on stdout: "PATH: VERDICT".
+void printVerdict(const std::string& path, const ReadResult& result);
+// corvix --lint FILE...: "PATH:N: CODE: MESSAGE" a problem of block N (1-based), or a file's
+// --check line when it is not ok; 0 when no file has a problem, 1 when one has, 2 when a
+// file is not ok.
+int runLint(const std::vector<std::string>& files);
 // Puts the diagram at path into state for an export; false, with the verdict on stderr,
 // when the file is not ok.
 bool readInputDiagram(const std::string& path, EditorState& state);

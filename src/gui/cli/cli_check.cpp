@@ -23,12 +23,17 @@ std::string readVerdict(const ReadResult& result)
     return {};
 }
 
+void printVerdict(const std::string& path, const ReadResult& result)
+{
+    std::printf("%s: %s\n", path.c_str(), readVerdict(result).c_str());
+}
+
 int runCheck(const std::vector<std::string>& files)
 {
     bool allOk = true;
     for (const std::string& path : files) {
         const ReadResult result = readDiagramFile(path);
-        std::printf("%s: %s\n", path.c_str(), readVerdict(result).c_str());
+        printVerdict(path, result);
         allOk = allOk && result.status == ReadStatus::Ok;
     }
     return allOk ? 0 : 1;

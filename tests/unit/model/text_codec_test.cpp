@@ -22,5 +22,13 @@ TEST(TextCodec, ConvertsTheHighPunctuationAndReplacesTheRest)
     EXPECT_EQ(utf8ToCp1252("\xC3"), "?");                        // truncated sequence
 }
 
+TEST(TextCodec, LowerCaseFollowsTheCodePage)
+{
+    // A-Z, the Latin-1 capitals, and the four capitals among 0x80..0x9F.
+    EXPECT_EQ(lowerCp1252("Ab Z\xC0\xDE\x8A\x8C\x8E\x9F"), "ab z\xE0\xFE\x9A\x9C\x9E\xFF");
+    // Multiplication sign, sharp s, micro sign and the small letters stay as they are.
+    EXPECT_EQ(lowerCp1252("\xD7\xDF\xB5\xE0\x9A[@"), "\xD7\xDF\xB5\xE0\x9A[@");
+}
+
 } // namespace
 } // namespace corvix

@@ -1,13 +1,22 @@
 #include "render/block_drawing.h"
 #include "render/block_geometry.h"
+#include "render/shape_extent.h"
 #include "support/recording_target.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 
 namespace corvix {
+
+// Found by GoogleTest next to Extent.
+void PrintTo(const Extent& e, std::ostream* out)
+{
+    *out << e.left << ',' << e.top << ' ' << e.right << ',' << e.bottom;
+}
+
 namespace {
 
 using testing::boxOp;
@@ -268,6 +277,24 @@ TEST(BlockExtent, CoversEverythingTheBlockDraws)
             }
         }
     }
+}
+
+// The units a block's outline, stubs and pictures paint, for text box (96, 92)-(104, 108):
+// segments without their end unit, boxes with their edges, pictures whole.
+TEST(BlockShapeExtent, IsWhatTheOutlineStubsAndPicturesPaint)
+{
+    struct Case {
+        BlockKind kind;
+        std::optional<Extent> expected;
+    };
+    for (const Case& c : {Case{BlockKind::Action, Extent{92, 72, 108, 128}}, Case{BlockKind::Decision, Extent{64, 71, 136, 112}},
+                          Case{BlockKind::DecisionSwapped, Extent{64, 71, 136, 112}}, Case{BlockKind::GotoJump, Extent{92, 72, 107, 96}},
+                          Case{BlockKind::GotoTarget, Extent{92, 104, 107, 127}}, Case{BlockKind::Explanation, Extent{92, 88, 108, 112}},
+                          Case{kindFromCode(7), std::nullopt}}) {
+        EXPECT_EQ(blockShapeExtent(makeBlock(c.kind, 100, 100, "a")), c.expected) << kindCode(c.kind);
+    }
+    // Never drawn, so it covers nothing.
+    EXPECT_FALSE(blockShapeExtent(makeBlock(BlockKind::Action, std::numeric_limits<int32_t>::max(), 100, "a")));
 }
 
 } // namespace
