@@ -59,7 +59,7 @@ done
 run "$corvix" --lint "$work/in/ok-empty.fxg"
 [[ $status == 0 && -z $out ]] || fail "--lint of an empty diagram: '$out' status $status"
 run "$corvix" --lint "$work/in/ok-empty.fxg" "$work/missing.fxg"
-[[ $status == 2 && $out == "$work/missing.fxg: damaged: cannot read file" ]] ||
+[[ $status == 2 && $out == "$work/missing.fxg: damaged: cannot read file: No such file or directory" ]] ||
     fail "--lint of a missing file: '$out' status $status"
 run "$corvix" --lint
 [[ $status == 2 ]] || fail "--lint without files: status $status"
