@@ -1,11 +1,14 @@
 // The render pass on a diagram at the tables' capacity: into the editor's canvas at
-// several scroll positions, and into the whole page image.
+// several scroll positions, into the whole page image, and the page exported to SVG and
+// PDF in memory with every block on the sheet.
 
+#include "printing/page_export.h"
 #include "render/render_pass.h"
 #include "support/capacity_diagram.h"
 #include "surfaces/painter_target.h"
 #include "surfaces/qt_text_measurer.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 
@@ -14,14 +17,23 @@
 namespace corvix {
 namespace {
 
+EditorState makeDiagram(testing::CapacityLayout layout)
+{
+    EditorState s;
+    testing::makeCapacityDiagram(s, QtTextMeasurer(), layout);
+    s.programNotice = "corvix - drawn with Corvix, the flowchart editor";
+    return s;
+}
+
 const EditorState& capacityDiagram()
 {
-    static const EditorState state = [] {
-        EditorState s;
-        testing::makeCapacityDiagram(s, QtTextMeasurer());
-        s.programNotice = "corvix - drawn with Corvix, the flowchart editor";
-        return s;
-    }();
+    static const EditorState state = makeDiagram(testing::CapacityLayout::AroundTheSheet);
+    return state;
+}
+
+const EditorState& wholeDrawingOnTheSheet()
+{
+    static const EditorState state = makeDiagram(testing::CapacityLayout::OnTheSheet);
     return state;
 }
 
@@ -49,6 +61,19 @@ void pagePass(benchmark::State& bench)
     renderInto(bench, QSize(paper.pageWidth, paper.pageHeight), Qt::white, 0, 0);
 }
 
+// The bytes of the page, as File > Export and corvix --export write them.
+void pageExport(benchmark::State& bench, PageFormat format)
+{
+    const EditorState& state = wholeDrawingOnTheSheet();
+    for (auto _ : bench) {
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        if (!writePage(state, out, format, QStringLiteral("capacity")))
+            bench.SkipWithError("the page was not written");
+        bench.counters["bytes"] = double(out.size());
+    }
+}
+
 BENCHMARK(canvasPass)
     ->ArgNames({"ox", "oy"})
     ->Args({0, 0})
@@ -59,6 +84,8 @@ BENCHMARK(canvasPass)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);
 BENCHMARK(pagePass)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(pageExport, svg, PageFormat::Svg)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(pageExport, pdf, PageFormat::Pdf)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
 } // namespace corvix

@@ -9,6 +9,7 @@ packages=(
   fonts-liberation fontconfig python3
   clang libclang-rt-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  librsvg2-bin poppler-utils
 )
 
 missing=()
