@@ -127,7 +127,7 @@ BatchingTarget::Batch& BatchingTarget::batchFor(const Key& key, const Cover& cov
     // The lowest batch of the key that lies over everything the item covers, so that
     // what comes later finds room as low as possible too.
     const uint32_t top = topmost(cover);
-    const auto fits = std::find_if(open.begin(), open.end(), [&](size_t b) { return b + 1 >= top; });
+    const auto fits = std::lower_bound(open.begin(), open.end(), size_t(top), [](size_t b, size_t t) { return b + 1 < t; });
     size_t index = 0;
     if (fits != open.end()) {
         index = *fits;
