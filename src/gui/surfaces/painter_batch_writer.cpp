@@ -2,6 +2,7 @@
 
 #include "surfaces/marker_pictures.h"
 
+#include <QGlyphRun>
 #include <QPainterPath>
 
 namespace corvix {
@@ -30,6 +31,7 @@ public:
 
 PainterBatchWriter::PainterBatchWriter(QPaintDevice& device, QSize extent, const QtTextMeasurer& font)
     : font_(font)
+    , rawFont_(QRawFont::fromFont(font.font()))
 {
     if (extent.isEmpty() || !painter_.begin(&device))
         return;
@@ -72,9 +74,25 @@ void PainterBatchWriter::strokes(Color color, LineStyle style, std::span<const S
 
 void PainterBatchWriter::texts(Color color, std::span<const TextRun> runs)
 {
+    // One glyph run for the whole batch: the device writes one text object, not one a line.
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    for (const TextRun& run : runs) {
+        const QList<quint32> indexes = rawFont_.glyphIndexesForString(QtTextMeasurer::displayLine(run.text));
+        const QList<QPointF> advances = rawFont_.advancesForGlyphIndexes(indexes);
+        QPointF pen(run.x, run.top + font_.ascent());
+        for (qsizetype i = 0; i < indexes.size(); ++i) {
+            glyphs << indexes[i];
+            positions << pen;
+            pen += advances[i];
+        }
+    }
+    QGlyphRun text;
+    text.setRawFont(rawFont_);
+    text.setGlyphIndexes(glyphs);
+    text.setPositions(positions);
     painter_.setPen(toQColor(color));
-    for (const TextRun& run : runs)
-        painter_.drawText(QPointF(run.x, run.top + font_.ascent()), QtTextMeasurer::displayLine(run.text));
+    painter_.drawGlyphRun(QPointF(0, 0), text);
 }
 
 void PainterBatchWriter::pictures(std::span<const PicturePlacement> pictures)

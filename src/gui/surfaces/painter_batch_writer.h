@@ -4,6 +4,7 @@
 #include "surfaces/qt_text_measurer.h"
 
 #include <QPainter>
+#include <QRawFont>
 #include <QSize>
 
 namespace corvix {
@@ -30,6 +31,7 @@ public:
 private:
     QPainter painter_;
     const QtTextMeasurer& font_;
+    QRawFont rawFont_;
 };
 
 } // namespace corvix
