@@ -1,7 +1,7 @@
 #include "surfaces/painter_target.h"
 
-#include "surfaces/glyph_atlas.h"
 #include "render/vector_strokes.h"
+#include "surfaces/glyph_atlas.h"
 #include "surfaces/marker_pictures.h"
 
 #include <algorithm>
