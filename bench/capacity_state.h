@@ -1,6 +1,6 @@
 #pragma once
-// The diagram at the tables' capacity that every benchmark measures, sized with the
-// editor's own font.
+// The diagrams at the tables' capacity that the benchmarks measure, sized with the
+// editor's own font: spread over and beyond the sheet, or every block on it.
 
 #include "model/editor_state.h"
 #include "support/capacity_diagram.h"
@@ -8,14 +8,23 @@
 
 namespace corvix {
 
+inline EditorState makeCapacityState(testing::CapacityLayout layout)
+{
+    EditorState s;
+    testing::makeCapacityDiagram(s, QtTextMeasurer(), layout);
+    s.programNotice = "corvix - drawn with Corvix, the flowchart editor";
+    return s;
+}
+
 inline const EditorState& capacityDiagram()
 {
-    static const EditorState state = [] {
-        EditorState s;
-        testing::makeCapacityDiagram(s, QtTextMeasurer());
-        s.programNotice = "corvix - drawn with Corvix, the flowchart editor";
-        return s;
-    }();
+    static const EditorState state = makeCapacityState(testing::CapacityLayout::AroundTheSheet);
+    return state;
+}
+
+inline const EditorState& wholeDrawingOnTheSheet()
+{
+    static const EditorState state = makeCapacityState(testing::CapacityLayout::OnTheSheet);
     return state;
 }
 

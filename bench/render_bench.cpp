@@ -1,10 +1,13 @@
 // The render pass on a diagram at the tables' capacity: into the editor's canvas at
-// several scroll positions, and into the whole page image.
+// several scroll positions, into the whole page image, and the page exported to SVG and
+// PDF in memory with every block on the sheet.
 
 #include "capacity_state.h"
+#include "printing/page_export.h"
 #include "render/render_pass.h"
 #include "surfaces/painter_target.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 
@@ -38,6 +41,19 @@ void pagePass(benchmark::State& bench)
     renderInto(bench, QSize(paper.pageWidth, paper.pageHeight), Qt::white, 0, 0);
 }
 
+// The bytes of the page, as File > Export and corvix --export write them.
+void pageExport(benchmark::State& bench, PageFormat format)
+{
+    const EditorState& state = wholeDrawingOnTheSheet();
+    for (auto _ : bench) {
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        if (!writePage(state, out, format, QStringLiteral("capacity")))
+            bench.SkipWithError("the page was not written");
+        bench.counters["bytes"] = double(out.size());
+    }
+}
+
 BENCHMARK(canvasPass)
     ->ArgNames({"ox", "oy"})
     ->Args({0, 0})
@@ -48,6 +64,8 @@ BENCHMARK(canvasPass)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);
 BENCHMARK(pagePass)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(pageExport, svg, PageFormat::Svg)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(pageExport, pdf, PageFormat::Pdf)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
 } // namespace corvix

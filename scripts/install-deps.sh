@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   dpkg-dev file
+  librsvg2-bin poppler-utils
 )
 
 missing=()

@@ -6,11 +6,15 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <fstream>
+#include <optional>
 
 namespace corvix {
 namespace {
@@ -23,18 +27,47 @@ constexpr QRgb kBlue = 0xFF0000FF;
 // Stored geometry that no font measured: the export must draw what the file says.
 // An action at (200, 200) whose bottom exit drops to a goto jump at (200, 400), and a
 // decision at (500, 300) whose right exit runs out to an action at (700, 500).
-DiagramData diagram(int32_t paperType)
+DiagramData diagram(int32_t paperType, std::string firstText = "first")
 {
     DiagramData d;
     writeSignature(d.header);
     d.header.paperType = paperType;
     d.header.scrollX = 300;  // the export ignores the stored view
     using testing::storedBlock;
-    d.blocks = {storedBlock(BlockKind::Action, 200, 200, 40, 16, "first"), storedBlock(BlockKind::GotoJump, 200, 400, 40, 16, "jump"),
+    d.blocks = {storedBlock(BlockKind::Action, 200, 200, 40, 16, std::move(firstText)), storedBlock(BlockKind::GotoJump, 200, 400, 40, 16, "jump"),
                 storedBlock(BlockKind::Decision, 500, 300, 40, 16, "why?"), storedBlock(BlockKind::Action, 700, 500, 40, 16, "then")};
     d.links = {{connectionCode(0, Port::Bottom), connectionCode(1, Port::Top)},
                {connectionCode(2, Port::Right), connectionCode(3, Port::Top)}};
     return d;
+}
+
+// The texts of an SVG file's <text> elements; fails the test when it is not well-formed XML.
+QStringList svgTexts(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList texts;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+            texts << xml.readElementText();
+    }
+    if (xml.hasError())
+        texts << QStringLiteral("XML error: ") + xml.errorString();
+    return texts;
+}
+
+// The output of a command-line tool; none when it is not installed or fails.
+std::optional<QString> runTool(const QString& tool, const QStringList& arguments)
+{
+    if (QStandardPaths::findExecutable(tool).isEmpty())
+        return std::nullopt;
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 void writeFile(const QString& path, const std::vector<uint8_t>& bytes)
@@ -74,7 +107,9 @@ private slots:
     void init();
     void pngIsThePageImage_data();
     void pngIsThePageImage();
+    void svgShowsTheSamePage_data();
     void svgShowsTheSamePage();
+    void textSurvivesIntoSvgAndPdf();
     void pdfIsOnePageOfThePaper_data();
     void pdfIsOnePageOfThePaper();
     void failuresAreReported_data();
@@ -114,19 +149,53 @@ void PageExportTest::pngIsThePageImage()
     checkPage(page.convertToFormat(QImage::Format_RGB32));
 }
 
+void PageExportTest::svgShowsTheSamePage_data()
+{
+    QTest::addColumn<bool>("independent");
+    QTest::newRow("Qt's renderer") << false;
+    QTest::newRow("rsvg-convert") << true;
+}
+
 void PageExportTest::svgShowsTheSamePage()
 {
+    QFETCH(bool, independent);
     const QString out = dir_.filePath("page.svg");
     QCOMPARE(cli::runExport(out.toStdString(), input_.toStdString()), 0);
-    QSvgRenderer svg(out);
-    QVERIFY(svg.isValid());
-    QCOMPARE(svg.viewBox(), QRect(0, 0, 1188, 1537));
-    QImage page(1188, 1537, QImage::Format_RGB32);
-    page.fill(Qt::red);
-    QPainter painter(&page);
-    svg.render(&painter);
-    painter.end();
+    QVERIFY(!svgTexts(out).join('\n').contains("XML error"));
+    QImage page;
+    if (independent) {
+        const QString rendered = dir_.filePath("rendered.png");
+        if (!runTool("rsvg-convert", {"-w", "1188", "-h", "1537", "-b", "white", "-o", rendered, out}))
+            QSKIP("rsvg-convert is missing (scripts/install-deps.sh installs it)");
+        page = QImage(rendered).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(page.size(), QSize(1188, 1537));
+    } else {
+        QSvgRenderer svg(out);
+        QVERIFY(svg.isValid());
+        QCOMPARE(svg.viewBox(), QRect(0, 0, 1188, 1537));
+        page = QImage(1188, 1537, QImage::Format_RGB32);
+        page.fill(Qt::red);
+        QPainter painter(&page);
+        svg.render(&painter);
+    }
     checkPage(page);
+}
+
+void PageExportTest::textSurvivesIntoSvgAndPdf()
+{
+    // Windows-1252 bytes: e acute, the euro sign, sharp s.
+    writeFile(input_, encodeSample(diagram(0, "a<b & \"c\" \xE9\x80\xDF")));
+    const QString expected = QString::fromUtf8("a<b & \"c\" \u00E9\u20AC\u00DF");
+    const QString svg = dir_.filePath("page.svg");
+    QCOMPARE(cli::runExport(svg.toStdString(), input_.toStdString()), 0);
+    QVERIFY2(svgTexts(svg).contains(expected), qPrintable(svgTexts(svg).join(" | ")));
+
+    const QString pdf = dir_.filePath("page.pdf");
+    QCOMPARE(cli::runExport(pdf.toStdString(), input_.toStdString()), 0);
+    const std::optional<QString> text = runTool("pdftotext", {"-layout", pdf, "-"});
+    if (!text)
+        QSKIP("pdftotext is missing (scripts/install-deps.sh installs it)");
+    QVERIFY2(text->contains(expected), qPrintable(*text));
 }
 
 void PageExportTest::pdfIsOnePageOfThePaper_data()

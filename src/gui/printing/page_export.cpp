@@ -1,55 +1,67 @@
 #include "printing/page_export.h"
 
+#include "render/batching_target.h"
 #include "render/render_pass.h"
+#include "surfaces/painter_batch_writer.h"
 #include "surfaces/painter_target.h"
+#include "surfaces/qt_text_measurer.h"
+#include "surfaces/svg_writer.h"
 
 #include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 
 namespace corvix {
 
 namespace {
 
-// Draws the page; false when the device could not be painted on or reports a failure.
-bool drawPage(QPaintDevice& device, const EditorState& state)
-{
-    PainterTarget target(device, Qt::white, QSize(state.paper.pageWidth, state.paper.pageHeight));
-    if (!target.isActive())
-        return false;
-    RenderPass().drawFilePage(target, state);
-    return target.end();
-}
-
-bool exportPng(const EditorState& state, QSaveFile& file)
+bool exportPng(const EditorState& state, QIODevice& device)
 {
     QImage image(state.paper.pageWidth, state.paper.pageHeight, QImage::Format_RGB32);
-    return !image.isNull() && drawPage(image, state) && image.save(&file, "PNG");
+    if (image.isNull())
+        return false;
+    {
+        PainterTarget target(image, Qt::white);
+        if (!target.isActive())
+            return false;
+        RenderPass().drawFilePage(target, state);
+        if (!target.end())
+            return false;
+    }
+    return image.save(&device, "PNG");
 }
 
-bool exportSvg(const EditorState& state, QSaveFile& file)
+void drawBatched(BatchWriter& writer, const QtTextMeasurer& font, const EditorState& state)
 {
-    const QSize sheet(state.paper.pageWidth, state.paper.pageHeight);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(sheet);
-    svg.setViewBox(QRect(QPoint(0, 0), sheet));
-    svg.setTitle(QFileInfo(file.fileName()).completeBaseName());
-    return drawPage(svg, state);
+    BatchingTarget target(writer, font, state.paper.pageWidth, state.paper.pageHeight, colors::White);
+    RenderPass().drawFilePage(target, state);
+    target.finish();
 }
 
-bool exportPdf(const EditorState& state, QSaveFile& file)
+bool exportSvg(const EditorState& state, QIODevice& device, const QString& title)
 {
-    QPdfWriter pdf(&file);
+    const QtTextMeasurer font;
+    SvgWriter svg(device, QSize(state.paper.pageWidth, state.paper.pageHeight), title, font);
+    drawBatched(svg, font, state);
+    return svg.end();
+}
+
+bool exportPdf(const EditorState& state, QIODevice& device, const QString& title)
+{
+    QPdfWriter pdf(&device);
     pdf.setCreator(QStringLiteral("Corvix"));
-    pdf.setTitle(QFileInfo(file.fileName()).completeBaseName());
+    pdf.setTitle(title);
     const QSizeF paper(state.paper.widthInches, state.paper.heightInches);
     if (!pdf.setPageSize(QPageSize(paper, QPageSize::Inch)) || !pdf.setPageMargins(QMarginsF()))
         return false;
-    return drawPage(pdf, state);
+    const QtTextMeasurer font;
+    PainterBatchWriter writer(pdf, QSize(state.paper.pageWidth, state.paper.pageHeight), font);
+    if (!writer.isActive())
+        return false;
+    drawBatched(writer, font, state);
+    return writer.end();
 }
 
 } // namespace
@@ -65,6 +77,19 @@ std::optional<PageFormat> pageFormatForExtension(std::string_view extension)
     return std::nullopt;
 }
 
+bool writePage(const EditorState& state, QIODevice& device, PageFormat format, const QString& title)
+{
+    switch (format) {
+    case PageFormat::Png:
+        return exportPng(state, device);
+    case PageFormat::Svg:
+        return exportSvg(state, device, title);
+    case PageFormat::Pdf:
+        return exportPdf(state, device, title);
+    }
+    return false;
+}
+
 bool exportPage(const EditorState& state, const QString& path, PageFormat format)
 {
     // Written beside the target and renamed over it at the end, so a failure leaves any
@@ -72,19 +97,7 @@ bool exportPage(const EditorState& state, const QString& path, PageFormat format
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    bool drawn = false;
-    switch (format) {
-    case PageFormat::Png:
-        drawn = exportPng(state, file);
-        break;
-    case PageFormat::Svg:
-        drawn = exportSvg(state, file);
-        break;
-    case PageFormat::Pdf:
-        drawn = exportPdf(state, file);
-        break;
-    }
-    if (!drawn) {
+    if (!writePage(state, file, format, QFileInfo(path).completeBaseName())) {
         file.cancelWriting();
         return false;
     }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QIODevice;
+
 #include <optional>
 #include <string_view>
 
@@ -21,5 +23,9 @@ std::optional<PageFormat> pageFormatForExtension(std::string_view extension);
 // command line and the File menu both write through here. False, leaving any file
 // already at path as it was, when the file cannot be written.
 bool exportPage(const EditorState& state, const QString& path, PageFormat format);
+
+// The page of exportPage onto a device open for writing; title names the SVG and PDF
+// document. False when the device did not take it all.
+bool writePage(const EditorState& state, QIODevice& device, PageFormat format, const QString& title);
 
 } // namespace corvix

@@ -1,9 +1,8 @@
 #include "surfaces/painter_target.h"
 
+#include "render/vector_strokes.h"
 #include "surfaces/glyph_atlas.h"
 #include "surfaces/marker_pictures.h"
-
-#include <QPaintEngine>
 
 #include <algorithm>
 #include <cmath>
@@ -39,27 +38,21 @@ Qt::PenStyle toPenStyle(LineStyle style)
     return Qt::SolidLine;
 }
 
-int sign(int64_t v)
-{
-    return (v > 0) - (v < 0);
-}
-
 // Beyond the surface, the margin covers pixels that rounding may still touch when the
 // surface is scaled.
 constexpr int32_t kAreaMargin = 2;
 
 } // namespace
 
-PainterTarget::PainterTarget(QPaintDevice& device, QColor background, QSize extent)
-    : extent_(extent.isEmpty() ? QSize(device.width(), device.height()) : extent)
+PainterTarget::PainterTarget(QImage& image, QColor background, QSize extent)
+    : extent_(extent.isEmpty() ? image.size() : extent)
     , background_(background)
 {
-    if (extent_.isEmpty() || !painter_.begin(&device))
+    if (extent_.isEmpty() || !painter_.begin(&image))
         return;
-    raster_ = painter_.paintEngine()->type() == QPaintEngine::Raster;
     // After begin(), which has detached the image, so that both write the same pixels.
-    if (device.devType() == QInternal::Image && extent_ == QSize(device.width(), device.height()))
-        pixels_ = PixelCanvas::over(static_cast<QImage&>(device));
+    if (extent_ == image.size())
+        pixels_ = PixelCanvas::over(image);
     painter_.setWindow(QRect(QPoint(0, 0), extent_));
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setFont(measurer_.font());
@@ -90,15 +83,9 @@ void PainterTarget::setPen(QColor color)
     QPen pen(color);
     pen.setStyle(style);
     pen.setJoinStyle(Qt::MiterJoin);
-    if (raster_) {
-        pen.setCosmetic(true);
-        pen.setWidth(1);
-        pen.setCapStyle(Qt::SquareCap);
-    } else {
-        pen.setWidthF(1);
-        // Dashes would grow by square caps, so styled vector lines keep flat ends.
-        pen.setCapStyle(style == Qt::SolidLine ? Qt::SquareCap : Qt::FlatCap);
-    }
+    pen.setCosmetic(true);
+    pen.setWidth(1);
+    pen.setCapStyle(Qt::SquareCap);
     painter_.setPen(pen);
 }
 
@@ -141,39 +128,19 @@ void PainterTarget::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color c
     PixelCanvas* pixels = plainPixels();
     if (pixels && style_ == LineStyle::Solid && pixels->segment(x1, y1, x2, y2, toRgb(color)))
         return;
-    const QColor c = toQColor(color);
-    usePen(c);
-    drawSegment(x1, y1, x2, y2, c);
+    usePen(toQColor(color));
+    drawSegment(x1, y1, x2, y2);
 }
 
-void PainterTarget::drawSegment(int32_t x1, int32_t y1, int32_t x2, int32_t y2, QColor color)
+void PainterTarget::drawSegment(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
-    // The last unit the segment covers: one step back from the end along the major axis.
     // Qt's own rule leaves out whichever end its rasteriser meets last, so the segment is
-    // drawn to that unit with square caps, both ends included.
-    const int64_t dx = int64_t(x2) - x1;
-    const int64_t dy = int64_t(y2) - y1;
-    double endX = x2;
-    double endY = y2;
-    if (std::llabs(dx) >= std::llabs(dy)) {
-        endX = double(int64_t(x2) - sign(dx));
-        endY = y1 + std::nearbyint((endX - x1) * double(dy) / double(dx));
-    } else {
-        endY = double(int64_t(y2) - sign(dy));
-        endX = x1 + std::nearbyint((endY - y1) * double(dx) / double(dy));
-    }
-    const bool onePoint = endX == x1 && endY == y1;
-    if (raster_) {
-        if (onePoint)
-            painter_.drawPoint(QPointF(x1, y1));
-        else
-            painter_.drawLine(QPointF(x1, y1), QPointF(endX, endY));
-    } else if (onePoint) {
-        painter_.fillRect(QRectF(x1, y1, 1, 1), color);
-    } else {
-        // Between unit centres; the square caps reach the units' outer edges.
-        painter_.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(endX + 0.5, endY + 0.5));
-    }
+    // drawn to its last unit, both ends included.
+    const UnitPoint last = lastUnit(x1, y1, x2, y2);
+    if (last == UnitPoint{x1, y1})
+        painter_.drawPoint(QPointF(x1, y1));
+    else
+        painter_.drawLine(QPointF(x1, y1), QPointF(last.x, last.y));
 }
 
 void PainterTarget::Box(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color color)
@@ -188,8 +155,7 @@ void PainterTarget::Box(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color co
     const double top = std::min(y1, y2);
     const double width = std::abs(double(x2) - x1);
     const double height = std::abs(double(y2) - y1);
-    const double offset = raster_ ? 0 : 0.5;
-    painter_.drawRect(QRectF(left + offset, top + offset, width, height));
+    painter_.drawRect(QRectF(left, top, width, height));
 }
 
 void PainterTarget::ForeColor(Color color)
@@ -247,9 +213,7 @@ void PainterTarget::FontTransparent(bool transparent)
 void PainterTarget::XorMode(bool on)
 {
     xor_ = on;
-    // Only pixels can be combined; vector output draws the band plainly.
-    if (raster_)
-        painter_.setCompositionMode(on ? QPainter::RasterOp_SourceXorDestination : QPainter::CompositionMode_SourceOver);
+    painter_.setCompositionMode(on ? QPainter::RasterOp_SourceXorDestination : QPainter::CompositionMode_SourceOver);
 }
 
 std::optional<SurfaceRect> PainterTarget::DrawableArea() const

@@ -16,25 +16,25 @@ namespace corvix {
 
 class GlyphAtlas;
 
-// The Qt drawing surface: a QPainter on a QImage (canvas, page image, preview), a
-// QSvgGenerator or a QPdfWriter. Surface units cover `extent`, stretched over the whole
-// device; on an image of that very size one unit is one pixel. Lines are one unit wide
-// and not antialiased; a segment paints its start and not its end. On an image in
-// Format_RGB32 or Format_ARGB32_Premultiplied at one unit a pixel, plain lines, boxes,
-// pictures and text are written straight into the pixels, many times faster.
+// The Qt drawing surface on pixels: a QPainter on a QImage (canvas, page image,
+// preview). Surface units cover `extent`, stretched over the whole image; on an image of
+// that very size one unit is one pixel. Lines are one pixel wide and not antialiased; a
+// segment paints its start and not its end. On an image in Format_RGB32 or
+// Format_ARGB32_Premultiplied at one unit a pixel, plain lines, boxes, pictures and text
+// are written straight into the pixels, many times faster. Vector formats have
+// BatchingTarget.
 class PainterTarget final : public RenderTarget {
 public:
-    // Paints on device until end() or destruction; SVG and PDF output is written then.
-    // An empty extent means the device's own size.
-    PainterTarget(QPaintDevice& device, QColor background, QSize extent = {});
+    // Paints on image until end() or destruction. An empty extent means the image's size.
+    PainterTarget(QImage& image, QColor background, QSize extent = {});
     ~PainterTarget() override;
 
     PainterTarget(const PainterTarget&) = delete;
     PainterTarget& operator=(const PainterTarget&) = delete;
 
-    // False when the device could not be painted on (an unwritable file, an empty image).
+    // False when the image could not be painted on (an empty image).
     bool isActive() const { return painter_.isActive(); }
-    // Ends painting; false when the device reports a failure.
+    // Ends painting; false when the painter reports a failure.
     bool end();
 
     double TextWidth(std::string_view text) const override;
@@ -56,7 +56,7 @@ private:
     // The pen for lines of this colour in the current style; usePen sets it only when it changed.
     void usePen(QColor color);
     void setPen(QColor color);
-    void drawSegment(int32_t x1, int32_t y1, int32_t x2, int32_t y2, QColor color);
+    void drawSegment(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
     // The image's pixels, while plain drawing (no exclusive-or) may go straight to them.
     PixelCanvas* plainPixels();
     const GlyphAtlas& glyphs();
@@ -74,8 +74,6 @@ private:
     bool fontTransparent_ = true;
     bool xor_ = false;
     TextLines printLines_;
-    // Pixel surfaces draw lines one device pixel wide, vector surfaces one unit wide.
-    bool raster_ = false;
     // A 32-bit image at one unit a pixel.
     std::optional<PixelCanvas> pixels_;
 };

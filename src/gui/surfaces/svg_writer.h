@@ -1,0 +1,48 @@
+#pragma once
+
+#include "render/batching_target.h"
+#include "surfaces/qt_text_measurer.h"
+
+#include <QSize>
+#include <QString>
+
+#include <string>
+
+class QIODevice;
+
+namespace corvix {
+
+// Streams the page as an SVG document onto a device, batch by batch, keeping no document
+// in memory: the nine markers defined once as vector shapes and placed by reference,
+// each batch of lines one path, texts in the sheet font as UTF-8 text. Units are sheet
+// units, shown at 72 to the inch.
+class SvgWriter final : public BatchWriter {
+public:
+    // Writes the document's start; font must outlive the writer.
+    SvgWriter(QIODevice& device, QSize sheet, const QString& title, const QtTextMeasurer& font);
+
+    // Writes the document's end; false when the device did not take all of it.
+    bool end();
+
+    void fills(Color color, std::span<const SurfaceRect> rects) override;
+    void strokes(Color color, LineStyle style, std::span<const Stroke> strokes) override;
+    void texts(Color color, std::span<const TextRun> runs) override;
+    void pictures(std::span<const PicturePlacement> pictures) override;
+
+private:
+    void writeMarkerDefinitions();
+    void put(std::string_view text);
+    void putNumber(int64_t value);
+    void putNumber(double value);
+    void putColor(Color color);
+    void putEscaped(std::string_view utf8);
+    void flushIfFull();
+    void flush();
+
+    QIODevice& device_;
+    const QtTextMeasurer& font_;
+    std::string buffer_;
+    bool failed_ = false;
+};
+
+} // namespace corvix
