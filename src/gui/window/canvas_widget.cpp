@@ -53,6 +53,11 @@ void CanvasWidget::mouseMoveEvent(QMouseEvent* event)
     input_.canvasMoved(mouseButtons(event->buttons()), keyModifiers(event->modifiers()), event->position());
 }
 
+void CanvasWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    input_.canvasReleased(mouseButtons(event->button()), keyModifiers(event->modifiers()), event->position());
+}
+
 void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // The second press of a double-click is reported as the double-click alone.
