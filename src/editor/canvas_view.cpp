@@ -38,6 +38,9 @@ CanvasView::CanvasView(EditorState& state, UiPort& ui, RenderTarget& canvas, con
 
 void CanvasView::repinta_tudo()
 {
+    // A selection box is drawn afresh after any repaint, which wipes it.
+    if (selectionBox_)
+        rubberBandDrawn_ = false;
     pass_.draw(canvas_, state_, selection_.highlights(), viewport_.viewOffsetX(), viewport_.viewOffsetY());
     ui_.refreshCanvas();
 }

@@ -124,7 +124,7 @@ TEST_F(Drag, CtrlClickAddsABlockOrTakesItOut)
     EXPECT_EQ(state.selectedBlock, -1);
     ctrlClick({400, 200});
     EXPECT_EQ(selected(), (std::vector<int32_t>{2}));
-    EXPECT_EQ(state.selectedBlock, 2);  // one selected block is the Parts' own selection
+    EXPECT_EQ(state.selectedBlock, 2);  // one selected block is the drawing's own selection
     ctrlClick({900, 900});              // empty sheet: the selection stays
     EXPECT_EQ(state.selectedBlock, 2);
 }
