@@ -180,7 +180,6 @@ void Interaction::pressInserting(MouseButton button, Point p)
     view_.repinta_tudo();
 }
 
-
 void Interaction::doubleClick()
 {
     if (!menus_.canvasEnabled() || !isBlockIndex(state_.selectedBlock))
