@@ -2,7 +2,7 @@
 // box that selects the blocks inside it, and Ctrl + click adding or taking out a block.
 #include "editor/interaction.h"
 
-#include <cstdlib>
+#include <cmath>
 #include <numeric>
 #include <utility>
 #include <vector>
