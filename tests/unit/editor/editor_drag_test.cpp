@@ -151,6 +151,21 @@ TEST_F(Drag, EscapeDuringADragPutsItBack)
     EXPECT_EQ(editor.undoHistory().undoSteps(), 0u);
 }
 
+// The button went up outside the canvas's sight: the next move finds it up.
+TEST_F(Drag, AReleaseNeverSeenAbandonsTheDrag)
+{
+    const Tables before = snapshot(state);
+    press(400, 200);
+    moveHeld({437, 260});
+    editor.Diagrama_MouseMove(MouseButton::None, kNoModifiers, 450, 270);
+    release({450, 270});
+
+    EXPECT_EQ(snapshot(state), before);
+    EXPECT_EQ(state.editMode, EditMode::Idle);
+    EXPECT_TRUE(ui.menusEnabled());
+    EXPECT_EQ(selected(), (std::vector<int32_t>{0}));
+}
+
 TEST_F(Drag, OtherPressesDuringADragDoNothing)
 {
     press(400, 200);
