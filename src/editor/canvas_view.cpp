@@ -27,17 +27,21 @@ std::optional<LineStyle> rubberBandStyle(EditMode mode)
 
 } // namespace
 
-CanvasView::CanvasView(EditorState& state, UiPort& ui, RenderTarget& canvas)
+CanvasView::CanvasView(EditorState& state, UiPort& ui, RenderTarget& canvas, const BlockSelection& selection)
     : state_(state)
     , ui_(ui)
     , canvas_(canvas)
+    , selection_(selection)
     , viewport_(ui, [this] { atualiza_vista(); })
 {
 }
 
 void CanvasView::repinta_tudo()
 {
-    pass_.desenha_diagrama(canvas_, state_, viewport_.viewOffsetX(), viewport_.viewOffsetY());
+    // A selection box is drawn afresh after any repaint, which wipes it.
+    if (selectionBox_)
+        rubberBandDrawn_ = false;
+    pass_.draw(canvas_, state_, selection_.highlights(), viewport_.viewOffsetX(), viewport_.viewOffsetY());
     ui_.refreshCanvas();
 }
 
@@ -88,6 +92,13 @@ Point CanvasView::sheetPoint(float x, float y) const
     return {canvasToSheet(viewport_.hScroll().value, x), canvasToSheet(viewport_.vScroll().value, y)};
 }
 
+Point CanvasView::viewCentre() const
+{
+    const int32_t canvasWidth = viewport_.clientWidth() - Viewport::kBarThickness;
+    const int32_t canvasHeight = viewport_.clientHeight() - Viewport::kBarThickness;
+    return sheetPoint(float(canvasWidth / 2), float(canvasHeight / 2));
+}
+
 void CanvasView::pointerMoved(float x, float y)
 {
     pointerX_ = roundCanvas(x);
@@ -101,9 +112,15 @@ void CanvasView::startRubberBand(Point anchor)
     rubberBandDrawn_ = false;
 }
 
+void CanvasView::startSelectionBox(Point corner)
+{
+    startRubberBand(corner);
+    selectionBox_ = true;
+}
+
 void CanvasView::desenha_elastico(bool forcar)
 {
-    const std::optional<LineStyle> style = rubberBandStyle(state_.editMode);
+    const std::optional<LineStyle> style = selectionBox_ ? LineStyle::Dot : rubberBandStyle(state_.editMode);
     if (!style)
         return;
     if (!forcar && pointerX_ == rubberBandLastX_ && pointerY_ == rubberBandLastY_)
@@ -111,15 +128,23 @@ void CanvasView::desenha_elastico(bool forcar)
 
     canvas_.DrawStyle(*style);
     canvas_.XorMode(true);
-    // The fixed end sits 2 units right of and below where the anchor point is drawn.
-    const int32_t fixedX = bandAnchor_.x - viewport_.hScroll().value + 2;
-    const int32_t fixedY = bandAnchor_.y - viewport_.vScroll().value + 2;
+    // A line's fixed end sits 2 units right of and below where the anchor point is drawn;
+    // a box's corner is the point itself.
+    const int32_t shift = selectionBox_ ? 0 : 2;
+    const int32_t fixedX = bandAnchor_.x - viewport_.hScroll().value + shift;
+    const int32_t fixedY = bandAnchor_.y - viewport_.vScroll().value + shift;
+    const auto draw = [&] {
+        if (selectionBox_)
+            canvas_.Box(rubberBandLastX_, rubberBandLastY_, fixedX, fixedY, colors::White);
+        else
+            canvas_.Line(rubberBandLastX_, rubberBandLastY_, fixedX, fixedY, colors::White);
+    };
     if (rubberBandDrawn_)
-        canvas_.Line(rubberBandLastX_, rubberBandLastY_, fixedX, fixedY, colors::White);
+        draw();
     rubberBandDrawn_ = true;
     rubberBandLastX_ = pointerX_;
     rubberBandLastY_ = pointerY_;
-    canvas_.Line(rubberBandLastX_, rubberBandLastY_, fixedX, fixedY, colors::White);
+    draw();
     canvas_.DrawStyle(LineStyle::Solid);
     canvas_.XorMode(false);
     ui_.refreshCanvas();

@@ -1,8 +1,10 @@
 #pragma once
 // The canvas's view of the sheet: the scroll bars and view offsets, the paper, the
-// persistent canvas image that every repaint renders anew, the rubber band drawn over it
-// with exclusive-or, and the auto-pan loop that runs while Shift is held.
+// persistent canvas image that every repaint renders anew, the rubber band (or the
+// selection box) drawn over it with exclusive-or, and the auto-pan loop that runs while
+// Shift is held.
 
+#include "editor/block_selection.h"
 #include "model/editor_state.h"
 #include "model/ui_port.h"
 #include "render/block_geometry.h"
@@ -16,8 +18,9 @@ namespace corvix {
 
 class CanvasView {
 public:
-    // canvas: the persistent image that repinta_tudo renders into.
-    CanvasView(EditorState& state, UiPort& ui, RenderTarget& canvas);
+    // canvas: the persistent image that repinta_tudo renders into; selection says what
+    // it draws highlighted.
+    CanvasView(EditorState& state, UiPort& ui, RenderTarget& canvas, const BlockSelection& selection);
     CanvasView(const CanvasView&) = delete;
     CanvasView& operator=(const CanvasView&) = delete;
 
@@ -44,6 +47,8 @@ public:
 
     // The sheet point under canvas point (x, y).
     Point sheetPoint(float x, float y) const;
+    // The sheet point at the middle of the canvas.
+    Point viewCentre() const;
 
     // The pointer moved to canvas point (x, y): the rubber band follows it, and the
     // auto-pan steers by it.
@@ -54,6 +59,10 @@ public:
     // desenha_elastico: redraws the rubber band of the operation under way; forcar draws
     // it even when the pointer has not moved since it was last drawn.
     void desenha_elastico(bool forcar);
+    // A selection box follows the pointer from sheet point corner, whatever the edit
+    // mode, until it ends; the caller repaints to wipe it.
+    void startSelectionBox(Point corner);
+    void endSelectionBox() { selectionBox_ = false; }
 
     // Shift held alone pans the view toward the edge the pointer is near.
     void setPanHeld(bool held) { panHeld_ = held; }
@@ -65,6 +74,7 @@ private:
     EditorState& state_;
     UiPort& ui_;
     RenderTarget& canvas_;
+    const BlockSelection& selection_;
     Viewport viewport_;
     RenderPass pass_;
 
@@ -74,6 +84,7 @@ private:
     bool rubberBandDrawn_ = false;
     int32_t rubberBandLastX_ = 0;
     int32_t rubberBandLastY_ = 0;
+    bool selectionBox_ = false;
     bool panHeld_ = false;
 };
 

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cassert>
+#include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -77,42 +79,55 @@ private:
 using AppendBlock = AppendEntry<Block, &EditorState::blocks, &EditorState::blockCount, kBlockCapacity>;
 using AppendLink = AppendEntry<Link, &EditorState::links, &EditorState::linkCount, kLinkCapacity>;
 
-// Undoes a removal from a table: the entries from index on move up one again and the
-// removed entry takes its place back.
+// Undoes removals from a table: the entries that stayed spread back out from the end and
+// each removed entry takes its place back; an entry never moves to one not yet read.
 template <typename Entry>
-void reinsertEntry(std::vector<Entry>& table, int32_t& count, int32_t index, const Entry& removed)
+void reinsertEntries(std::vector<Entry>& table, int32_t& count, std::span<const int32_t> ascending,
+                     std::span<const Entry> removed)
 {
-    const auto first = table.begin() + index;
-    const auto end = table.begin() + count;
-    std::move_backward(first, end, end + 1);
-    table[size_t(index)] = removed;
-    ++count;
+    const int32_t countBefore = count + int32_t(ascending.size());
+    int32_t kept = count - 1;
+    size_t next = ascending.size();
+    for (int32_t i = countBefore - 1; next > 0; --i) {
+        if (i == ascending[next - 1])
+            table[size_t(i)] = removed[--next];
+        else
+            table[size_t(i)] = std::move(table[size_t(kept--)]);
+    }
+    count = countBefore;
 }
 
-class RemoveBlock final : public DrawingChange {
+// Remembers the removed blocks and the links the removal dropped or renumbered; in a full
+// drawing that is what keeps a step small.
+class RemoveBlocks final : public DrawingChange {
 public:
-    explicit RemoveBlock(int32_t index)
-        : index_(index)
+    explicit RemoveBlocks(std::vector<int32_t> ascending)
+        : indices_(std::move(ascending))
     {
     }
 
     void apply(EditorState& state) override
     {
-        removed_ = state.blocks[size_t(index_)];
+        removed_.clear();
+        for (const int32_t index : indices_)
+            removed_.push_back(state.blocks[size_t(index)]);
         const std::vector<Link> before(state.links.begin(), state.links.begin() + state.linkCount);
-        state.removeBlock(index_);
+        state.removeBlocks(indices_);
         rememberChangedLinks(before, state);
     }
 
     void revert(EditorState& state) override
     {
-        reinsertEntry(state.blocks, state.blockCount, index_, removed_);
+        reinsertEntries<Block>(state.blocks, state.blockCount, indices_, removed_);
         restoreLinks(state);
     }
 
     size_t bytes() const override
     {
-        return sizeof(*this) + textBytes(removed_.text) + changed_.capacity() * sizeof(OldLink);
+        size_t total = sizeof(*this) + indices_.capacity() * sizeof(int32_t) + changed_.capacity() * sizeof(OldLink);
+        for (const Block& block : removed_)
+            total += sizeof(Block) + textBytes(block.text);
+        return total;
     }
 
 private:
@@ -122,16 +137,15 @@ private:
         bool dropped;   // else it stayed and was renumbered
     };
 
-    // Only the links that were dropped or renumbered are kept: in a full drawing that is
-    // what makes a step small.
+    bool isRemoved(int32_t block) const { return std::binary_search(indices_.begin(), indices_.end(), block); }
+
     void rememberChangedLinks(const std::vector<Link>& before, const EditorState& state)
     {
         changed_.clear();
         int32_t kept = 0;
         for (int32_t i = 0; i < int32_t(before.size()); ++i) {
             const Link& old = before[size_t(i)];
-            const bool dropped = codeBlock(old.source) == index_ || codeBlock(old.target) == index_;
-            if (dropped) {
+            if (isRemoved(codeBlock(old.source)) || isRemoved(codeBlock(old.target))) {
                 changed_.push_back({i, old, true});
                 continue;
             }
@@ -161,8 +175,8 @@ private:
         state.linkCount = countBefore_;
     }
 
-    int32_t index_;
-    Block removed_;
+    std::vector<int32_t> indices_;
+    std::vector<Block> removed_;  // in the order of indices_
     int32_t countBefore_ = 0;
     std::vector<OldLink> changed_;
 };
@@ -180,7 +194,7 @@ public:
     }
     void revert(EditorState& state) override
     {
-        reinsertEntry(state.links, state.linkCount, index_, removed_);
+        reinsertEntries<Link>(state.links, state.linkCount, {&index_, 1}, {&removed_, 1});
     }
     size_t bytes() const override { return sizeof(*this); }
 
@@ -189,42 +203,89 @@ private:
     Link removed_;
 };
 
-// Holds the other centre of every block: applying and reverting both exchange them.
-class MoveAllBlocks final : public DrawingChange {
+// Holds the other centre of each block it moves: applying and reverting both exchange them.
+class MoveBlocks final : public DrawingChange {
 public:
-    MoveAllBlocks(int32_t dx, int32_t dy)
-        : dx_(dx)
+    // No indices: every block in use when the change is first made.
+    MoveBlocks(std::optional<std::vector<int32_t>> indices, int32_t dx, int32_t dy)
+        : indices_(std::move(indices))
+        , dx_(dx)
         , dy_(dy)
     {
     }
     void apply(EditorState& state) override
     {
         if (!computed_) {
-            centres_.reserve(size_t(state.blockCount));
-            for (int32_t i = 0; i < state.blockCount; ++i) {
-                const Block& b = state.blocks[size_t(i)];
-                centres_.push_back({snapToGrid(int64_t(b.x) + dx_), snapToGrid(int64_t(b.y) + dy_)});
+            const auto add = [&](int32_t index) {
+                const Block& b = state.blocks[size_t(index)];
+                moved_.push_back({index, {snapToGrid(int64_t(b.x) + dx_), snapToGrid(int64_t(b.y) + dy_)}});
+            };
+            if (indices_) {
+                std::for_each(indices_->begin(), indices_->end(), add);
+            } else {
+                for (int32_t i = 0; i < state.blockCount; ++i)
+                    add(i);
             }
             computed_ = true;
         }
         exchange(state);
     }
     void revert(EditorState& state) override { exchange(state); }
-    size_t bytes() const override { return sizeof(*this) + centres_.capacity() * sizeof(Point); }
+    size_t bytes() const override
+    {
+        const size_t listed = indices_ ? indices_->capacity() * sizeof(int32_t) : 0;
+        return sizeof(*this) + listed + moved_.capacity() * sizeof(Centre);
+    }
 
 private:
+    struct Centre {
+        int32_t index;
+        Point other;
+    };
+
     void exchange(EditorState& state)
     {
-        for (size_t i = 0; i < centres_.size(); ++i) {
-            std::swap(state.blocks[i].x, centres_[i].x);
-            std::swap(state.blocks[i].y, centres_[i].y);
+        for (Centre& c : moved_) {
+            Block& b = state.blocks[size_t(c.index)];
+            std::swap(b.x, c.other.x);
+            std::swap(b.y, c.other.y);
         }
     }
 
+    std::optional<std::vector<int32_t>> indices_;
     int32_t dx_;
     int32_t dy_;
     bool computed_ = false;
-    std::vector<Point> centres_;
+    std::vector<Centre> moved_;
+};
+
+// Several changes as one step: made in order, taken back in reverse.
+class ChangeBatch final : public DrawingChange {
+public:
+    explicit ChangeBatch(std::vector<std::unique_ptr<DrawingChange>> parts)
+        : parts_(std::move(parts))
+    {
+    }
+    void apply(EditorState& state) override
+    {
+        for (const auto& part : parts_)
+            part->apply(state);
+    }
+    void revert(EditorState& state) override
+    {
+        for (auto part = parts_.rbegin(); part != parts_.rend(); ++part)
+            (*part)->revert(state);
+    }
+    size_t bytes() const override
+    {
+        size_t total = sizeof(*this) + parts_.capacity() * sizeof(parts_.front());
+        for (const auto& part : parts_)
+            total += part->bytes();
+        return total;
+    }
+
+private:
+    std::vector<std::unique_ptr<DrawingChange>> parts_;
 };
 
 } // namespace
@@ -243,7 +304,12 @@ std::unique_ptr<DrawingChange> appendBlock(Block block)
 
 std::unique_ptr<DrawingChange> removeBlock(int32_t index)
 {
-    return std::make_unique<RemoveBlock>(index);
+    return removeBlocks({index});
+}
+
+std::unique_ptr<DrawingChange> removeBlocks(std::vector<int32_t> ascending)
+{
+    return std::make_unique<RemoveBlocks>(std::move(ascending));
 }
 
 std::unique_ptr<DrawingChange> appendLink(Link link)
@@ -256,9 +322,19 @@ std::unique_ptr<DrawingChange> removeLink(int32_t index)
     return std::make_unique<RemoveLink>(index);
 }
 
+std::unique_ptr<DrawingChange> moveBlocks(std::vector<int32_t> indices, int32_t dx, int32_t dy)
+{
+    return std::make_unique<MoveBlocks>(std::move(indices), dx, dy);
+}
+
 std::unique_ptr<DrawingChange> moveAllBlocks(int32_t dx, int32_t dy)
 {
-    return std::make_unique<MoveAllBlocks>(dx, dy);
+    return std::make_unique<MoveBlocks>(std::nullopt, dx, dy);
+}
+
+std::unique_ptr<DrawingChange> batch(std::vector<std::unique_ptr<DrawingChange>> parts)
+{
+    return std::make_unique<ChangeBatch>(std::move(parts));
 }
 
 } // namespace changes

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace corvix {
 
@@ -29,10 +30,16 @@ std::unique_ptr<DrawingChange> replaceBlock(int32_t index, Block block);
 std::unique_ptr<DrawingChange> appendBlock(Block block);
 // Closes the gap, drops the block's links and renumbers the others.
 std::unique_ptr<DrawingChange> removeBlock(int32_t index);
+// The same for several blocks; ascending holds distinct indices in use.
+std::unique_ptr<DrawingChange> removeBlocks(std::vector<int32_t> ascending);
 std::unique_ptr<DrawingChange> appendLink(Link link);
 std::unique_ptr<DrawingChange> removeLink(int32_t index);
-// Shifts every block by (dx, dy) and snaps each centre to the grid.
+// Shifts the listed blocks by (dx, dy) and snaps each centre to the grid.
+std::unique_ptr<DrawingChange> moveBlocks(std::vector<int32_t> indices, int32_t dx, int32_t dy);
+// The same for every block in use.
 std::unique_ptr<DrawingChange> moveAllBlocks(int32_t dx, int32_t dy);
+// Several changes made as one step (a paste) and taken back in reverse order.
+std::unique_ptr<DrawingChange> batch(std::vector<std::unique_ptr<DrawingChange>> parts);
 
 } // namespace changes
 

@@ -3,6 +3,9 @@
 #include "editor/text_rules.h"
 #include "render/block_geometry.h"
 
+#include <algorithm>
+#include <iterator>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -13,6 +16,12 @@ namespace {
 std::string capacityMessage(int32_t capacity, const char* what, const char* refused)
 {
     return "The drawing already has " + std::to_string(capacity) + " " + what + ", as many as it can hold. " + refused;
+}
+
+std::string pasteCapacityMessage(int32_t capacity, const char* what, int64_t wanted)
+{
+    return "The drawing can hold " + std::to_string(capacity) + " " + what + "; with these it would have "
+           + std::to_string(wanted) + ". Nothing was pasted.";
 }
 
 } // namespace
@@ -106,6 +115,56 @@ void DrawingCommands::moveBlock(int32_t index, int32_t x, int32_t y)
 void DrawingCommands::moveAll(int32_t dx, int32_t dy)
 {
     history_.perform(state_, changes::moveAllBlocks(dx, dy));
+}
+
+void DrawingCommands::moveBlocks(const std::vector<int32_t>& indices, int32_t dx, int32_t dy)
+{
+    std::vector<int32_t> inUse;
+    std::copy_if(indices.begin(), indices.end(), std::back_inserter(inUse),
+                 [this](int32_t index) { return isBlockIndex(index); });
+    if (!inUse.empty())
+        history_.perform(state_, changes::moveBlocks(std::move(inUse), dx, dy));
+}
+
+bool DrawingCommands::deleteBlocks(const std::vector<int32_t>& ascending)
+{
+    if (ascending.empty() || !ui_.askYesNo("Delete " + std::to_string(ascending.size()) + " selected blocks?"))
+        return false;
+    removeBlocks(ascending);
+    return true;
+}
+
+void DrawingCommands::removeBlocks(std::vector<int32_t> ascending)
+{
+    history_.perform(state_, changes::removeBlocks(std::move(ascending)));
+}
+
+std::optional<int32_t> DrawingCommands::paste(const DiagramFragment& fragment, int32_t dx, int32_t dy)
+{
+    const int64_t blocksAfter = int64_t(state_.blockCount) + int64_t(fragment.blocks.size());
+    const int64_t linksAfter = int64_t(state_.linkCount) + int64_t(fragment.links.size());
+    if (blocksAfter > kBlockCapacity) {
+        ui_.showMessage(pasteCapacityMessage(kBlockCapacity, "blocks", blocksAfter), MessageIcon::Exclamation);
+        return std::nullopt;
+    }
+    if (linksAfter > kLinkCapacity) {
+        ui_.showMessage(pasteCapacityMessage(kLinkCapacity, "links", linksAfter), MessageIcon::Exclamation);
+        return std::nullopt;
+    }
+
+    const int32_t first = state_.blockCount;
+    std::vector<std::unique_ptr<DrawingChange>> appends;
+    appends.reserve(fragment.blocks.size() + fragment.links.size());
+    for (Block block : fragment.blocks) {
+        block.x = snapToGrid(int64_t(block.x) + dx);
+        block.y = snapToGrid(int64_t(block.y) + dy);
+        appends.push_back(changes::appendBlock(std::move(block)));
+    }
+    const auto renumbered = [first](int32_t code) { return connectionCode(first + codeBlock(code), codePort(code)); };
+    for (const Link& link : fragment.links)
+        appends.push_back(changes::appendLink({renumbered(link.source), renumbered(link.target)}));
+    history_.perform(state_, changes::batch(std::move(appends)));
+    return first;
 }
 
 bool DrawingCommands::undo()

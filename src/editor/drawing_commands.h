@@ -7,9 +7,12 @@
 #include "model/editor_state.h"
 #include "model/ui_port.h"
 #include "render/render_target.h"
+#include "storage/fragment_codec.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace corvix {
 
@@ -37,6 +40,16 @@ public:
     void moveBlock(int32_t index, int32_t x, int32_t y);
     // Every block by (dx, dy), each centre snapped.
     void moveAll(int32_t dx, int32_t dy);
+    // The listed blocks by (dx, dy), each centre snapped; indices not in use are skipped.
+    void moveBlocks(const std::vector<int32_t>& indices, int32_t dx, int32_t dy);
+    // Several blocks (ascending, in use) with their links, after asking; true when they went.
+    bool deleteBlocks(const std::vector<int32_t>& ascending);
+    // The same without asking (a cut).
+    void removeBlocks(std::vector<int32_t> ascending);
+    // Appends the fragment's blocks, each centre moved by (dx, dy) and snapped, and its
+    // links renumbered after them. The index of the first new block; nullopt, with a
+    // message and the tables untouched, when either table would overflow.
+    std::optional<int32_t> paste(const DiagramFragment& fragment, int32_t dx, int32_t dy);
 
     bool undo();
     bool redo();

@@ -22,8 +22,10 @@ Editor::Editor(EditorState& state, UiPort& ui, RenderTarget& canvas, const TextM
     , ui_(ui)
     , menus_(ui)
     , commands_(state, ui, windowFont)
-    , view_(state, ui, canvas)
-    , interaction_(state, ui, commands_, view_, menus_)
+    , selection_(state)
+    , view_(state, ui, canvas, selection_)
+    , interaction_(state, ui, commands_, view_, menus_, selection_)
+    , clipboard_(state, commands_, view_, selection_)
     , machineTag_(machineTag())
     , clock_(steadySeconds)
 {
@@ -34,9 +36,19 @@ void Editor::Diagrama_MouseDown(MouseButton button, KeyModifiers modifiers, floa
     interaction_.press(button, modifiers, x, y);
 }
 
-void Editor::Diagrama_MouseMove(MouseButton, KeyModifiers, float x, float y)
+void Editor::Diagrama_MouseMove(MouseButton buttons, KeyModifiers, float x, float y)
 {
-    interaction_.move(x, y);
+    interaction_.move(buttons, x, y);
+}
+
+void Editor::Diagrama_MouseUp(MouseButton button, KeyModifiers, float x, float y)
+{
+    interaction_.release(button, x, y);
+}
+
+void Editor::setDragDistance(int32_t distance)
+{
+    interaction_.setDragDistance(distance);
 }
 
 void Editor::Diagrama_DblClick()
@@ -93,7 +105,7 @@ void Editor::VScroll1_Change(int16_t value)
 
 void Editor::Timer1_Timer()
 {
-    menus_.refresh(state_, interaction_.kindPanelVisible(), canUndo(), canRedo());
+    menus_.refresh(state_, selection_, interaction_.kindPanelVisible(), canUndo(), canRedo());
     if (tickRunning_)
         return;
     tickRunning_ = true;
@@ -120,6 +132,7 @@ void Editor::cancela_operacao()
 void Editor::limpa_desenho()
 {
     state_.resetTables();
+    selection_.forgetSeveral();
     state_.header.creatorTag = machineTag_;
     state_.header.saverTag = machineTag_;
     state_.header.createdAt = oleDateNow();
@@ -219,6 +232,49 @@ void Editor::atualiza_vista()
     view_.atualiza_vista();
 }
 
+std::optional<ClipboardContent> Editor::cut()
+{
+    return canCopy() ? clipboard_.cut() : std::nullopt;
+}
+
+std::optional<ClipboardContent> Editor::copy() const
+{
+    return canCopy() ? clipboard_.copy() : std::nullopt;
+}
+
+void Editor::paste(const ClipboardContent& content, std::optional<CanvasPoint> pointer)
+{
+    if (canPaste())
+        clipboard_.paste(content, pointer);
+}
+
+void Editor::duplicate()
+{
+    if (canCopy())
+        clipboard_.duplicate();
+}
+
+void Editor::selectAll()
+{
+    if (canSelectAll())
+        interaction_.selectAll();
+}
+
+bool Editor::canCopy() const
+{
+    return !interaction_.operationWaiting() && !selection_.empty();
+}
+
+bool Editor::canPaste() const
+{
+    return !interaction_.operationWaiting();
+}
+
+bool Editor::canSelectAll() const
+{
+    return !interaction_.operationWaiting() && state_.blockCount > 0;
+}
+
 bool Editor::canUndo() const
 {
     return !interaction_.operationWaiting() && commands_.history().canUndo();
@@ -252,6 +308,7 @@ void Editor::showHistoryStep()
 {
     state_.selectedBlock = -1;
     state_.selectedLink = -1;
+    selection_.forgetSeveral();
     view_.repinta_tudo();
 }
 

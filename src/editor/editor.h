@@ -4,13 +4,17 @@
 // keys, Timer1_Timer: the 100 ms timer, ...); each is a thin entry point that hands the
 // event to one of the parts below. The Qt shell converts its events and calls these.
 //
-//   Interaction      presses by edit mode, the rubber band's operations, the kind panel,
-//                    deleting what is selected, the text dialog
-//   DrawingCommands  every change to the drawing, as one step of the undo history
-//   CanvasView       scroll bars, paper, repainting, the rubber band, auto-pan
-//   MenuState        the main menus and the commands the timer refreshes
+//   Interaction        presses by edit mode, the rubber band's operations, drags, the kind
+//                      panel, deleting what is selected, the text dialog
+//   DrawingCommands    every change to the drawing, as one step of the undo history
+//   CanvasView         scroll bars, paper, repainting, the rubber band, auto-pan
+//   MenuState          the main menus and the commands the timer refreshes
+//   BlockSelection     one selected block, or several
+//   ClipboardCommands  cut, copy, paste and duplicate
 
+#include "editor/block_selection.h"
 #include "editor/canvas_view.h"
+#include "editor/clipboard_commands.h"
 #include "editor/document_session.h"
 #include "editor/drawing_commands.h"
 #include "editor/interaction.h"
@@ -24,6 +28,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace corvix {
@@ -40,7 +45,11 @@ public:
     // (the kind panel was shown at the last tick).
     void Diagrama_MouseDown(MouseButton button, KeyModifiers modifiers, float x, float y);
     void Diagrama_MouseMove(MouseButton buttons, KeyModifiers modifiers, float x, float y);
+    void Diagrama_MouseUp(MouseButton button, KeyModifiers modifiers, float x, float y);
     void Diagrama_DblClick();
+    // How far the pointer moves, in canvas units (Manhattan length), before a press held
+    // down becomes a drag: the desktop's setting.
+    void setDragDistance(int32_t distance);
 
     // The window's keys, seen before any control (keys:: codes); a consumed key is set to 0.
     void Form_KeyDown(int16_t& keyCode, KeyModifiers modifiers);
@@ -103,6 +112,21 @@ public:
     void desenha_elastico(bool forcar);
     void atualiza_vista();
 
+    // The Edit menu's clipboard commands and Select All (see ClipboardCommands); like undo
+    // and redo below, each is refused while an operation or drag is under way. pointer:
+    // the canvas point under the pointer, when it is over the canvas.
+    std::optional<ClipboardContent> cut();
+    std::optional<ClipboardContent> copy() const;
+    void paste(const ClipboardContent& content, std::optional<CanvasPoint> pointer);
+    void duplicate();
+    void selectAll();
+    // Cut, Copy and Duplicate: a block is selected. Paste: nothing is under way (the shell
+    // knows whether the clipboard holds anything). Select All: the drawing has blocks.
+    bool canCopy() const;
+    bool canPaste() const;
+    bool canSelectAll() const;
+    const BlockSelection& selection() const { return selection_; }
+
     // Undo and redo, refused while an operation waits for a press, the kind panel is shown
     // or the text dialog is open. A step restores the tables and clears the selection.
     bool canUndo() const;
@@ -128,8 +152,10 @@ private:
     UiPort& ui_;
     MenuState menus_;
     DrawingCommands commands_;
+    BlockSelection selection_;
     CanvasView view_;
     Interaction interaction_;
+    ClipboardCommands clipboard_;
     int32_t machineTag_;
     Clock clock_;
     std::function<void(double)> tickTail_;

@@ -1,5 +1,7 @@
 #include "editor/hit_test.h"
 
+#include "render/extent.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -36,6 +38,26 @@ std::span<const Port> portsOfKind(BlockKind kind)
         return gotoTarget;
     default:
         return {};
+    }
+}
+
+struct WidePoint {
+    int64_t x = 0;
+    int64_t y = 0;
+};
+
+// Block fields may come from a file and lie anywhere in 32 bits.
+WidePoint portAt(const Block& block, Port port)
+{
+    switch (port) {
+    case Port::Top:
+        return {block.x, int64_t(block.y) + block.portDy};
+    case Port::Right:
+        return {int64_t(block.x) + block.portDx, block.y};
+    case Port::Bottom:
+        return {block.x, int64_t(block.y) - block.portDy};
+    default:
+        return {int64_t(block.x) - block.portDx, block.y};
     }
 }
 
@@ -96,27 +118,31 @@ PortHit acha_ponto_de_conexao(const Block& block, int32_t x, int32_t y)
     if (!isKnownKind(block.kind))
         return {std::nullopt, true, {}};
     for (const Port port : portsOfKind(block.kind)) {
-        int64_t px = block.x;
-        int64_t py = block.y;
-        switch (port) {
-        case Port::Top:
-            py += block.portDy;
-            break;
-        case Port::Right:
-            px += block.portDx;
-            break;
-        case Port::Bottom:
-            py -= block.portDy;
-            break;
-        case Port::Left:
-            px -= block.portDx;
-            break;
-        }
+        const WidePoint p = portAt(block, port);
         // A port within the pick radius of a 32-bit point has a 32-bit point itself.
-        if (withinPickRadius(px - x, py - y))
-            return {port, false, {int32_t(px), int32_t(py)}};
+        if (withinPickRadius(p.x - x, p.y - y))
+            return {port, false, {int32_t(p.x), int32_t(p.y)}};
     }
     return {};
+}
+
+bool liesWithin(const Block& block, Point a, Point b)
+{
+    constexpr int64_t kFrame = 4;  // the frame's outer line, beyond the text box
+    const int64_t left = int64_t(block.x) - block.width / 2 - kFrame;
+    const int64_t top = int64_t(block.y) - block.height / 2 - kFrame;
+    Extent outline{left, top, left + block.width + 2 * kFrame, top + block.height + 2 * kFrame};
+    if (isDecisionKind(block.kind)) {
+        const int64_t halfFrameHeight = block.height / 2 + kFrame;
+        outline.left -= halfFrameHeight;
+        outline.right += halfFrameHeight;
+    }
+    for (const Port port : portsOfKind(block.kind)) {
+        const WidePoint p = portAt(block, port);
+        outline.include({p.x, p.y, p.x, p.y});
+    }
+    return outline.left >= std::min(a.x, b.x) && outline.right <= std::max(a.x, b.x)
+           && outline.top >= std::min(a.y, b.y) && outline.bottom <= std::max(a.y, b.y);
 }
 
 } // namespace corvix

@@ -33,4 +33,8 @@ struct PortHit {
 // The first of the block's ports, in its kind's order, within the pick radius of (x, y).
 PortHit acha_ponto_de_conexao(const Block& block, int32_t x, int32_t y);
 
+// True when the block's outline (its frame, a decision's side points, and the ports its
+// kind offers) lies wholly inside the box with opposite corners a and b, edges included.
+bool liesWithin(const Block& block, Point a, Point b);
+
 } // namespace corvix

@@ -15,12 +15,13 @@ constexpr int64_t kPickUpReach = 20;  // a right press this close to a centre pi
 } // namespace
 
 Interaction::Interaction(EditorState& state, UiPort& ui, DrawingCommands& commands, CanvasView& view,
-                         MenuState& menus)
+                         MenuState& menus, BlockSelection& selection)
     : state_(state)
     , ui_(ui)
     , commands_(commands)
     , view_(view)
     , menus_(menus)
+    , selection_(selection)
 {
 }
 
@@ -31,7 +32,7 @@ bool Interaction::isBlockIndex(int32_t index) const
 
 bool Interaction::operationWaiting() const
 {
-    return state_.editMode != EditMode::Idle || kindPanelVisible_ || textDialogOpen_;
+    return state_.editMode != EditMode::Idle || drag_.started || kindPanelVisible_ || textDialogOpen_;
 }
 
 void Interaction::cancela_operacao()
@@ -40,15 +41,24 @@ void Interaction::cancela_operacao()
     state_.kindToInsert = BlockKind::None;
     state_.selectedLink = -1;
     state_.selectedBlock = -1;
+    selection_.forgetSeveral();
     state_.editMode = EditMode::Idle;
     ui_.setPointer(Pointer::Default);
+    drag_ = {};
+    view_.endSelectionBox();
 }
 
 void Interaction::press(MouseButton button, KeyModifiers modifiers, float x, float y)
 {
-    if (!menus_.canvasEnabled())
+    // A drag under way ends with its own release; other buttons meanwhile do nothing.
+    if (!menus_.canvasEnabled() || drag_.started)
         return;
     const Point p = view_.sheetPoint(x, y);
+    drag_ = {};
+    if (state_.editMode == EditMode::Idle && button == MouseButton::Left && !modifiers.shift()) {
+        pressLeftToDrag(modifiers, {x, y}, p);
+        return;
+    }
     switch (state_.editMode) {
     case EditMode::Idle:
         pressIdle(button, modifiers, p);
@@ -89,6 +99,7 @@ void Interaction::pressIdle(MouseButton button, KeyModifiers modifiers, Point p)
     if (state_.blockCount == 0)
         return;
 
+    selection_.forgetSeveral();
     state_.selectedBlock = acha_bloco_mais_proximo(state_, p.x, p.y);
     state_.selectedLink = -1;
     if (state_.selectedBlock >= 0) {
@@ -169,13 +180,6 @@ void Interaction::pressInserting(MouseButton button, Point p)
     view_.repinta_tudo();
 }
 
-void Interaction::move(float x, float y)
-{
-    if (!menus_.canvasEnabled())
-        return;
-    view_.pointerMoved(x, y);
-}
-
 void Interaction::doubleClick()
 {
     if (!menus_.canvasEnabled() || !isBlockIndex(state_.selectedBlock))
@@ -237,9 +241,14 @@ void Interaction::chooseKindToInsert(int16_t index)
 
 bool Interaction::apaga_bloco()
 {
-    if (!isBlockIndex(state_.selectedBlock))
+    bool removed = false;
+    if (selection_.several())
+        removed = commands_.deleteBlocks(selection_.blocks());
+    else if (isBlockIndex(state_.selectedBlock))
+        removed = commands_.deleteBlock(state_.selectedBlock);
+    else
         return false;
-    if (commands_.deleteBlock(state_.selectedBlock)) {
+    if (removed) {
         cancela_operacao();
         view_.repinta_tudo();
     }

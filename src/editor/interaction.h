@@ -1,8 +1,9 @@
 #pragma once
 // What the user does on the canvas: presses by edit mode, pointer moves and double-clicks,
-// the Insert Block panel, deleting what is selected, the text dialog, and ending an
-// operation that waits for its second press.
+// drags (blocks, a link, a selection box), the Insert Block panel, deleting what is
+// selected, the text dialog, and ending an operation that waits for its second press.
 
+#include "editor/block_selection.h"
 #include "editor/canvas_view.h"
 #include "editor/drawing_commands.h"
 #include "editor/hit_test.h"
@@ -18,17 +19,23 @@ namespace corvix {
 
 class Interaction {
 public:
-    Interaction(EditorState& state, UiPort& ui, DrawingCommands& commands, CanvasView& view, MenuState& menus);
+    Interaction(EditorState& state, UiPort& ui, DrawingCommands& commands, CanvasView& view, MenuState& menus,
+                BlockSelection& selection);
     Interaction(const Interaction&) = delete;
     Interaction& operator=(const Interaction&) = delete;
 
-    // The canvas, in canvas units. Ignored while the canvas is disabled.
+    // The canvas, in canvas units. Ignored while the canvas is disabled. A left press
+    // without Shift does what a click does and may then become a drag: once the pointer,
+    // the button held, has moved more than the drag distance, the release ends the drag.
     void press(MouseButton button, KeyModifiers modifiers, float x, float y);
-    void move(float x, float y);
+    void move(MouseButton buttons, float x, float y);
+    void release(MouseButton button, float x, float y);
+    // The desktop's drag distance, in canvas units (Manhattan length).
+    void setDragDistance(int32_t distance) { dragDistance_ = distance; }
     // Opens the text dialog on the selected block.
     void doubleClick();
 
-    // cancela_operacao: no operation, nothing selected, no kind to insert, menus on.
+    // cancela_operacao: no operation or drag, nothing selected, no kind to insert, menus on.
     void cancela_operacao();
     // Esc: hides the kind panel and ends any operation.
     void escape();
@@ -39,8 +46,8 @@ public:
     void chooseKindToInsert(int16_t index);
     bool kindPanelVisible() const { return kindPanelVisible_; }
 
-    // apaga_bloco: deletes the selected block after asking; false only when no block is
-    // selected.
+    // apaga_bloco: deletes the selected block, or the several selected blocks, after
+    // asking; false only when no block is selected.
     bool apaga_bloco();
     // apaga_ligacao: deletes the selected link after asking; nothing when none is selected.
     void apaga_ligacao();
@@ -48,16 +55,44 @@ public:
     void deleteSelected();
     // T or I: the selected decision becomes its mirror image.
     void swapSelectedDecision();
+    // Ctrl+A: every block, and with them every link.
+    void selectAll();
 
     // Text dialog answers: OK with the box's text (Windows-1252, lines split by CR LF),
     // then closed (any way).
     void textDialogOk(const std::string& cp1252Text);
     void textDialogClosed();
 
-    // An operation waits for a press, the kind panel is shown or the text dialog is open.
+    // An operation waits for a press, a drag is under way, the kind panel is shown or the
+    // text dialog is open.
     bool operationWaiting() const;
 
 private:
+    // What a left press may become once the pointer moves past the drag distance.
+    enum class DragKind { None, Blocks, Link, Box };
+    struct Drag {
+        DragKind kind = DragKind::None;
+        bool started = false;         // the pointer went past the drag distance
+        CanvasPoint from;             // the press, canvas units
+        Point fromSheet;              // the press, sheet units
+        bool addsToSelection = false;  // a box drawn with Ctrl held
+        // The press fell on one of several selected blocks: a drag moves them all, a
+        // click selects that block alone, as the press would have done.
+        bool selectsOnClick = false;
+    };
+
+    void pressLeftToDrag(KeyModifiers modifiers, CanvasPoint at, Point p);
+    bool pastDragDistance(float x, float y) const;
+    void startDrag();
+    void abandonDrag();
+    // The selected blocks moved by (by.x, by.y), each snapped.
+    void dropBlocks(Point by);
+    // Selects the blocks inside the box with corners a and b, with those selected before
+    // when the box adds to the selection.
+    void selectWithinBox(Point a, Point b, bool addsToSelection);
+    // Back to no operation with the selection kept.
+    void endDrag();
+    bool portUnder(Point p) const;
     void pressIdle(MouseButton button, KeyModifiers modifiers, Point p);
     void pressConnecting(Point p);
     void dropBlock(Point p);
@@ -75,7 +110,10 @@ private:
     DrawingCommands& commands_;
     CanvasView& view_;
     MenuState& menus_;
+    BlockSelection& selection_;
 
+    Drag drag_;
+    int32_t dragDistance_ = 0;
     int32_t linkSource_ = 0;  // connection code of a link's first end
     Point moveOrigin_;        // sheet point where moving everything started
     bool kindPanelVisible_ = false;

@@ -17,11 +17,12 @@ void MenuState::desabilita_menus()
     ui_.setMainMenusEnabled(false);
 }
 
-void MenuState::refresh(const EditorState& state, bool kindPanelVisible, bool canUndo, bool canRedo)
+void MenuState::refresh(const EditorState& state, const BlockSelection& selection, bool kindPanelVisible, bool canUndo,
+                        bool canRedo)
 {
     CommandStates states;
     states.saveAs = state.linkCount != 0;
-    states.deleteItem = state.selectedLink != -1 || state.selectedBlock != -1;
+    states.deleteItem = state.selectedLink != -1 || state.selectedBlock != -1 || selection.several();
     states.save = state.linkCount != 0 && !state.fileName.empty() && state.modified;
     states.canvas = !kindPanelVisible;
     states.undo = canUndo;

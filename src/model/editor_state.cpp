@@ -1,6 +1,7 @@
 #include "model/editor_state.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace corvix {
 
@@ -32,21 +33,33 @@ bool EditorState::appendLink(const Link& link)
 
 void EditorState::removeBlock(int32_t d)
 {
-    std::move(blocks.begin() + d + 1, blocks.begin() + blockCount, blocks.begin() + d);
-    --blockCount;
+    removeBlocks(std::span<const int32_t>(&d, 1));
+}
+
+void EditorState::removeBlocks(std::span<const int32_t> ascending)
+{
+    const auto isRemoved = [&](int32_t b) { return std::binary_search(ascending.begin(), ascending.end(), b); };
+    // A block's new number: its old one less the removed blocks below it.
+    const auto renumbered = [&](int32_t b) {
+        return b - int32_t(std::lower_bound(ascending.begin(), ascending.end(), b) - ascending.begin());
+    };
+
+    int32_t kept = ascending.empty() ? blockCount : ascending.front();
+    for (int32_t r = kept; r < blockCount; ++r) {
+        if (!isRemoved(r))
+            blocks[size_t(kept++)] = std::move(blocks[size_t(r)]);
+    }
+    blockCount = kept;
 
     int32_t w = 0;
     for (int32_t r = 0; r < linkCount; ++r) {
         const Link old = links[size_t(r)];
-        int32_t bs = codeBlock(old.source);
-        int32_t bt = codeBlock(old.target);
-        if (bs == d || bt == d)
+        const int32_t bs = codeBlock(old.source);
+        const int32_t bt = codeBlock(old.target);
+        if (isRemoved(bs) || isRemoved(bt))
             continue;
-        if (bs > d)
-            --bs;
-        if (bt > d)
-            --bt;
-        links[size_t(w)] = {connectionCode(bs, codePort(old.source)), connectionCode(bt, codePort(old.target))};
+        links[size_t(w)] = {connectionCode(renumbered(bs), codePort(old.source)),
+                            connectionCode(renumbered(bt), codePort(old.target))};
         ++w;
     }
     linkCount = w;

@@ -55,6 +55,8 @@ struct EditorState {
     bool appendLink(const Link& link);
     // Closes the gap and renumbers the links; links touching the block are dropped.
     void removeBlock(int32_t index);
+    // The same for several blocks at once; ascending holds distinct indices in use.
+    void removeBlocks(std::span<const int32_t> ascending);
     void removeLink(int32_t index);
     // Index of the first link with either end at code, or -1.
     int32_t findLinkAtPort(int32_t code) const;

@@ -14,6 +14,18 @@ constexpr MouseButton operator|(MouseButton a, MouseButton b)
     return static_cast<MouseButton>(static_cast<int32_t>(a) | static_cast<int32_t>(b));
 }
 
+// Whether the set of buttons held includes this one.
+constexpr bool holds(MouseButton buttons, MouseButton button)
+{
+    return (static_cast<int32_t>(buttons) & static_cast<int32_t>(button)) != 0;
+}
+
+// A point on the canvas, in canvas units, as the pointer reports it.
+struct CanvasPoint {
+    float x = 0;
+    float y = 0;
+};
+
 // The modifier keys held during an event, as the bit set Shift 1, Ctrl 2, Alt 4.
 class KeyModifiers {
 public:

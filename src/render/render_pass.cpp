@@ -53,6 +53,17 @@ void printFooter(RenderTarget& target, const EditorState& state, CharCell cell, 
     target.Print(notice);
 }
 
+bool isAmong(std::span<const int32_t> ascending, int32_t index)
+{
+    return std::binary_search(ascending.begin(), ascending.end(), index);
+}
+
+bool linkHighlighted(const Highlights& highlights, int32_t index, const Link& link)
+{
+    return index == highlights.link || highlights.all
+           || (isAmong(highlights.several, codeBlock(link.source)) && isAmong(highlights.several, codeBlock(link.target)));
+}
+
 } // namespace
 
 PageFrame pageFrame(const Paper& paper)
@@ -64,7 +75,7 @@ PageFrame pageFrame(const Paper& paper)
 
 Highlights highlightsOf(const EditorState& state)
 {
-    return {state.selectedBlock, state.selectedLink, state.editMode == EditMode::MovingAll};
+    return {state.selectedBlock, state.selectedLink, state.editMode == EditMode::MovingAll, {}};
 }
 
 void RenderPass::desenha_diagrama(RenderTarget& target, const EditorState& state, int32_t ox, int32_t oy)
@@ -94,15 +105,16 @@ void RenderPass::draw(RenderTarget& target, const EditorState& state, const High
         if (!shows(blockExtent(block, ox, oy, cell), area))
             continue;
         textLines_.split(block.text);
-        const bool highlighted = int32_t(i) == highlights.block || movingAll;
+        const bool highlighted = int32_t(i) == highlights.block || movingAll || isAmong(highlights.several, int32_t(i));
         drawBlock(target, block, textLines_, ox, oy, highlighted, stubColor, cell);
     }
 
     const int32_t linkCount = std::clamp<int32_t>(state.linkCount, 0, int32_t(state.links.size()));
     for (int32_t j = 0; j < linkCount; ++j) {
-        const std::optional<LinkPath> path = routeLink(state.links[size_t(j)], blocks, ox, oy);
+        const Link& link = state.links[size_t(j)];
+        const std::optional<LinkPath> path = routeLink(link, blocks, ox, oy);
         if (path && shows(pathExtent(*path), area))
-            drawLinkPath(target, *path, linkColor(j == highlights.link || movingAll));
+            drawLinkPath(target, *path, linkColor(linkHighlighted(highlights, j, link)));
     }
 
     printHeader(target, state, cell, ox, oy);

@@ -6,6 +6,7 @@
 #include "render/text_lines.h"
 
 #include <cstdint>
+#include <span>
 
 namespace corvix {
 
@@ -22,6 +23,8 @@ struct Highlights {
     int32_t block = -1;   // -1 = none
     int32_t link = -1;    // -1 = none
     bool all = false;     // everything, with yellow stubs (moving the whole drawing)
+    // Several selected blocks, ascending, and with them every link between two of them.
+    std::span<const int32_t> several;
 };
 
 // The editor's selection and move-all mode.

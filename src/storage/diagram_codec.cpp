@@ -2,11 +2,11 @@
 
 #include "model/editor_state.h"
 #include "storage/diagram_checksum.h"
+#include "storage/record_io.h"
 #include "storage/safe_file.h"
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cassert>
 
 namespace corvix {
@@ -48,102 +48,6 @@ void visitHeaderFields(Header& h, Visitor&& visit)
     visit(h.check4);
 }
 
-class ByteWriter {
-public:
-    explicit ByteWriter(std::vector<uint8_t>& out) : out_(out) {}
-
-    void operator()(uint32_t value, int width)
-    {
-        for (int i = 0; i < width; ++i)
-            out_.push_back(uint8_t(value >> (8 * i)));
-    }
-    void operator()(int32_t value) { (*this)(uint32_t(value), 4); }
-    void operator()(double value)
-    {
-        const auto bits = std::bit_cast<uint64_t>(value);
-        (*this)(uint32_t(bits), 4);
-        (*this)(uint32_t(bits >> 32), 4);
-    }
-    template <size_t N>
-    void operator()(const std::array<uint8_t, N>& bytes) { out_.insert(out_.end(), bytes.begin(), bytes.end()); }
-    template <size_t N>
-    void operator()(const std::array<int32_t, N>& longs)
-    {
-        for (const int32_t value : longs)
-            (*this)(value);
-    }
-    void operator()(const std::string& text) { out_.insert(out_.end(), text.begin(), text.end()); }
-
-private:
-    std::vector<uint8_t>& out_;
-};
-
-// Reads fields in order; once a read would run past the end, it and every later one
-// fail and leave their targets alone.
-class ByteReader {
-public:
-    explicit ByteReader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
-
-    bool ok() const { return ok_; }
-    size_t position() const { return pos_; }
-    size_t remaining() const { return bytes_.size() - pos_; }
-
-    uint32_t unsignedValue(int width)
-    {
-        uint32_t value = 0;
-        if (take(size_t(width))) {
-            for (int i = 0; i < width; ++i)
-                value |= uint32_t(bytes_[pos_ - size_t(width) + size_t(i)]) << (8 * i);
-        }
-        return value;
-    }
-    void operator()(int32_t& value)
-    {
-        const uint32_t raw = unsignedValue(4);
-        if (ok_)
-            value = int32_t(raw);
-    }
-    void operator()(double& value)
-    {
-        const uint64_t low = unsignedValue(4);
-        const uint64_t high = unsignedValue(4);
-        if (ok_)
-            value = std::bit_cast<double>(low | (high << 32));
-    }
-    template <size_t N>
-    void operator()(std::array<uint8_t, N>& bytes)
-    {
-        if (take(N))
-            std::copy_n(bytes_.begin() + std::ptrdiff_t(pos_ - N), N, bytes.begin());
-    }
-    template <size_t N>
-    void operator()(std::array<int32_t, N>& longs)
-    {
-        for (int32_t& value : longs)
-            (*this)(value);
-    }
-    void text(std::string& out, size_t length)
-    {
-        if (take(length))
-            out.assign(bytes_.begin() + std::ptrdiff_t(pos_ - length), bytes_.begin() + std::ptrdiff_t(pos_));
-    }
-
-private:
-    bool take(size_t n)
-    {
-        if (!ok_ || n > remaining()) {
-            ok_ = false;
-            return false;
-        }
-        pos_ += n;
-        return true;
-    }
-
-    std::span<const uint8_t> bytes_;
-    size_t pos_ = 0;
-    bool ok_ = true;
-};
-
 ReadResult rejected(ReadStatus status, std::string reason)
 {
     ReadResult result;
@@ -163,40 +67,6 @@ bool anyDateOutOfRange(const DiagramHeader& h)
     const double dates[] = {h.createdAt, h.spareDate1, h.spareDate2, h.spareDate3,
                             h.spareDate4, h.savedAt,   h.spareDate5};
     return std::any_of(std::begin(dates), std::end(dates), [](double d) { return !dayNumber(d); });
-}
-
-// Reads one block record; false when it runs past the end or its length word is negative.
-bool readBlock(ByteReader& reader, Block& block, std::string& reason)
-{
-    int32_t kind = 0;
-    reader(kind);
-    block.kind = kindFromCode(kind);
-    reader(block.x);
-    reader(block.y);
-    reader(block.width);
-    reader(block.height);
-    const auto length = int16_t(uint16_t(reader.unsignedValue(2)));
-    if (!reader.ok()) {
-        reason = "truncated block record";
-        return false;
-    }
-    if (length < 0) {
-        reason = "text length out of range";
-        return false;
-    }
-    reader.text(block.text, size_t(length));
-    if (!reader.ok()) {
-        reason = "text runs past the end";
-        return false;
-    }
-    reader(block.portDy);
-    reader(block.portDx);
-    reader(block.spare);
-    if (!reader.ok()) {
-        reason = "truncated block record";
-        return false;
-    }
-    return true;
 }
 
 size_t encodedSize(std::span<const Block> blocks, size_t linkCount)
@@ -255,7 +125,7 @@ ReadResult decodeDiagram(std::span<const uint8_t> bytes)
     for (int32_t i = 0; i < h.blockCount; ++i) {
         Block block;
         std::string reason;
-        if (!readBlock(reader, block, reason))
+        if (!readBlockRecord(reader, block, reason))
             return rejected(ReadStatus::Damaged, reason);
         data.blocks.push_back(std::move(block));
     }
@@ -263,9 +133,7 @@ ReadResult decodeDiagram(std::span<const uint8_t> bytes)
     data.links.reserve(std::min(size_t(h.linkCount), reader.remaining() / kLinkRecordSize));
     for (int32_t i = 0; i < h.linkCount; ++i) {
         Link link;
-        reader(link.source);
-        reader(link.target);
-        if (!reader.ok())
+        if (!readLinkRecord(reader, link))
             return rejected(ReadStatus::Damaged, "truncated link record");
         if (!namesABlock(link.source, h.blockCount) || !namesABlock(link.target, h.blockCount))
             return rejected(ReadStatus::Damaged, "link end outside the blocks");
@@ -313,22 +181,10 @@ std::optional<std::vector<uint8_t>> encodeDiagram(DiagramHeader& header, std::sp
     const auto headerBytes = encodeHeader(header);
     out.assign(headerBytes.begin(), headerBytes.end());
     ByteWriter write(out);
-    for (const Block& b : blocks) {
-        write(kindCode(b.kind));
-        write(b.x);
-        write(b.y);
-        write(b.width);
-        write(b.height);
-        write(uint32_t(b.text.size()), 2);
-        write(b.text);
-        write(b.portDy);
-        write(b.portDx);
-        write(b.spare);
-    }
-    for (const Link& link : links) {
-        write(link.source);
-        write(link.target);
-    }
+    for (const Block& b : blocks)
+        writeBlockRecord(write, b);
+    for (const Link& link : links)
+        writeLinkRecord(write, link);
     write(int32_t(out.size() + kTrailerSize));
     return out;
 }

@@ -1,9 +1,11 @@
-// The diagram reader under libFuzzer: no input may crash it or reach undefined
-// behaviour, and every input it accepts must write back to a file that reads the same.
+// The diagram reader, and the reader of the clipboard's blocks, under libFuzzer: no input
+// may crash either or reach undefined behaviour, and every input one accepts must write
+// back to bytes that read the same.
 // The plain replay driver (replay_main.cpp) runs the same entry point without libFuzzer.
 
 #include "storage/diagram_checksum.h"
 #include "storage/diagram_codec.h"
+#include "storage/fragment_codec.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -31,12 +33,26 @@ void readAndRewrite(std::span<const uint8_t> input)
         std::abort();
 }
 
+// The clipboard's blocks come from other programs, with no check words to pass.
+void readAndRewriteFragment(std::span<const uint8_t> input)
+{
+    const auto read = decodeFragment(input);
+    if (!read)
+        return;
+    const auto written = encodeFragment(*read);
+    if (!written || decodeFragment(*written) != read)
+        std::abort();
+    if (written->size() == input.size() && !std::equal(written->begin(), written->end(), input.begin()))
+        std::abort();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::span<const uint8_t> input(data, size);
     readAndRewrite(input);
+    readAndRewriteFragment(input);
 
     // Nearly every change to a header breaks its check words; a copy with fresh ones
     // lets such changes reach the checks behind them.

@@ -42,4 +42,19 @@ std::string toCp1252(const QString& text)
     return out;
 }
 
+QString fromCp1252Lines(std::string_view bytes)
+{
+    QString text = fromCp1252(bytes);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text;
+}
+
+std::string toCp1252Lines(const QString& text)
+{
+    QString withBreaks = text;
+    withBreaks.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    withBreaks.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return toCp1252(withBreaks);
+}
+
 } // namespace corvix

@@ -54,6 +54,11 @@ void CanvasWidget::mouseMoveEvent(QMouseEvent* event)
     input_.canvasMoved(mouseButtons(event->buttons()), keyModifiers(event->modifiers()), event->position());
 }
 
+void CanvasWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    input_.canvasReleased(mouseButtons(event->button()), keyModifiers(event->modifiers()), event->position());
+}
+
 // Qt reports the second of two quick presses as a double-click instead. Only the left
 // button's opens the text dialog; a quick second right press still drops what the first
 // picked up, as a slower one would.

@@ -15,6 +15,7 @@ public:
     // A press names its button, a move the buttons held; pos in canvas pixels.
     virtual void canvasPressed(MouseButton button, KeyModifiers modifiers, QPointF pos) = 0;
     virtual void canvasMoved(MouseButton buttons, KeyModifiers modifiers, QPointF pos) = 0;
+    virtual void canvasReleased(MouseButton button, KeyModifiers modifiers, QPointF pos) = 0;
     virtual void canvasDoubleClicked() = 0;
     // Whether a drag carrying these local files may drop here.
     virtual bool canvasAcceptsFiles(const QStringList& paths) = 0;
@@ -32,6 +33,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;

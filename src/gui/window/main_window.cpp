@@ -8,12 +8,14 @@
 #include "window/kind_panel.h"
 #include "window/scroll_bars.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyleHints>
 
 #include <QMenuBar>
 
@@ -48,20 +50,6 @@ int16_t toInt16(int value)
     return int16_t(std::clamp(value, -32768, 32767));
 }
 
-std::string toCp1252Block(const QString& text)
-{
-    QString withBreaks = text;
-    withBreaks.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return toCp1252(withBreaks);
-}
-
-QString fromCp1252Block(const std::string& bytes)
-{
-    QString text = fromCp1252(bytes);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return text;
-}
-
 } // namespace
 
 MainWindow::MainWindow(EditorState& state, DesktopDialogs& dialogs, QWidget* parent)
@@ -84,7 +72,7 @@ MainWindow::MainWindow(EditorState& state, DesktopDialogs& dialogs, QWidget* par
 
     textDialog_ = new TextDialog(this);
     connect(textDialog_, &TextDialog::textAccepted, this,
-            [this](const QString& text) { editor_.textDialogOk(toCp1252Block(text)); });
+            [this](const QString& text) { editor_.textDialogOk(toCp1252Lines(text)); });
     connect(textDialog_, &QDialog::finished, this, &MainWindow::textDialogFinished);
 
     timer_.setObjectName(QStringLiteral("Timer1"));
@@ -92,6 +80,10 @@ MainWindow::MainWindow(EditorState& state, DesktopDialogs& dialogs, QWidget* par
     // The editor keeps a tick that arrives inside another (the auto-pan loop processes
     // events) from starting a second loop.
     connect(&timer_, &QTimer::timeout, this, [this] { editor_.Timer1_Timer(); });
+
+    editor_.setDragDistance(QApplication::startDragDistance());
+    connect(QGuiApplication::styleHints(), &QStyleHints::startDragDistanceChanged, this,
+            [this](int distance) { editor_.setDragDistance(distance); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -221,7 +213,7 @@ void MainWindow::openTextDialog(const std::string& cp1252Text)
 {
     centralWidget()->setEnabled(false);
     menuBar()->setEnabled(false);
-    textDialog_->editText(fromCp1252Block(cp1252Text));
+    textDialog_->editText(fromCp1252Lines(cp1252Text));
 }
 
 void MainWindow::textDialogFinished()
@@ -240,6 +232,11 @@ void MainWindow::canvasPressed(MouseButton button, KeyModifiers modifiers, QPoin
 void MainWindow::canvasMoved(MouseButton buttons, KeyModifiers modifiers, QPointF pos)
 {
     editor_.Diagrama_MouseMove(buttons, modifiers, float(pos.x()), float(pos.y()));
+}
+
+void MainWindow::canvasReleased(MouseButton button, KeyModifiers modifiers, QPointF pos)
+{
+    editor_.Diagrama_MouseUp(button, modifiers, float(pos.x()), float(pos.y()));
 }
 
 void MainWindow::canvasDoubleClicked()

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -68,9 +69,15 @@ private:
     void createMenus();
     void createEditMenu();
     void createExportAction();
-    // Undo and redo enabled when the editor has a step to take.
+    // Undo and redo enabled when the editor has a step to take; the clipboard's commands
+    // when the editor and the clipboard allow them.
     void refreshEditCommands();
     void setEditCommands(bool undo, bool redo);
+    void clipboardChanged();
+    void copyToClipboard(const std::optional<ClipboardContent>& content);
+    void mpaste_Click();
+    // The pointer's canvas point when it is over the canvas.
+    std::optional<CanvasPoint> pointerOnCanvas() const;
     void mexport_Click();
     void createClientArea();
     void layoutClientArea();
@@ -86,6 +93,7 @@ private:
     // CanvasInput
     void canvasPressed(MouseButton button, KeyModifiers modifiers, QPointF pos) override;
     void canvasMoved(MouseButton buttons, KeyModifiers modifiers, QPointF pos) override;
+    void canvasReleased(MouseButton button, KeyModifiers modifiers, QPointF pos) override;
     void canvasDoubleClicked() override;
     bool canvasAcceptsFiles(const QStringList& paths) override;
     void canvasFilesDropped(const QStringList& paths) override;
@@ -142,6 +150,12 @@ private:
     QAction* mhelp_ = nullptr;
     QAction* mundo_ = nullptr;
     QAction* mredo_ = nullptr;
+    QAction* mcut_ = nullptr;
+    QAction* mcopy_ = nullptr;
+    QAction* mpaste_ = nullptr;
+    QAction* mduplicate_ = nullptr;
+    QAction* mselectall_ = nullptr;
+    bool clipboardPastable_ = false;
 };
 
 } // namespace corvix

@@ -1,7 +1,12 @@
-// The Edit menu: the drawing's changes taken back and made again.
+// The Edit menu: the drawing's changes taken back and made again, and the clipboard.
 #include "window/main_window.h"
 
+#include "window/clipboard_mime.h"
+
 #include <QAction>
+#include <QClipboard>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QMenu>
 
@@ -17,6 +22,28 @@ void MainWindow::createEditMenu()
     mredo_ = medit_->addAction(tr("&Redo"), this, [this] { editor_.redo(); });
     mredo_->setObjectName(QStringLiteral("mredo"));
     mredo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    medit_->addSeparator();
+    mcut_ = medit_->addAction(tr("Cu&t"), this, [this] { copyToClipboard(editor_.cut()); });
+    mcut_->setObjectName(QStringLiteral("mcut"));
+    mcut_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    mcopy_ = medit_->addAction(tr("&Copy"), this, [this] { copyToClipboard(editor_.copy()); });
+    mcopy_->setObjectName(QStringLiteral("mcopy"));
+    mcopy_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    mpaste_ = medit_->addAction(tr("&Paste"), this, &MainWindow::mpaste_Click);
+    mpaste_->setObjectName(QStringLiteral("mpaste"));
+    mpaste_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    mduplicate_ = medit_->addAction(tr("&Duplicate"), this, [this] { editor_.duplicate(); });
+    mduplicate_->setObjectName(QStringLiteral("mduplicate"));
+    mduplicate_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    medit_->addSeparator();
+    mselectall_ = medit_->addAction(tr("Select &All"), this, [this] { editor_.selectAll(); });
+    mselectall_->setObjectName(QStringLiteral("mselectall"));
+    mselectall_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+
+    // Asking the clipboard on every refresh could wait on another program; its owner
+    // announces every change instead.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::clipboardChanged);
+    clipboardPastable_ = holdsPastable(QGuiApplication::clipboard()->mimeData());
     setEditCommands(false, false);
 }
 
@@ -24,6 +51,12 @@ void MainWindow::setEditCommands(bool undo, bool redo)
 {
     mundo_->setEnabled(undo);
     mredo_->setEnabled(redo);
+    const bool copy = editor_.canCopy();
+    mcut_->setEnabled(copy);
+    mcopy_->setEnabled(copy);
+    mduplicate_->setEnabled(copy);
+    mpaste_->setEnabled(clipboardPastable_ && editor_.canPaste());
+    mselectall_->setEnabled(editor_.canSelectAll());
 }
 
 // Runs on every repaint and whenever the main menus are switched: every change to the
@@ -33,6 +66,31 @@ void MainWindow::setEditCommands(bool undo, bool redo)
 void MainWindow::refreshEditCommands()
 {
     setEditCommands(editor_.canUndo(), editor_.canRedo());
+}
+
+void MainWindow::clipboardChanged()
+{
+    clipboardPastable_ = holdsPastable(QGuiApplication::clipboard()->mimeData());
+    refreshEditCommands();
+}
+
+void MainWindow::copyToClipboard(const std::optional<ClipboardContent>& content)
+{
+    if (content)
+        QGuiApplication::clipboard()->setMimeData(toMimeData(*content));
+}
+
+void MainWindow::mpaste_Click()
+{
+    editor_.paste(fromMimeData(QGuiApplication::clipboard()->mimeData()), pointerOnCanvas());
+}
+
+std::optional<CanvasPoint> MainWindow::pointerOnCanvas() const
+{
+    const QPointF at = canvas_->mapFromGlobal(QCursor::pos().toPointF());
+    if (!canvas_->underMouse() || !canvas_->rect().contains(at.toPoint()))
+        return std::nullopt;
+    return CanvasPoint{float(at.x()), float(at.y())};
 }
 
 } // namespace corvix

@@ -43,11 +43,38 @@ protected:
         editor.cancela_operacao();
     }
 
-    // A press at sheet point (x, y); the view is at the origin unless a test moves it.
+    // The canvas point over sheet point p; the view is at the origin unless a test moves it.
+    CanvasPoint toCanvas(Point p) const
+    {
+        return {float(p.x - editor.viewport().viewOffsetX()), float(p.y - editor.viewport().viewOffsetY())};
+    }
+
+    // A press at sheet point (x, y).
     void press(int32_t x, int32_t y, MouseButton button = kLeft, KeyModifiers modifiers = {})
     {
-        editor.Diagrama_MouseDown(button, modifiers, float(x - editor.viewport().viewOffsetX()),
-                                  float(y - editor.viewport().viewOffsetY()));
+        const CanvasPoint at = toCanvas({x, y});
+        editor.Diagrama_MouseDown(button, modifiers, at.x, at.y);
+    }
+
+    // The pointer moved to sheet point p with the left button held.
+    void moveHeld(Point p, KeyModifiers modifiers = {})
+    {
+        const CanvasPoint at = toCanvas(p);
+        editor.Diagrama_MouseMove(kLeft, modifiers, at.x, at.y);
+    }
+
+    void release(Point p, KeyModifiers modifiers = {})
+    {
+        const CanvasPoint at = toCanvas(p);
+        editor.Diagrama_MouseUp(kLeft, modifiers, at.x, at.y);
+    }
+
+    // A left press at from, a move to to with the button held, and its release there.
+    void drag(Point from, Point to, KeyModifiers modifiers = {})
+    {
+        press(from.x, from.y, kLeft, modifiers);
+        moveHeld(to, modifiers);
+        release(to, modifiers);
     }
 
     // Blocks with the default text "== N ==" (and "?" for decisions), as inserted by a press.

@@ -302,16 +302,8 @@ TEST_F(EditorTest, ReusedEntryKeepsWhatTheDefinitionDoesNotWrite)
 using testing::lineOp;
 using testing::Op;
 using testing::RecordedOp;
-
-RecordedOp styleOp(LineStyle style)
-{
-    return {.op = Op::DrawStyle, .style = style};
-}
-
-RecordedOp xorOp(bool on)
-{
-    return {.op = Op::XorMode, .on = on};
-}
+using testing::styleOp;
+using testing::xorOp;
 
 // The lines drawn in exclusive-or mode: the rubber band.
 std::vector<RecordedOp> bandLines(const std::vector<RecordedOp>& ops)

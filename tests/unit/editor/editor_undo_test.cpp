@@ -18,6 +18,12 @@ enum class Step {
     DropWholeDrawing,
     EditText,
     SwapDecision,
+    DragSeveralBlocks,
+    DeleteSeveralBlocks,
+    CutBlocks,
+    PasteBlocks,
+    PasteText,
+    DuplicateBlocks,
 };
 
 const char* stepName(Step step)
@@ -41,6 +47,18 @@ const char* stepName(Step step)
         return "EditText";
     case Step::SwapDecision:
         return "SwapDecision";
+    case Step::DragSeveralBlocks:
+        return "DragSeveralBlocks";
+    case Step::DeleteSeveralBlocks:
+        return "DeleteSeveralBlocks";
+    case Step::CutBlocks:
+        return "CutBlocks";
+    case Step::PasteBlocks:
+        return "PasteBlocks";
+    case Step::PasteText:
+        return "PasteText";
+    case Step::DuplicateBlocks:
+        return "DuplicateBlocks";
     }
     return "";
 }
@@ -106,8 +124,35 @@ protected:
             press(200, 200);
             editor.Form_KeyPress('T');
             break;
+        case Step::DragSeveralBlocks:
+            selectUpperTwo();
+            drag({200, 200}, {251, 229});
+            break;
+        case Step::DeleteSeveralBlocks:
+            selectUpperTwo();
+            ui.answers = {true};
+            editor.mapagabloco_Click();
+            break;
+        case Step::CutBlocks:
+            selectUpperTwo();
+            editor.cut();
+            break;
+        case Step::PasteBlocks:
+            selectUpperTwo();
+            editor.paste(*editor.copy(), toCanvas({600, 600}));
+            break;
+        case Step::PasteText:
+            editor.paste({{}, "pasted"}, std::nullopt);
+            break;
+        case Step::DuplicateBlocks:
+            selectUpperTwo();
+            editor.duplicate();
+            break;
         }
     }
+
+    // The action and the decision, with the link between them.
+    void selectUpperTwo() { drag({100, 100}, {500, 300}); }
 };
 
 TEST_P(UndoSteps, UndoAndRedoRestoreTheTablesExactly)
@@ -139,7 +184,9 @@ TEST_P(UndoSteps, UndoAndRedoRestoreTheTablesExactly)
 INSTANTIATE_TEST_SUITE_P(Undo, UndoSteps,
                          ::testing::Values(Step::InsertBlock, Step::DeleteFirstBlock, Step::DeleteLinkedBlock,
                                            Step::DeleteLink, Step::MakeLink, Step::DropMovedBlock,
-                                           Step::DropWholeDrawing, Step::EditText, Step::SwapDecision),
+                                           Step::DropWholeDrawing, Step::EditText, Step::SwapDecision,
+                                           Step::DragSeveralBlocks, Step::DeleteSeveralBlocks, Step::CutBlocks,
+                                           Step::PasteBlocks, Step::PasteText, Step::DuplicateBlocks),
                          [](const ::testing::TestParamInfo<Step>& step) { return std::string(stepName(step.param)); });
 
 TEST_F(UndoSteps, WholeSessionUndoneAndRedone)

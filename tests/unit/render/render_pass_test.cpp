@@ -138,6 +138,28 @@ TEST_F(RenderPassTest, SelectionAndMoveAllColours)
     }
 }
 
+TEST_F(RenderPassTest, SeveralSelectedBlocksWithTheLinksBetweenThem)
+{
+    addBlock(BlockKind::Action, 200, 200, "one");
+    addBlock(BlockKind::Action, 200, 400, "two");
+    addBlock(BlockKind::Action, 400, 400, "three");
+    state.appendLink({connectionCode(0, Port::Bottom), connectionCode(1, Port::Top)});
+    state.appendLink({connectionCode(0, Port::Bottom), connectionCode(2, Port::Top)});
+    const int32_t several[] = {0, 1};
+    Highlights highlights;
+    highlights.several = several;
+    pass.draw(target, state, highlights, 0, 0);
+
+    const std::vector<RecordedOp> prints = target.only(Op::Print);
+    EXPECT_EQ(prints[0].color, colors::Red);
+    EXPECT_EQ(prints[1].color, colors::Red);
+    EXPECT_EQ(prints[2].color, colors::Black);
+    const std::vector<RecordedOp> shapes = target.shapes();
+    EXPECT_EQ(shapes[2 + 8].color, colors::Black);  // stubs stay black
+    EXPECT_EQ(shapes[2 + 36].color, colors::Yellow);
+    EXPECT_EQ(shapes[2 + 38].color, colors::Black);
+}
+
 // An exported page must not depend on what the editor has selected or is moving.
 TEST_F(RenderPassTest, FilePageIgnoresSelectionMoveAllAndView)
 {

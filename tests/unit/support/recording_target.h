@@ -47,6 +47,16 @@ inline RecordedOp boxOp(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color co
     return {.op = Op::Box, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = color};
 }
 
+inline RecordedOp styleOp(LineStyle style)
+{
+    return {.op = Op::DrawStyle, .style = style};
+}
+
+inline RecordedOp xorOp(bool on)
+{
+    return {.op = Op::XorMode, .on = on};
+}
+
 inline RecordedOp pictureOp(Marker marker, int32_t x, int32_t y, int32_t w, int32_t h)
 {
     return {.op = Op::PaintPicture, .x1 = x, .y1 = y, .x2 = w, .y2 = h, .marker = marker};

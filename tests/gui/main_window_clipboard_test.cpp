@@ -1,0 +1,119 @@
+#include "render/block_geometry.h"
+#include "storage/fragment_codec.h"
+#include "window/canvas_widget.h"
+#include "window/clipboard_mime.h"
+#include "window/main_window.h"
+#include "window_test_base.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QTest>
+
+namespace corvix {
+
+// Two actions with a link from the first's exit to the second's entry, on the real
+// window with the real clipboard and mouse events.
+class MainWindowClipboardTest : public WindowTestBase {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void copyAndPasteGoThroughTheSystemClipboard();
+    void plainTextFromAnotherProgramPastesAsOneBlock();
+    void dragsMoveABlockAndLinkTwoPorts();
+
+private:
+    EditorState& state() { return *state_; }
+    CanvasWidget* canvas() { return window_->findChild<CanvasWidget*>(QStringLiteral("Diagrama")); }
+    QPoint toCanvas(Point sheet) const
+    {
+        const Viewport& view = window_->editor().viewport();
+        return QPoint(sheet.x - view.viewOffsetX(), sheet.y - view.viewOffsetY());
+    }
+    void key(Qt::Key key) { QTest::keyClick(canvas(), key, Qt::ControlModifier); }
+};
+
+void MainWindowClipboardTest::init()
+{
+    makeWindow();
+    startWindow();
+    Editor& editor = window_->editor();
+    QVERIFY(editor.insere_bloco(BlockKind::Action, "first", 200, 120));
+    QVERIFY(editor.insere_bloco(BlockKind::Action, "zo\xEB", 200, 320));
+    QTest::mouseClick(canvas(), Qt::LeftButton, Qt::NoModifier, toCanvas(portPoint(state().blocks[0], Port::Bottom)));
+    QTest::mouseClick(canvas(), Qt::LeftButton, Qt::NoModifier, toCanvas(portPoint(state().blocks[1], Port::Top)));
+    QCOMPARE(state().linkCount, 1);
+}
+
+void MainWindowClipboardTest::cleanup()
+{
+    destroyWindow();
+}
+
+void MainWindowClipboardTest::copyAndPasteGoThroughTheSystemClipboard()
+{
+    key(Qt::Key_A);
+    key(Qt::Key_C);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(data);
+    QCOMPARE(data->text(), QStringLiteral("first\nzo\u00EB\n"));
+    QCOMPARE(data->data(QStringLiteral("text/plain")), QByteArray("first\nzo\xC3\xAB\n"));
+    const QByteArray records = data->data(kBlocksMimeType);
+    const auto fragment = decodeFragment(std::span(reinterpret_cast<const uint8_t*>(records.data()), size_t(records.size())));
+    QVERIFY(fragment);
+    QCOMPARE(fragment->blocks.size(), size_t(2));
+
+    const std::vector<Block> before(state().blocks.begin(), state().blocks.begin() + 4);
+    key(Qt::Key_V);
+    QCOMPARE(state().blockCount, 4);
+    QCOMPARE(state().blocks[2].text, std::string("first"));
+    QCOMPARE(state().blocks[3].text, std::string("zo\xEB"));
+    QCOMPARE(state().blocks[3].y, state().blocks[1].y + 16);
+    QCOMPARE(state().linkCount, 2);
+    QCOMPARE(state().links[1], (Link{connectionCode(2, Port::Bottom), connectionCode(3, Port::Top)}));
+
+    key(Qt::Key_Z);
+    QCOMPARE(state().blockCount, 2);
+    QCOMPARE(state().linkCount, 1);
+    QVERIFY(std::equal(before.begin(), before.end(), state().blocks.begin()));
+}
+
+void MainWindowClipboardTest::plainTextFromAnotherProgramPastesAsOneBlock()
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("  one\r\ntwo \u20AC \u4E2D  "));
+    QTRY_VERIFY(action("mpaste")->isEnabled());
+    action("mpaste")->trigger();
+    QCOMPARE(state().blockCount, 3);
+    QCOMPARE(state().blocks[2].kind, BlockKind::Action);
+    QCOMPARE(state().blocks[2].text, std::string("one\r\ntwo \x80 ?"));
+}
+
+void MainWindowClipboardTest::dragsMoveABlockAndLinkTwoPorts()
+{
+    const int beyond = QApplication::startDragDistance() + 40;
+    const QPoint from = toCanvas({state().blocks[0].x, state().blocks[0].y});
+    QTest::mousePress(canvas(), Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(canvas(), from + QPoint(beyond, 0));
+    QCOMPARE(state().editMode, EditMode::MovingBlock);
+    QTest::mouseRelease(canvas(), Qt::LeftButton, Qt::NoModifier, from + QPoint(beyond, 0));
+    QCOMPARE(state().blocks[0].x, snapToGrid(200 + beyond));
+    QCOMPARE(state().editMode, EditMode::Idle);
+
+    // From the second block's free exit to the first block's entry.
+    const QPoint exit = toCanvas(portPoint(state().blocks[1], Port::Bottom));
+    const QPoint entry = toCanvas(portPoint(state().blocks[0], Port::Top));
+    QTest::mousePress(canvas(), Qt::LeftButton, Qt::NoModifier, exit);
+    QTest::mouseMove(canvas(), (exit + entry) / 2);
+    QTest::mouseMove(canvas(), entry);
+    QTest::mouseRelease(canvas(), Qt::LeftButton, Qt::NoModifier, entry);
+    QCOMPARE(state().linkCount, 2);
+    QCOMPARE(state().links[1], (Link{connectionCode(1, Port::Bottom), connectionCode(0, Port::Top)}));
+}
+
+} // namespace corvix
+
+QTEST_MAIN(corvix::MainWindowClipboardTest)
+#include "main_window_clipboard_test.moc"
