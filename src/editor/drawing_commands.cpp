@@ -91,15 +91,14 @@ bool DrawingCommands::deleteLink(int32_t index)
     return true;
 }
 
-void DrawingCommands::swapDecision(int32_t index)
+bool DrawingCommands::swapDecision(int32_t index)
 {
-    if (!isBlockIndex(index))
-        return;
+    if (!isBlockIndex(index) || !isDecisionKind(state_.blocks[size_t(index)].kind))
+        return false;
     Block swapped = state_.blocks[size_t(index)];
-    if (!isDecisionKind(swapped.kind))
-        return;
     swapped.kind = swapped.kind == BlockKind::Decision ? BlockKind::DecisionSwapped : BlockKind::Decision;
     history_.perform(state_, changes::replaceBlock(index, std::move(swapped)));
+    return true;
 }
 
 void DrawingCommands::moveBlock(int32_t index, int32_t x, int32_t y)

@@ -34,8 +34,8 @@ public:
     // Ask first; true when the user agreed and the block (with its links) or the link went.
     bool deleteBlock(int32_t index);
     bool deleteLink(int32_t index);
-    // A decision becomes its mirror image; any other block stays.
-    void swapDecision(int32_t index);
+    // A decision becomes its mirror image; false, changing nothing, for any other block.
+    bool swapDecision(int32_t index);
     // The block's centre to (x, y) snapped to the grid.
     void moveBlock(int32_t index, int32_t x, int32_t y);
     // Every block by (dx, dy), each centre snapped.

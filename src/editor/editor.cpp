@@ -19,7 +19,6 @@ double steadySeconds()
 
 Editor::Editor(EditorState& state, UiPort& ui, RenderTarget& canvas, const TextMeasurer& windowFont)
     : state_(state)
-    , ui_(ui)
     , menus_(ui)
     , commands_(state, ui, windowFont)
     , selection_(state)

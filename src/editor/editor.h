@@ -149,7 +149,6 @@ private:
     void showHistoryStep();
 
     EditorState& state_;
-    UiPort& ui_;
     MenuState menus_;
     DrawingCommands commands_;
     BlockSelection selection_;

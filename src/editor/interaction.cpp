@@ -271,11 +271,8 @@ void Interaction::deleteSelected()
 
 void Interaction::swapSelectedDecision()
 {
-    const int32_t index = state_.selectedBlock;
-    if (!isBlockIndex(index) || !isDecisionKind(state_.blocks[size_t(index)].kind))
-        return;
-    commands_.swapDecision(index);
-    view_.repinta_tudo();
+    if (commands_.swapDecision(state_.selectedBlock))
+        view_.repinta_tudo();
 }
 
 } // namespace corvix
