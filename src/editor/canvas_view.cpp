@@ -2,6 +2,7 @@
 
 #include "editor/hit_test.h"
 #include "model/paper.h"
+#include "view/zoom.h"
 
 #include <algorithm>
 #include <optional>
@@ -37,7 +38,13 @@ CanvasView::CanvasView(EditorState& state, UiPort& ui, RenderTarget& canvas)
 
 void CanvasView::repinta_tudo()
 {
-    pass_.desenha_diagrama(canvas_, state_, viewport_.viewOffsetX(), viewport_.viewOffsetY());
+    // The pass draws in whole sheet units from the unit at the canvas's corner; the
+    // surface lays them on its device pixels, zoomed and at the screen's ratio.
+    const ZoomedOrigin x = zoomedOrigin(viewport_.viewOffsetX(), zoom());
+    const ZoomedOrigin y = zoomedOrigin(viewport_.viewOffsetY(), zoom());
+    canvas_.Magnify({zoom() * deviceRatio_, x.shift * deviceRatio_, y.shift * deviceRatio_});
+    drawnOrigin_ = {x.unit, y.unit};
+    pass_.desenha_diagrama(canvas_, state_, x.unit, y.unit);
     ui_.refreshCanvas();
 }
 
@@ -73,8 +80,10 @@ void CanvasView::applyPaper(int32_t paperType)
 
 void CanvasView::restoreView(int32_t scrollX, int32_t scrollY)
 {
-    viewport_.setValue(ScrollAxis::Horizontal, std::min<int32_t>(scrollX, viewport_.hScroll().maximum));
-    viewport_.setValue(ScrollAxis::Vertical, std::min<int32_t>(scrollY, viewport_.vScroll().maximum));
+    const int32_t x = zoomedLength(scrollX, zoom());
+    const int32_t y = zoomedLength(scrollY, zoom());
+    viewport_.setValue(ScrollAxis::Horizontal, std::min<int32_t>(x, viewport_.hScroll().maximum));
+    viewport_.setValue(ScrollAxis::Vertical, std::min<int32_t>(y, viewport_.vScroll().maximum));
 }
 
 void CanvasView::scrollToOrigin()
@@ -85,7 +94,32 @@ void CanvasView::scrollToOrigin()
 
 Point CanvasView::sheetPoint(float x, float y) const
 {
-    return {canvasToSheet(viewport_.hScroll().value, x), canvasToSheet(viewport_.vScroll().value, y)};
+    return {canvasToSheet(viewport_.hScroll().value, x, zoom()), canvasToSheet(viewport_.vScroll().value, y, zoom())};
+}
+
+void CanvasView::zoomTo(double zoom)
+{
+    zoomAbout(zoom, float(viewport_.canvasWidth() / 2), float(viewport_.canvasHeight() / 2));
+}
+
+void CanvasView::zoomAbout(double zoom, float x, float y)
+{
+    viewport_.setZoom(zoom, state_.paper, viewport_.anchorAt(x, y));
+}
+
+void CanvasView::fitPage()
+{
+    const double zoom = fitPageZoom(viewport_.canvasWidth(), viewport_.canvasHeight(), state_.paper);
+    viewport_.setZoom(zoom, state_.paper, ViewAnchor{});
+}
+
+void CanvasView::wheelScroll(ScrollAxis axis, int32_t notches)
+{
+    const int32_t step = Viewport::kWheelSteps * viewport_.bar(axis).smallChange;
+    if (notches > 0)
+        viewport_.stepTowardMinimum(axis, notches * step);
+    else if (notches < 0)
+        viewport_.stepTowardMaximum(axis, -notches * step);
 }
 
 void CanvasView::pointerMoved(float x, float y)
@@ -106,19 +140,25 @@ void CanvasView::desenha_elastico(bool forcar)
     const std::optional<LineStyle> style = rubberBandStyle(state_.editMode);
     if (!style)
         return;
-    if (!forcar && pointerX_ == rubberBandLastX_ && pointerY_ == rubberBandLastY_)
+
+    // The moving end is the sheet point under the pointer, so at one unit a pixel the
+    // pointer itself.
+    const Point end = sheetPoint(float(pointerX_), float(pointerY_));
+    const int32_t endX = end.x - drawnOrigin_.x;
+    const int32_t endY = end.y - drawnOrigin_.y;
+    if (!forcar && endX == rubberBandLastX_ && endY == rubberBandLastY_)
         return;
 
     canvas_.DrawStyle(*style);
     canvas_.XorMode(true);
     // The fixed end sits 2 units right of and below where the anchor point is drawn.
-    const int32_t fixedX = bandAnchor_.x - viewport_.hScroll().value + 2;
-    const int32_t fixedY = bandAnchor_.y - viewport_.vScroll().value + 2;
+    const int32_t fixedX = bandAnchor_.x - drawnOrigin_.x + 2;
+    const int32_t fixedY = bandAnchor_.y - drawnOrigin_.y + 2;
     if (rubberBandDrawn_)
         canvas_.Line(rubberBandLastX_, rubberBandLastY_, fixedX, fixedY, colors::White);
     rubberBandDrawn_ = true;
-    rubberBandLastX_ = pointerX_;
-    rubberBandLastY_ = pointerY_;
+    rubberBandLastX_ = endX;
+    rubberBandLastY_ = endY;
     canvas_.Line(rubberBandLastX_, rubberBandLastY_, fixedX, fixedY, colors::White);
     canvas_.DrawStyle(LineStyle::Solid);
     canvas_.XorMode(false);

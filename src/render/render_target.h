@@ -52,6 +52,15 @@ struct SurfaceRect {
     bool operator==(const SurfaceRect&) const = default;
 };
 
+// How a magnified surface lays its units on its device: unit u covers device pixels from
+// u * scale + shift on. The canvas is magnified by zoom and the screen's pixel ratio.
+struct Magnification {
+    double scale = 1;
+    double shiftX = 0;
+    double shiftY = 0;
+    bool operator==(const Magnification&) const = default;
+};
+
 // The drawing surface the render pass draws on: canvas, page image, SVG, PDF, or a
 // recording in the tests. Coordinates are sheet units on the surface; the surface clips.
 class RenderTarget : public TextMeasurer {
@@ -74,6 +83,9 @@ public:
     virtual void FontTransparent(bool transparent) = 0;
     // Exclusive-or drawing for the rubber band: drawing a line twice removes it.
     virtual void XorMode(bool on) = 0;
+    // Set before a pass by the canvas's view; the render pass never calls it, and surfaces
+    // that are never magnified (page, preview, print, export) keep one unit a unit.
+    virtual void Magnify(const Magnification&) {}
 
     // The area outside which nothing drawn can show. The render pass skips blocks and
     // links that lie wholly outside it; no area (the default) means every operation

@@ -91,7 +91,7 @@ void PainterTarget::setPen(QColor color)
     QPen pen(color);
     pen.setStyle(style);
     pen.setJoinStyle(Qt::MiterJoin);
-    if (raster_) {
+    if (hairlines()) {
         pen.setCosmetic(true);
         pen.setWidth(1);
         pen.setCapStyle(Qt::SquareCap);
@@ -118,14 +118,20 @@ void PainterTarget::Cls()
     const QPainter::CompositionMode mode = painter_.compositionMode();
     if (mode != QPainter::CompositionMode_SourceOver)
         painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    // The whole device, whatever the magnification.
+    const bool magnified = magnification_ != Magnification{};
+    if (magnified)
+        painter_.setWorldMatrixEnabled(false);
     painter_.fillRect(QRect(QPoint(0, 0), extent_), background_);
+    if (magnified)
+        painter_.setWorldMatrixEnabled(true);
     if (mode != QPainter::CompositionMode_SourceOver)
         painter_.setCompositionMode(mode);
 }
 
 PixelCanvas* PainterTarget::plainPixels()
 {
-    return pixels_ && !xor_ ? &*pixels_ : nullptr;
+    return pixels_ && !xor_ && magnification_ == Magnification{} ? &*pixels_ : nullptr;
 }
 
 void PainterTarget::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color color)
@@ -157,7 +163,7 @@ void PainterTarget::drawSegment(int32_t x1, int32_t y1, int32_t x2, int32_t y2, 
         endX = x1 + std::nearbyint((endY - y1) * double(dx) / double(dy));
     }
     const bool onePoint = endX == x1 && endY == y1;
-    if (raster_) {
+    if (hairlines()) {
         if (onePoint)
             painter_.drawPoint(QPointF(x1, y1));
         else
@@ -182,7 +188,7 @@ void PainterTarget::Box(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color co
     const double top = std::min(y1, y2);
     const double width = std::abs(double(x2) - x1);
     const double height = std::abs(double(y2) - y1);
-    const double offset = raster_ ? 0 : 0.5;
+    const double offset = hairlines() ? 0 : 0.5;
     painter_.drawRect(QRectF(left + offset, top + offset, width, height));
 }
 
@@ -246,10 +252,26 @@ void PainterTarget::XorMode(bool on)
         painter_.setCompositionMode(on ? QPainter::RasterOp_SourceXorDestination : QPainter::CompositionMode_SourceOver);
 }
 
+void PainterTarget::Magnify(const Magnification& magnification)
+{
+    if (magnification == magnification_)
+        return;
+    magnification_ = magnification;
+    const Magnification& m = magnification;
+    painter_.setWorldTransform(QTransform(m.scale, 0, 0, m.scale, m.shiftX, m.shiftY));
+    setPen(painter_.pen().color());
+}
+
 std::optional<SurfaceRect> PainterTarget::drawableArea() const
 {
-    return SurfaceRect{-kAreaMargin, -kAreaMargin, extent_.width() - 1 + kAreaMargin,
-                       extent_.height() - 1 + kAreaMargin};
+    // The units that the device's first and last pixels show.
+    const Magnification& m = magnification_;
+    const auto unitAt = [&m](double pixel, double shift) {
+        return int32_t(std::clamp(std::floor((pixel - shift) / m.scale), -1e9, 1e9));
+    };
+    return SurfaceRect{unitAt(0, m.shiftX) - kAreaMargin, unitAt(0, m.shiftY) - kAreaMargin,
+                       unitAt(extent_.width() - 1, m.shiftX) + kAreaMargin,
+                       unitAt(extent_.height() - 1, m.shiftY) + kAreaMargin};
 }
 
 } // namespace corvix

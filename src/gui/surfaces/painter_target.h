@@ -18,9 +18,12 @@ class GlyphAtlas;
 // The Qt drawing surface: a QPainter on a QImage (canvas, page image, preview), a
 // QSvgGenerator or a QPdfWriter. Surface units cover `extent`, stretched over the whole
 // device; on an image of that very size one unit is one pixel. Lines are one unit wide
-// and not antialiased; a segment paints its start and not its end. On an image in
-// Format_RGB32 or Format_ARGB32_Premultiplied at one unit a pixel, plain lines, boxes,
-// pictures and text are written straight into the pixels, many times faster.
+// and not antialiased; a segment paints its start and not its end. A magnified surface
+// (the zoomed canvas) lays its units over its pixels as Magnify says: enlarged, a line
+// covers its units' whole pixels, so it is as many pixels thick as a unit is wide, and
+// text is drawn at the enlarged size. On an image in Format_RGB32 or
+// Format_ARGB32_Premultiplied at one unit a pixel, plain lines, boxes, pictures and text
+// are written straight into the pixels, many times faster.
 class PainterTarget final : public RenderTarget {
 public:
     // Paints on device until end() or destruction; SVG and PDF output is written then.
@@ -49,6 +52,7 @@ public:
     void DrawStyle(LineStyle style) override;
     void FontTransparent(bool transparent) override;
     void XorMode(bool on) override;
+    void Magnify(const Magnification& magnification) override;
     std::optional<SurfaceRect> drawableArea() const override;
 
 private:
@@ -56,8 +60,11 @@ private:
     void usePen(QColor color);
     void setPen(QColor color);
     void drawSegment(int32_t x1, int32_t y1, int32_t x2, int32_t y2, QColor color);
-    // The image's pixels, while plain drawing (no exclusive-or) may go straight to them.
+    // The image's pixels, while plain drawing (no exclusive-or, not magnified) may go
+    // straight to them.
     PixelCanvas* plainPixels();
+    // Lines one device pixel wide from unit to unit, rather than covering whole units.
+    bool hairlines() const { return raster_ && magnification_.scale <= 1; }
 
     QPainter painter_;
     QtTextMeasurer measurer_;
@@ -73,6 +80,7 @@ private:
     TextLines printLines_;
     // Pixel surfaces draw lines one device pixel wide, vector surfaces one unit wide.
     bool raster_ = false;
+    Magnification magnification_;
     // A 32-bit image at one unit a pixel.
     std::optional<PixelCanvas> pixels_;
 };

@@ -87,6 +87,8 @@ public:
     }
 
     std::vector<RecordedOp> ops;
+    // As last set; not an operation of the pass, so not among ops.
+    Magnification magnification;
 
     // The operations of one kind, in order.
     std::vector<RecordedOp> only(Op op) const
@@ -159,6 +161,7 @@ public:
         ops.push_back({.op = Op::FontTransparent, .on = transparent});
     }
     void XorMode(bool on) override { ops.push_back({.op = Op::XorMode, .on = on}); }
+    void Magnify(const Magnification& m) override { magnification = m; }
     std::optional<SurfaceRect> drawableArea() const override { return area_; }
 
 private:
