@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -25,6 +26,7 @@ inline constexpr Color Cream{255, 255, 220};  // canvas and preview background
 
 // The nine marker pictures; each surface owns their pixels.
 enum class Marker { SetaBaixo, SimDir, SimEsq, Naodir, Naoesq, Saida, Entrada, SaidaClara, EntradaClara };
+inline constexpr size_t kMarkerCount = 9;
 
 // Every marker picture is square: the arrow 12 units, the labels and goto markers 16.
 constexpr int32_t markerWidth(Marker marker)

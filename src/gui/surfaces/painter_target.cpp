@@ -6,6 +6,7 @@
 #include <QPaintEngine>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace corvix {
@@ -134,12 +135,31 @@ PixelCanvas* PainterTarget::plainPixels()
     return pixels_ && !xor_ && magnification_ == Magnification{} ? &*pixels_ : nullptr;
 }
 
+PixelCanvas* PainterTarget::shrunkPixels()
+{
+    return pixels_ && !xor_ && magnification_.scale < 1 ? &*pixels_ : nullptr;
+}
+
+int32_t PainterTarget::deviceX(int32_t x) const
+{
+    return int32_t(std::clamp(std::floor(x * magnification_.scale + magnification_.shiftX), -1e9, 1e9));
+}
+
+int32_t PainterTarget::deviceY(int32_t y) const
+{
+    return int32_t(std::clamp(std::floor(y * magnification_.scale + magnification_.shiftY), -1e9, 1e9));
+}
+
 void PainterTarget::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color color)
 {
     if (x1 == x2 && y1 == y2)
         return;
     PixelCanvas* pixels = plainPixels();
     if (pixels && style_ == LineStyle::Solid && pixels->segment(x1, y1, x2, y2, toRgb(color)))
+        return;
+    PixelCanvas* shrunk = shrunkPixels();
+    if (shrunk && style_ == LineStyle::Solid
+        && shrunk->segment(deviceX(x1), deviceY(y1), deviceX(x2), deviceY(y2), toRgb(color)))
         return;
     const QColor c = toQColor(color);
     usePen(c);
@@ -183,6 +203,11 @@ void PainterTarget::Box(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color co
         pixels->box(x1, y1, x2, y2, toRgb(color));
         return;
     }
+    PixelCanvas* shrunk = shrunkPixels();
+    if (shrunk && style_ == LineStyle::Solid) {
+        shrunk->box(deviceX(x1), deviceY(y1), deviceX(x2), deviceY(y2), toRgb(color));
+        return;
+    }
     usePen(toQColor(color));
     const double left = std::min(x1, x2);
     const double top = std::min(y1, y2);
@@ -217,8 +242,13 @@ void PainterTarget::Print(std::string_view text)
         if (!fontTransparent_)
             painter_.fillRect(QRectF(textX_, top, measurer_.TextWidth(line), measurer_.lineHeight()), background_);
         PixelCanvas* pixels = plainPixels();
+        PixelCanvas* shrunk = shrunkPixels();
+        const int32_t lineTop = int32_t(std::clamp<int64_t>(int64_t(textY_) + int64_t(k) * measurer_.lineHeight(),
+                                                            INT32_MIN, INT32_MAX));
         if (pixels && glyphs_.fits(line))
             glyphs_.draw(*pixels, line, textX_, int64_t(textY_) + int64_t(k) * measurer_.lineHeight(), textColor_.rgb());
+        else if (shrunk && glyphs_.fits(line))
+            shrunkGlyphs_->draw(*shrunk, line, deviceX(textX_), deviceY(lineTop), textColor_.rgb());
         else
             painter_.drawText(QPointF(textX_, top + measurer_.ascent()), QtTextMeasurer::displayLine(line));
     }
@@ -228,8 +258,11 @@ void PainterTarget::PaintPicture(Marker marker, int32_t x, int32_t y, int32_t w,
 {
     const QImage& picture = markerPicture(marker);
     PixelCanvas* pixels = plainPixels();
+    PixelCanvas* shrunk = shrunkPixels();
     if (pixels && w == picture.width() && h == picture.height())
         pixels->picture(picture, x, y);
+    else if (shrunk && w == picture.width() && h == picture.height())
+        shrunk->picture(shrunkMarkers_[size_t(marker)], deviceX(x), deviceY(y));
     else if (w > 0 && h > 0)
         painter_.drawImage(QRectF(x, y, w, h), picture);
 }
@@ -260,6 +293,14 @@ void PainterTarget::Magnify(const Magnification& magnification)
     const Magnification& m = magnification;
     painter_.setWorldTransform(QTransform(m.scale, 0, 0, m.scale, m.shiftX, m.shiftY));
     setPen(painter_.pen().color());
+    if (m.scale < 1 && (!shrunkGlyphs_ || shrunkGlyphs_->scale() != m.scale)) {
+        shrunkGlyphs_ = std::make_unique<GlyphAtlas>(measurer_, m.scale);
+        for (size_t k = 0; k < kMarkerCount; ++k) {
+            const QImage& picture = markerPicture(Marker(k));
+            const int side = std::max(1, int(std::lrint(picture.width() * m.scale)));
+            shrunkMarkers_[k] = picture.scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        }
+    }
 }
 
 std::optional<SurfaceRect> PainterTarget::drawableArea() const

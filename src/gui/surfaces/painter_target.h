@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QSize>
 
+#include <array>
+#include <memory>
 #include <optional>
 
 namespace corvix {
@@ -63,6 +65,11 @@ private:
     // The image's pixels, while plain drawing (no exclusive-or, not magnified) may go
     // straight to them.
     PixelCanvas* plainPixels();
+    // The same while shrunk: lines, boxes and markers then go to the pixels at the device
+    // pixel holding each unit's corner.
+    PixelCanvas* shrunkPixels();
+    int32_t deviceX(int32_t x) const;
+    int32_t deviceY(int32_t y) const;
     // Lines one device pixel wide from unit to unit, rather than covering whole units.
     bool hairlines() const { return raster_ && magnification_.scale <= 1; }
 
@@ -81,6 +88,9 @@ private:
     // Pixel surfaces draw lines one device pixel wide, vector surfaces one unit wide.
     bool raster_ = false;
     Magnification magnification_;
+    // The markers and the glyphs at the shrunk size, made when the scale changes.
+    std::array<QImage, kMarkerCount> shrunkMarkers_;
+    std::unique_ptr<GlyphAtlas> shrunkGlyphs_;
     // A 32-bit image at one unit a pixel.
     std::optional<PixelCanvas> pixels_;
 };
