@@ -1,11 +1,16 @@
 // The render pass on a diagram at the tables' capacity: into the editor's canvas at
-// several scroll positions, into the whole page image, and the page exported to SVG and
-// PDF in memory with every block on the sheet.
+// several scroll positions and zooms, into the whole page image, a zoom step of the
+// editor from the command to the new canvas image, and the page exported to SVG and PDF
+// in memory with every block on the sheet.
 
 #include "capacity_state.h"
+#include "editor/editor.h"
 #include "printing/page_export.h"
 #include "render/render_pass.h"
+#include "surfaces/canvas_surface.h"
 #include "surfaces/painter_target.h"
+#include "surfaces/qt_text_measurer.h"
+#include "view/zoom.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -16,11 +21,13 @@
 namespace corvix {
 namespace {
 
-void renderInto(benchmark::State& bench, QSize size, QColor background, int32_t ox, int32_t oy)
+void renderInto(benchmark::State& bench, QSize size, QColor background, int32_t ox, int32_t oy,
+                double zoom = kActualSize)
 {
     const EditorState& state = capacityDiagram();
     QImage image(size, QImage::Format_RGB32);
     PainterTarget target(image, background);
+    target.Magnify({zoom, 0, 0});
     RenderPass pass;
     for (auto _ : bench) {
         pass.desenha_diagrama(target, state, ox, oy);
@@ -33,6 +40,60 @@ void renderInto(benchmark::State& bench, QSize size, QColor background, int32_t 
 void canvasPass(benchmark::State& bench)
 {
     renderInto(bench, QSize(688, 488), QColor(255, 255, 220), int32_t(bench.range(0)), int32_t(bench.range(1)));
+}
+
+constexpr QSize kCanvas(688, 488);
+
+// The canvas zoomed to show the whole page, and at the largest zoom in the sheet's middle.
+void canvasFitPage(benchmark::State& bench)
+{
+    const double zoom = fitPageZoom(kCanvas.width(), kCanvas.height(), capacityDiagram().paper);
+    renderInto(bench, kCanvas, QColor(255, 255, 220), 0, 0, zoom);
+}
+
+void canvasLargestZoom(benchmark::State& bench)
+{
+    renderInto(bench, kCanvas, QColor(255, 255, 220), 500, 700, kLargestZoom);
+}
+
+// The window's side of the UI port does nothing here: only the editor and its canvas count.
+class QuietUi final : public UiPort {
+public:
+    void showMessage(const std::string&, MessageIcon) override {}
+    bool askYesNo(const std::string&) override { return false; }
+    void setPointer(Pointer, BlockKind) override {}
+    void setMainMenusEnabled(bool) override {}
+    void setCommandStates(const CommandStates&) override {}
+    void setPaperChecked(int32_t) override {}
+    void refreshCanvas() override {}
+    void scrollBarsChanged() override {}
+    void showKindPanel(bool) override {}
+    void openTextDialog(const std::string&) override {}
+    void processEventsFor(int32_t) override {}
+};
+
+// Zoom In and Zoom Out by turns about the canvas's centre, between 100 % and 125 %.
+void zoomStep(benchmark::State& bench)
+{
+    EditorState state = capacityDiagram();
+    QuietUi ui;
+    CanvasSurface canvas;
+    canvas.resize(kCanvas, 1);
+    const QtTextMeasurer font;
+    Editor editor(state, ui, canvas, font);
+    editor.mtippapel_Click(0);
+    editor.Form_Resize(kCanvas.width() + Viewport::kBarThickness, kCanvas.height() + Viewport::kBarThickness, false);
+    editor.viewport().setValue(ScrollAxis::Horizontal, 250);
+    editor.viewport().setValue(ScrollAxis::Vertical, 520);
+    bool in = true;
+    for (auto _ : bench) {
+        if (in)
+            editor.zoomIn();
+        else
+            editor.zoomOut();
+        in = !in;
+        benchmark::DoNotOptimize(canvas.image().constBits());
+    }
 }
 
 void pagePass(benchmark::State& bench)
@@ -63,6 +124,9 @@ BENCHMARK(canvasPass)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);
+BENCHMARK(canvasFitPage)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(canvasLargestZoom)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(zoomStep)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(pagePass)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(pageExport, svg, PageFormat::Svg)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(pageExport, pdf, PageFormat::Pdf)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -2,6 +2,7 @@
 
 #include "editor/hit_test.h"
 #include "model/paper.h"
+#include "view/zoom.h"
 
 #include <algorithm>
 #include <optional>
@@ -41,7 +42,13 @@ void CanvasView::repinta_tudo()
     // A selection box is drawn afresh after any repaint, which wipes it.
     if (selectionBox_)
         rubberBandDrawn_ = false;
-    pass_.draw(canvas_, state_, selection_.highlights(), viewport_.viewOffsetX(), viewport_.viewOffsetY());
+    // The pass draws in whole sheet units from the unit at the canvas's corner; the
+    // surface lays them on its device pixels, zoomed and at the screen's ratio.
+    const ZoomedOrigin x = zoomedOrigin(viewport_.viewOffsetX(), zoom());
+    const ZoomedOrigin y = zoomedOrigin(viewport_.viewOffsetY(), zoom());
+    canvas_.Magnify({zoom() * deviceRatio_, x.shift * deviceRatio_, y.shift * deviceRatio_});
+    drawnOrigin_ = {x.unit, y.unit};
+    pass_.draw(canvas_, state_, selection_.highlights(), x.unit, y.unit);
     ui_.refreshCanvas();
 }
 
@@ -77,8 +84,10 @@ void CanvasView::applyPaper(int32_t paperType)
 
 void CanvasView::restoreView(int32_t scrollX, int32_t scrollY)
 {
-    viewport_.setValue(ScrollAxis::Horizontal, std::min<int32_t>(scrollX, viewport_.hScroll().maximum));
-    viewport_.setValue(ScrollAxis::Vertical, std::min<int32_t>(scrollY, viewport_.vScroll().maximum));
+    const int32_t x = zoomedLength(scrollX, zoom());
+    const int32_t y = zoomedLength(scrollY, zoom());
+    viewport_.setValue(ScrollAxis::Horizontal, std::min<int32_t>(x, viewport_.hScroll().maximum));
+    viewport_.setValue(ScrollAxis::Vertical, std::min<int32_t>(y, viewport_.vScroll().maximum));
 }
 
 void CanvasView::scrollToOrigin()
@@ -89,14 +98,37 @@ void CanvasView::scrollToOrigin()
 
 Point CanvasView::sheetPoint(float x, float y) const
 {
-    return {canvasToSheet(viewport_.hScroll().value, x), canvasToSheet(viewport_.vScroll().value, y)};
+    return {canvasToSheet(viewport_.hScroll().value, x, zoom()), canvasToSheet(viewport_.vScroll().value, y, zoom())};
+}
+
+void CanvasView::zoomTo(double zoom)
+{
+    zoomAbout(zoom, float(viewport_.canvasWidth() / 2), float(viewport_.canvasHeight() / 2));
+}
+
+void CanvasView::zoomAbout(double zoom, float x, float y)
+{
+    viewport_.setZoom(zoom, state_.paper, viewport_.anchorAt(x, y));
+}
+
+void CanvasView::fitPage()
+{
+    const double zoom = fitPageZoom(viewport_.canvasWidth(), viewport_.canvasHeight(), state_.paper);
+    viewport_.setZoom(zoom, state_.paper, ViewAnchor{});
+}
+
+void CanvasView::wheelScroll(ScrollAxis axis, int32_t notches)
+{
+    const int32_t step = Viewport::kWheelSteps * viewport_.bar(axis).smallChange;
+    if (notches > 0)
+        viewport_.stepTowardMinimum(axis, notches * step);
+    else if (notches < 0)
+        viewport_.stepTowardMaximum(axis, -notches * step);
 }
 
 Point CanvasView::viewCentre() const
 {
-    const int32_t canvasWidth = viewport_.clientWidth() - Viewport::kBarThickness;
-    const int32_t canvasHeight = viewport_.clientHeight() - Viewport::kBarThickness;
-    return sheetPoint(float(canvasWidth / 2), float(canvasHeight / 2));
+    return sheetPoint(float(viewport_.canvasWidth() / 2), float(viewport_.canvasHeight() / 2));
 }
 
 void CanvasView::pointerMoved(float x, float y)
@@ -123,7 +155,13 @@ void CanvasView::desenha_elastico(bool forcar)
     const std::optional<LineStyle> style = selectionBox_ ? LineStyle::Dot : rubberBandStyle(state_.editMode);
     if (!style)
         return;
-    if (!forcar && pointerX_ == rubberBandLastX_ && pointerY_ == rubberBandLastY_)
+
+    // The moving end is the sheet point under the pointer, so at one unit a pixel the
+    // pointer itself.
+    const Point end = sheetPoint(float(pointerX_), float(pointerY_));
+    const int32_t endX = end.x - drawnOrigin_.x;
+    const int32_t endY = end.y - drawnOrigin_.y;
+    if (!forcar && endX == rubberBandLastX_ && endY == rubberBandLastY_)
         return;
 
     canvas_.DrawStyle(*style);
@@ -131,8 +169,8 @@ void CanvasView::desenha_elastico(bool forcar)
     // A line's fixed end sits 2 units right of and below where the anchor point is drawn;
     // a box's corner is the point itself.
     const int32_t shift = selectionBox_ ? 0 : 2;
-    const int32_t fixedX = bandAnchor_.x - viewport_.hScroll().value + shift;
-    const int32_t fixedY = bandAnchor_.y - viewport_.vScroll().value + shift;
+    const int32_t fixedX = bandAnchor_.x - drawnOrigin_.x + shift;
+    const int32_t fixedY = bandAnchor_.y - drawnOrigin_.y + shift;
     const auto draw = [&] {
         if (selectionBox_)
             canvas_.Box(rubberBandLastX_, rubberBandLastY_, fixedX, fixedY, colors::White);
@@ -142,8 +180,8 @@ void CanvasView::desenha_elastico(bool forcar)
     if (rubberBandDrawn_)
         draw();
     rubberBandDrawn_ = true;
-    rubberBandLastX_ = pointerX_;
-    rubberBandLastY_ = pointerY_;
+    rubberBandLastX_ = endX;
+    rubberBandLastY_ = endY;
     draw();
     canvas_.DrawStyle(LineStyle::Solid);
     canvas_.XorMode(false);

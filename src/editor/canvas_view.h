@@ -1,6 +1,6 @@
 #pragma once
-// The canvas's view of the sheet: the scroll bars and view offsets, the paper, the
-// persistent canvas image that every repaint renders anew, the rubber band (or the
+// The canvas's view of the sheet: the scroll bars and view offsets, the zoom, the paper,
+// the persistent canvas image that every repaint renders anew, the rubber band (or the
 // selection box) drawn over it with exclusive-or, and the auto-pan loop that runs while
 // Shift is held.
 
@@ -40,7 +40,7 @@ public:
     // mtippapel_Click, or a loaded file's paper: any 32-bit type, kept whole so that a
     // save writes it back.
     void applyPaper(int32_t paperType);
-    // The view position a file stored, each value clamped to its bar's maximum.
+    // The view position a file stored (sheet units), each value clamped to its bar's maximum.
     void restoreView(int32_t scrollX, int32_t scrollY);
     // Both bars back to their start (a new drawing).
     void scrollToOrigin();
@@ -49,6 +49,19 @@ public:
     Point sheetPoint(float x, float y) const;
     // The sheet point at the middle of the canvas.
     Point viewCentre() const;
+
+    // Canvas pixels a sheet unit takes.
+    double zoom() const { return viewport_.zoom(); }
+    // A new zoom, keeping the sheet point at the canvas's centre where it is.
+    void zoomTo(double zoom);
+    // A new zoom, keeping the sheet point under canvas point (x, y) there.
+    void zoomAbout(double zoom, float x, float y);
+    // The largest zoom that shows the whole page, the page's corner at the canvas's.
+    void fitPage();
+    // Wheel notches forward (positive: up or left) or back, by the bar's small step.
+    void wheelScroll(ScrollAxis axis, int32_t notches);
+    // Device pixels per canvas pixel on the window's screen; used from the next repaint on.
+    void setDeviceRatio(double ratio) { deviceRatio_ = ratio; }
 
     // The pointer moved to canvas point (x, y): the rubber band follows it, and the
     // auto-pan steers by it.
@@ -77,12 +90,14 @@ private:
     const BlockSelection& selection_;
     Viewport viewport_;
     RenderPass pass_;
+    double deviceRatio_ = 1;
+    Point drawnOrigin_;     // the sheet unit at the canvas's corner in the last repaint
 
     int32_t pointerX_ = 0;  // canvas units
     int32_t pointerY_ = 0;
     Point bandAnchor_;      // sheet units
     bool rubberBandDrawn_ = false;
-    int32_t rubberBandLastX_ = 0;
+    int32_t rubberBandLastX_ = 0;  // the band's moving end as drawn, in units from drawnOrigin_
     int32_t rubberBandLastY_ = 0;
     bool selectionBox_ = false;
     bool panHeld_ = false;

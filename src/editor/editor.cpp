@@ -2,8 +2,10 @@
 
 #include "model/ole_date.h"
 #include "model/program_info.h"
+#include "view/zoom.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <utility>
 
 namespace corvix {
@@ -55,6 +57,19 @@ void Editor::Diagrama_DblClick()
     interaction_.doubleClick();
 }
 
+void Editor::Diagrama_MouseWheel(int32_t notches, KeyModifiers modifiers, float x, float y)
+{
+    if (modifiers.ctrl()) {
+        double level = zoom();
+        for (int32_t n = 0; n < std::abs(notches); ++n)
+            level = notches > 0 ? zoomInFrom(level) : zoomOutFrom(level);
+        if (level != zoom())
+            view_.zoomAbout(level, x, y);
+        return;
+    }
+    view_.wheelScroll(modifiers.alt() ? ScrollAxis::Horizontal : ScrollAxis::Vertical, notches);
+}
+
 void Editor::minserebloco_Click()
 {
     interaction_.showKindPanelForInsert();
@@ -100,6 +115,31 @@ void Editor::HScroll1_Change(int16_t value)
 void Editor::VScroll1_Change(int16_t value)
 {
     view_.scrolled(ScrollAxis::Vertical, value);
+}
+
+void Editor::zoomIn()
+{
+    view_.zoomTo(zoomInFrom(zoom()));
+}
+
+void Editor::zoomOut()
+{
+    view_.zoomTo(zoomOutFrom(zoom()));
+}
+
+void Editor::zoomTo(double zoom)
+{
+    view_.zoomTo(zoom);
+}
+
+void Editor::fitPage()
+{
+    view_.fitPage();
+}
+
+void Editor::setDeviceRatio(double ratio)
+{
+    view_.setDeviceRatio(ratio);
 }
 
 void Editor::Timer1_Timer()
@@ -152,9 +192,11 @@ void Editor::desabilita_menus()
     menus_.desabilita_menus();
 }
 
+// The file keeps the view in sheet units, so that it does not depend on the zoom.
 ViewPosition Editor::viewPosition() const
 {
-    return {view_.viewport().hScroll().value, view_.viewport().vScroll().value};
+    const Viewport& v = view_.viewport();
+    return {canvasToSheet(v.hScroll().value, 0, zoom()), canvasToSheet(v.vScroll().value, 0, zoom())};
 }
 
 void Editor::markSaved()

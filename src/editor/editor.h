@@ -7,7 +7,7 @@
 //   Interaction        presses by edit mode, the rubber band's operations, drags, the kind
 //                      panel, deleting what is selected, the text dialog
 //   DrawingCommands    every change to the drawing, as one step of the undo history
-//   CanvasView         scroll bars, paper, repainting, the rubber band, auto-pan
+//   CanvasView         scroll bars, zoom, paper, repainting, the rubber band, auto-pan
 //   MenuState          the main menus and the commands the timer refreshes
 //   BlockSelection     one selected block, or several
 //   ClipboardCommands  cut, copy, paste and duplicate
@@ -50,6 +50,11 @@ public:
     // How far the pointer moves, in canvas units (Manhattan length), before a press held
     // down becomes a drag: the desktop's setting.
     void setDragDistance(int32_t distance);
+    // Wheel notches over the canvas, forward (positive) or back, the pointer at canvas
+    // point (x, y): with Ctrl a zoom level a notch in or out about the pointer, also while an
+    // operation waits; with Alt (or a sideways wheel) the view scrolls horizontally,
+    // otherwise vertically.
+    void Diagrama_MouseWheel(int32_t notches, KeyModifiers modifiers, float x, float y);
 
     // The window's keys, seen before any control (keys:: codes); a consumed key is set to 0.
     void Form_KeyDown(int16_t& keyCode, KeyModifiers modifiers);
@@ -76,6 +81,16 @@ public:
     void Form_Resize(int32_t clientWidth, int32_t clientHeight, bool minimized);
     void HScroll1_Change(int16_t value);
     void VScroll1_Change(int16_t value);
+
+    // The View menu: zoom is canvas pixels a sheet unit takes, never stored in the file nor
+    // an undo step. The levels keep the sheet point at the canvas's centre in place.
+    double zoom() const { return view_.zoom(); }
+    void zoomIn();
+    void zoomOut();
+    void zoomTo(double zoom);
+    void fitPage();
+    // Device pixels per canvas pixel on the window's screen; the caller repaints next.
+    void setDeviceRatio(double ratio);
 
     // One tick of the 100 ms timer "Timer1": command refresh, then the Shift-held auto-pan
     // loop, then the tail. A tick that arrives while another runs (from inside the loop's

@@ -79,12 +79,6 @@ int32_t roundCanvas(float canvas)
     return static_cast<int32_t>(std::lrint(std::clamp(canvas, -kLimit, kLimit)));
 }
 
-int32_t canvasToSheet(int16_t scrollValue, float canvas)
-{
-    const float sum = float(scrollValue) + canvas;
-    return roundCanvas(sum);
-}
-
 int32_t acha_bloco_mais_proximo(const EditorState& state, int32_t x, int32_t y)
 {
     int64_t best = 2000000;

@@ -11,9 +11,6 @@ namespace corvix {
 inline constexpr int32_t kPickRadius = 7;       // sheet units, strict
 inline constexpr int32_t kAcceptMargin = 27;    // beyond the block's half extent, strict
 
-// A press's sheet coordinate: the scroll bar's value plus the canvas coordinate, summed in
-// single precision and rounded half to even.
-int32_t canvasToSheet(int16_t scrollValue, float canvas);
 // A canvas coordinate rounded half to even (pointer positions keep canvas units).
 int32_t roundCanvas(float canvas);
 

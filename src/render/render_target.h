@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -28,6 +29,7 @@ inline constexpr Color Cream{255, 255, 220};  // canvas and preview background
 // decision; Saida/Entrada: the goto jump's and target's markers, Clara their highlighted
 // (light) forms.
 enum class Marker { SetaBaixo, SimDir, SimEsq, Naodir, Naoesq, Saida, Entrada, SaidaClara, EntradaClara };
+inline constexpr size_t kMarkerCount = size_t(Marker::EntradaClara) + 1;
 
 // Every marker picture is square: the arrow 12 units, the labels and goto markers 16.
 constexpr int32_t markerWidth(Marker marker)
@@ -55,6 +57,15 @@ struct SurfaceRect {
     bool operator==(const SurfaceRect&) const = default;
 };
 
+// How a magnified surface lays its units on its device: unit u covers device pixels from
+// u * scale + shift on. The canvas is magnified by zoom and the screen's pixel ratio.
+struct Magnification {
+    double scale = 1;
+    double shiftX = 0;
+    double shiftY = 0;
+    bool operator==(const Magnification&) const = default;
+};
+
 // The drawing surface the render pass draws on: canvas, page image, SVG, PDF, or a
 // recording in the tests. Coordinates are sheet units on the surface; the surface clips.
 class RenderTarget : public TextMeasurer {
@@ -77,6 +88,9 @@ public:
     virtual void FontTransparent(bool transparent) = 0;
     // Exclusive-or drawing for the rubber band: drawing a line twice removes it.
     virtual void XorMode(bool on) = 0;
+    // Set before a pass by the canvas's view; the render pass never calls it, and surfaces
+    // that are never magnified (page, preview, print, export) keep one unit a unit.
+    virtual void Magnify(const Magnification&) {}
 
     // The area outside which nothing drawn can show. The render pass skips blocks and
     // links that lie wholly outside it; no area (the default) means every operation

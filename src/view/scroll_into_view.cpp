@@ -1,5 +1,7 @@
 #include "view/scroll_into_view.h"
 
+#include <cmath>
+
 namespace corvix {
 
 namespace {
@@ -16,17 +18,28 @@ bool shows(int32_t offset, int32_t canvas, int64_t low, int64_t high)
     return low >= offset && high < int64_t(offset) + canvas;
 }
 
+// The canvas pixels of the zoomed sheet that the units first..last cover.
+struct PixelSpan {
+    int64_t low = 0;
+    int64_t high = 0;
+};
+
+PixelSpan zoomedSpan(int64_t first, int64_t last, double zoom)
+{
+    return {int64_t(std::floor(double(first) * zoom)), int64_t(std::ceil(double(last + 1) * zoom)) - 1};
+}
+
 } // namespace
 
 BarValues scrollIntoView(const Viewport& viewport, const SheetArea& area)
 {
-    const int32_t canvasWidth = viewport.clientWidth() - Viewport::kBarThickness;
-    const int32_t canvasHeight = viewport.clientHeight() - Viewport::kBarThickness;
-    if (shows(viewport.viewOffsetX(), canvasWidth, area.left, area.right)
-        && shows(viewport.viewOffsetY(), canvasHeight, area.top, area.bottom))
+    const PixelSpan x = zoomedSpan(area.left, area.right, viewport.zoom());
+    const PixelSpan y = zoomedSpan(area.top, area.bottom, viewport.zoom());
+    if (shows(viewport.viewOffsetX(), viewport.canvasWidth(), x.low, x.high)
+        && shows(viewport.viewOffsetY(), viewport.canvasHeight(), y.low, y.high))
         return {viewport.hScroll().value, viewport.vScroll().value};
-    return {barValueFor(viewport.hScroll(), canvasWidth, area.left, area.right),
-            barValueFor(viewport.vScroll(), canvasHeight, area.top, area.bottom)};
+    return {barValueFor(viewport.hScroll(), viewport.canvasWidth(), x.low, x.high),
+            barValueFor(viewport.vScroll(), viewport.canvasHeight(), y.low, y.high)};
 }
 
 } // namespace corvix

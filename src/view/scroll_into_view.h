@@ -22,8 +22,9 @@ struct BarValues {
     bool operator==(const BarValues&) const = default;
 };
 
-// The bar values that show area: the present ones when the canvas shows it whole, else
-// those that put its centre in the middle of the canvas, each within its bar's range.
+// The bar values that show area at the viewport's zoom: the present ones when the canvas
+// shows it whole, else those that put its centre in the middle of the canvas, each within
+// its bar's range.
 BarValues scrollIntoView(const Viewport& viewport, const SheetArea& area);
 
 } // namespace corvix

@@ -1,5 +1,7 @@
 #include "view/viewport.h"
 
+#include "view/zoom.h"
+
 #include <algorithm>
 #include <limits>
 #include <utility>
@@ -87,16 +89,35 @@ void Viewport::resize(int32_t clientWidth, int32_t clientHeight, const Paper& pa
 {
     clientWidth_ = clientWidth;
     clientHeight_ = clientHeight;
-    setMaximum(ScrollAxis::Vertical, paper.pageHeight - (clientHeight - kBarThickness));
-    setMaximum(ScrollAxis::Horizontal, paper.pageWidth - (clientWidth - kBarThickness));
+    setMaximum(ScrollAxis::Vertical, zoomedLength(paper.pageHeight, zoom_) - (clientHeight - kBarThickness));
+    setMaximum(ScrollAxis::Horizontal, zoomedLength(paper.pageWidth, zoom_) - (clientWidth - kBarThickness));
 }
 
 void Viewport::applyPaper(const Paper& paper)
 {
     setValue(ScrollAxis::Vertical, 0);
-    setMaximum(ScrollAxis::Vertical, paper.pageHeight - clientHeight_ + 30);
+    setMaximum(ScrollAxis::Vertical, zoomedLength(paper.pageHeight, zoom_) - clientHeight_ + 30);
     setValue(ScrollAxis::Horizontal, 0);
-    setMaximum(ScrollAxis::Horizontal, paper.pageWidth - clientWidth_ + 20);
+    setMaximum(ScrollAxis::Horizontal, zoomedLength(paper.pageWidth, zoom_) - clientWidth_ + 20);
+}
+
+ViewAnchor Viewport::anchorAt(double canvasX, double canvasY) const
+{
+    return {(viewOffsetX_ + canvasX) / zoom_, (viewOffsetY_ + canvasY) / zoom_, canvasX, canvasY};
+}
+
+void Viewport::setZoom(double zoom, const Paper& paper, const ViewAnchor& anchor)
+{
+    zoom_ = zoom;
+    // The bars move several times on the way; the view follows once, at the end.
+    suppressScrollEvents_ = true;
+    resize(clientWidth_, clientHeight_, paper);
+    setValue(ScrollAxis::Horizontal, scrollValueShowing(anchor.sheetX, anchor.canvasX, zoom));
+    setValue(ScrollAxis::Vertical, scrollValueShowing(anchor.sheetY, anchor.canvasY, zoom));
+    suppressScrollEvents_ = false;
+    viewOffsetX_ = hScroll_.value;
+    viewOffsetY_ = vScroll_.value;
+    atualizaVista_();
 }
 
 void Viewport::stepTowardMinimum(ScrollAxis axis, int32_t step)
@@ -127,11 +148,12 @@ void Viewport::panAxis(ScrollAxis axis, int32_t pointer, int32_t client)
 {
     int32_t& o = offset(axis);
     const int32_t maximum = bar(axis).maximum;
+    const int32_t step = zoomedLength(kAutoPanStep, zoom_);
     // A pointer exactly on a quarter line leaves the view alone.
     if (0.25 * client > pointer)
-        o = o >= kAutoPanStep ? o - kAutoPanStep : 0;
+        o = o >= step ? o - step : 0;
     else if (0.75 * client < pointer)
-        o = o > maximum - kAutoPanStep ? maximum : o + kAutoPanStep;
+        o = o > maximum - step ? maximum : o + step;
     else
         return;
     setValue(axis, o);

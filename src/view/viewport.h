@@ -25,14 +25,24 @@ struct ScrollBar {
     bool operator==(const ScrollBar&) const = default;
 };
 
+// A sheet point, in units and not rounded, and the canvas point it is to be shown at.
+struct ViewAnchor {
+    double sheetX = 0;
+    double sheetY = 0;
+    double canvasX = 0;
+    double canvasY = 0;
+};
+
 // The part of the sheet that the canvas shows: the two scroll bars, the view offsets that
-// follow them, and the client area they were laid out for. Offsets are sheet units: sheet
-// point = canvas point + offset.
+// follow them, the zoom, and the client area they were laid out for. The bars and the
+// offsets count canvas pixels of the zoomed sheet: at zoom z, sheet point =
+// (canvas point + offset) / z.
 class Viewport {
 public:
     static constexpr int32_t kBarThickness = 12;  // pixels
     static constexpr int32_t kAutoPanStep = 30;   // sheet units a pass
     static constexpr int32_t kAutoPanPassMs = 16; // one pass a frame of a 60 Hz screen
+    static constexpr int32_t kWheelSteps = 3;     // small steps a wheel notch scrolls, as a bar's own
 
     // ui mirrors the bars; atualizaVista repaints the view after an offset followed a bar.
     Viewport(UiPort& ui, std::function<void()> atualizaVista);
@@ -44,6 +54,9 @@ public:
     int32_t viewOffsetY() const { return viewOffsetY_; }
     int32_t clientWidth() const { return clientWidth_; }
     int32_t clientHeight() const { return clientHeight_; }
+    int32_t canvasWidth() const { return clientWidth_ - kBarThickness; }
+    int32_t canvasHeight() const { return clientHeight_ - kBarThickness; }
+    double zoom() const { return zoom_; }
     bool suppressScrollEvents() const { return suppressScrollEvents_; }
 
     // Sets a bar's value as the program does, clamped into the bar's range. When the value
@@ -55,11 +68,17 @@ public:
     // Converted to 16 bits; a value left outside the new range is pulled into it.
     void setMaximum(ScrollAxis axis, int32_t maximum);
 
-    // A new client size (bars included): each maximum becomes sheet size - canvas size.
+    // A new client size (bars included): each maximum becomes zoomed sheet size - canvas size.
     void resize(int32_t clientWidth, int32_t clientHeight, const Paper& paper);
-    // A new paper: both values back to 0, maxima sheet size - client size + 30 (vertical)
-    // and + 20 (horizontal).
+    // A new paper: both values back to 0, maxima zoomed sheet size - client size + 30
+    // (vertical) and + 20 (horizontal).
     void applyPaper(const Paper& paper);
+
+    // The sheet point now under canvas point (canvasX, canvasY).
+    ViewAnchor anchorAt(double canvasX, double canvasY) const;
+    // A new zoom with the maxima of a resize, scrolled so that the anchor's sheet point lies
+    // under its canvas point as nearly as the bars allow; the view is repainted once.
+    void setZoom(double zoom, const Paper& paper, const ViewAnchor& anchor);
 
     // The arrow keys: one step toward the bar's minimum or maximum, stopping there.
     void stepTowardMinimum(ScrollAxis axis, int32_t step);
@@ -85,6 +104,7 @@ private:
     int32_t clientWidth_ = 0;
     int32_t clientHeight_ = 0;
     bool suppressScrollEvents_ = false;
+    double zoom_ = 1;
 };
 
 } // namespace corvix

@@ -11,15 +11,18 @@ namespace corvix {
 
 // The canvas's persistent image and the surface the editor repaints it through. The
 // editor keeps one RenderTarget for its whole life while the image follows the window's
-// size, so this surface stays and the painter behind it is renewed with each new image.
+// size and screen, so this surface stays and the painter behind it is renewed with each
+// new image. The image has the screen's device pixels, ratio times the canvas's size.
 class CanvasSurface final : public RenderTarget {
 public:
     CanvasSurface();
     ~CanvasSurface() override;
 
     const QImage& image() const { return image_; }
-    // A new blank image; the caller repaints next.
-    void resize(QSize size);
+    double deviceRatio() const { return ratio_; }
+    // A new blank image for a canvas of size pixels on a screen of this device pixel
+    // ratio; the caller repaints next.
+    void resize(QSize size, double ratio);
 
     double TextWidth(std::string_view text) const override { return painter_->TextWidth(text); }
     double TextHeight(std::string_view text) const override { return painter_->TextHeight(text); }
@@ -37,10 +40,13 @@ public:
     void DrawStyle(LineStyle style) override { painter_->DrawStyle(style); }
     void FontTransparent(bool transparent) override { painter_->FontTransparent(transparent); }
     void XorMode(bool on) override { painter_->XorMode(on); }
+    void Magnify(const Magnification& magnification) override;
     std::optional<SurfaceRect> DrawableArea() const override { return painter_->DrawableArea(); }
 
 private:
     QImage image_;
+    double ratio_ = 1;
+    Magnification magnification_;
     std::unique_ptr<PainterTarget> painter_;
 };
 

@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 namespace corvix {
 
 namespace {
@@ -24,8 +26,9 @@ QRect inkOf(const QImage& mask)
 
 } // namespace
 
-GlyphAtlas::GlyphAtlas(const QtTextMeasurer& font)
+GlyphAtlas::GlyphAtlas(const QtTextMeasurer& font, double scale)
     : cellWidth_(int(font.TextWidth("a")))
+    , scale_(scale)
 {
     // Room all round for glyphs that reach beyond their cell.
     const int margin = font.lineHeight();
@@ -33,12 +36,15 @@ GlyphAtlas::GlyphAtlas(const QtTextMeasurer& font)
     for (int b = 0; b < 256; ++b) {
         const char byte = char(b);
         const QString text = QtTextMeasurer::displayLine(std::string_view(&byte, 1));
-        QImage drawn(cellWidth_ + 2 * margin, font.lineHeight() + 2 * margin, QImage::Format_Alpha8);
+        QImage drawn(int(std::ceil(cellWidth_ * scale)) + 2 * margin,
+                     int(std::ceil(font.lineHeight() * scale)) + 2 * margin, QImage::Format_Alpha8);
         drawn.fill(0);
         QPainter painter(&drawn);
         painter.setFont(font.font());
         painter.setPen(Qt::black);
-        painter.drawText(QPointF(margin, margin + font.ascent()), text);
+        painter.translate(margin, margin);
+        painter.scale(scale, scale);
+        painter.drawText(QPointF(0, font.ascent()), text);
         painter.end();
 
         Glyph& glyph = glyphs_[size_t(b)];
@@ -62,14 +68,14 @@ bool GlyphAtlas::fits(std::string_view line) const
 
 void GlyphAtlas::draw(PixelCanvas& pixels, std::string_view line, int64_t x, int64_t top, QRgb color) const
 {
-    int64_t left = x;
-    for (unsigned char b : line) {
+    const double advance = cellWidth_ * scale_;
+    for (size_t k = 0; k < line.size(); ++k) {
+        const int64_t left = x + int64_t(std::floor(double(k) * advance));
         if (left >= pixels.width())
             return;
-        const Glyph& glyph = glyphs_[b];
+        const Glyph& glyph = glyphs_[static_cast<unsigned char>(line[k])];
         if (!glyph.mask.isNull())
             pixels.mask(glyph.mask, left + glyph.offset.x(), top + glyph.offset.y(), color);
-        left += cellWidth_;
     }
 }
 

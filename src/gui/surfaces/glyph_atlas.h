@@ -14,15 +14,19 @@ class QtTextMeasurer;
 
 // The sheet font's 256 Windows-1252 characters, each drawn once as a coverage mask, so
 // that text can go straight into an image's pixels one cell after another, as Qt itself
-// draws a font of fixed pitch with whole-pixel cells.
+// draws a font of fixed pitch with whole-pixel cells. Drawn at a scale (a shrunk canvas),
+// the glyphs are those Qt draws under that scale, one cell every cell width times scale
+// pixels.
 class GlyphAtlas {
 public:
-    explicit GlyphAtlas(const QtTextMeasurer& font);
+    explicit GlyphAtlas(const QtTextMeasurer& font, double scale = 1);
+
+    double scale() const { return scale_; }
 
     // True when every character of line advances by exactly one cell (a character the
     // font lacks may come from another font with another width).
     bool fits(std::string_view line) const;
-    // The line with its top-left corner at (x, top), in color.
+    // The line with its top-left corner at pixel (x, top), in color.
     void draw(PixelCanvas& pixels, std::string_view line, int64_t x, int64_t top, QRgb color) const;
 
 private:
@@ -33,7 +37,8 @@ private:
     };
 
     std::array<Glyph, 256> glyphs_;
-    int cellWidth_ = 0;
+    int cellWidth_ = 0;  // units
+    double scale_ = 1;
 };
 
 } // namespace corvix

@@ -5,6 +5,7 @@
 #include "surfaces/marker_pictures.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace corvix {
@@ -83,9 +84,15 @@ void PainterTarget::setPen(QColor color)
     QPen pen(color);
     pen.setStyle(style);
     pen.setJoinStyle(Qt::MiterJoin);
-    pen.setCosmetic(true);
-    pen.setWidth(1);
-    pen.setCapStyle(Qt::SquareCap);
+    if (hairlines()) {
+        pen.setCosmetic(true);
+        pen.setWidth(1);
+        pen.setCapStyle(Qt::SquareCap);
+    } else {
+        pen.setWidthF(1);
+        // Dashes would grow by square caps, so styled vector lines keep flat ends.
+        pen.setCapStyle(style == Qt::SolidLine ? Qt::SquareCap : Qt::FlatCap);
+    }
     painter_.setPen(pen);
 }
 
@@ -104,7 +111,13 @@ void PainterTarget::Cls()
     const QPainter::CompositionMode mode = painter_.compositionMode();
     if (mode != QPainter::CompositionMode_SourceOver)
         painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    // The whole device, whatever the magnification.
+    const bool magnified = magnification_ != Magnification{};
+    if (magnified)
+        painter_.setWorldMatrixEnabled(false);
     painter_.fillRect(QRect(QPoint(0, 0), extent_), background_);
+    if (magnified)
+        painter_.setWorldMatrixEnabled(true);
     if (mode != QPainter::CompositionMode_SourceOver)
         painter_.setCompositionMode(mode);
 }
@@ -118,7 +131,22 @@ const GlyphAtlas& PainterTarget::glyphs()
 
 PixelCanvas* PainterTarget::plainPixels()
 {
-    return pixels_ && !xor_ ? &*pixels_ : nullptr;
+    return pixels_ && !xor_ && magnification_ == Magnification{} ? &*pixels_ : nullptr;
+}
+
+PixelCanvas* PainterTarget::shrunkPixels()
+{
+    return pixels_ && !xor_ && magnification_.scale < 1 ? &*pixels_ : nullptr;
+}
+
+int32_t PainterTarget::deviceX(int32_t x) const
+{
+    return int32_t(std::clamp(std::floor(x * magnification_.scale + magnification_.shiftX), -1e9, 1e9));
+}
+
+int32_t PainterTarget::deviceY(int32_t y) const
+{
+    return int32_t(std::clamp(std::floor(y * magnification_.scale + magnification_.shiftY), -1e9, 1e9));
 }
 
 void PainterTarget::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color color)
@@ -128,19 +156,32 @@ void PainterTarget::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color c
     PixelCanvas* pixels = plainPixels();
     if (pixels && style_ == LineStyle::Solid && pixels->segment(x1, y1, x2, y2, toRgb(color)))
         return;
-    usePen(toQColor(color));
-    drawSegment(x1, y1, x2, y2);
+    PixelCanvas* shrunk = shrunkPixels();
+    if (shrunk && style_ == LineStyle::Solid
+        && shrunk->segment(deviceX(x1), deviceY(y1), deviceX(x2), deviceY(y2), toRgb(color)))
+        return;
+    const QColor c = toQColor(color);
+    usePen(c);
+    drawSegment(x1, y1, x2, y2, c);
 }
 
-void PainterTarget::drawSegment(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+void PainterTarget::drawSegment(int32_t x1, int32_t y1, int32_t x2, int32_t y2, QColor color)
 {
     // Qt's own rule leaves out whichever end its rasteriser meets last, so the segment is
-    // drawn to its last unit, both ends included.
+    // drawn to its last unit, both ends included: as hairlines from unit to unit, and
+    // magnified between unit centres, where the square caps reach the units' outer edges.
     const UnitPoint last = lastUnit(x1, y1, x2, y2);
-    if (last == UnitPoint{x1, y1})
-        painter_.drawPoint(QPointF(x1, y1));
-    else
-        painter_.drawLine(QPointF(x1, y1), QPointF(last.x, last.y));
+    const bool onePoint = last == UnitPoint{x1, y1};
+    if (hairlines()) {
+        if (onePoint)
+            painter_.drawPoint(QPointF(x1, y1));
+        else
+            painter_.drawLine(QPointF(x1, y1), QPointF(last.x, last.y));
+    } else if (onePoint) {
+        painter_.fillRect(QRectF(x1, y1, 1, 1), color);
+    } else {
+        painter_.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(last.x + 0.5, last.y + 0.5));
+    }
 }
 
 void PainterTarget::Box(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color color)
@@ -150,12 +191,18 @@ void PainterTarget::Box(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Color co
         pixels->box(x1, y1, x2, y2, toRgb(color));
         return;
     }
+    PixelCanvas* shrunk = shrunkPixels();
+    if (shrunk && style_ == LineStyle::Solid) {
+        shrunk->box(deviceX(x1), deviceY(y1), deviceX(x2), deviceY(y2), toRgb(color));
+        return;
+    }
     usePen(toQColor(color));
     const double left = std::min(x1, x2);
     const double top = std::min(y1, y2);
     const double width = std::abs(double(x2) - x1);
     const double height = std::abs(double(y2) - y1);
-    painter_.drawRect(QRectF(left, top, width, height));
+    const double offset = hairlines() ? 0 : 0.5;
+    painter_.drawRect(QRectF(left + offset, top + offset, width, height));
 }
 
 void PainterTarget::ForeColor(Color color)
@@ -183,8 +230,13 @@ void PainterTarget::Print(std::string_view text)
         if (!fontTransparent_)
             painter_.fillRect(QRectF(textX_, top, measurer_.TextWidth(line), measurer_.lineHeight()), background_);
         PixelCanvas* pixels = plainPixels();
+        PixelCanvas* shrunk = shrunkPixels();
+        const int32_t lineTop = int32_t(std::clamp<int64_t>(int64_t(textY_) + int64_t(k) * measurer_.lineHeight(),
+                                                            INT32_MIN, INT32_MAX));
         if (pixels && glyphs().fits(line))
             glyphs().draw(*pixels, line, textX_, int64_t(textY_) + int64_t(k) * measurer_.lineHeight(), textColor_.rgb());
+        else if (shrunk && glyphs().fits(line))
+            shrunkGlyphs_->draw(*shrunk, line, deviceX(textX_), deviceY(lineTop), textColor_.rgb());
         else
             painter_.drawText(QPointF(textX_, top + measurer_.ascent()), QtTextMeasurer::displayLine(line));
     }
@@ -194,8 +246,11 @@ void PainterTarget::PaintPicture(Marker marker, int32_t x, int32_t y, int32_t w,
 {
     const QImage& picture = markerPicture(marker);
     PixelCanvas* pixels = plainPixels();
+    PixelCanvas* shrunk = shrunkPixels();
     if (pixels && w == picture.width() && h == picture.height())
         pixels->picture(picture, x, y);
+    else if (shrunk && w == picture.width() && h == picture.height())
+        shrunk->picture(shrunkMarkers_[size_t(marker)], deviceX(x), deviceY(y));
     else if (w > 0 && h > 0)
         painter_.drawImage(QRectF(x, y, w, h), picture);
 }
@@ -216,10 +271,34 @@ void PainterTarget::XorMode(bool on)
     painter_.setCompositionMode(on ? QPainter::RasterOp_SourceXorDestination : QPainter::CompositionMode_SourceOver);
 }
 
+void PainterTarget::Magnify(const Magnification& magnification)
+{
+    if (magnification == magnification_)
+        return;
+    magnification_ = magnification;
+    const Magnification& m = magnification;
+    painter_.setWorldTransform(QTransform(m.scale, 0, 0, m.scale, m.shiftX, m.shiftY));
+    setPen(painter_.pen().color());
+    if (m.scale < 1 && (!shrunkGlyphs_ || shrunkGlyphs_->scale() != m.scale)) {
+        shrunkGlyphs_ = std::make_unique<GlyphAtlas>(measurer_, m.scale);
+        for (size_t k = 0; k < kMarkerCount; ++k) {
+            const QImage& picture = markerPicture(Marker(k));
+            const int side = std::max(1, int(std::lrint(picture.width() * m.scale)));
+            shrunkMarkers_[k] = picture.scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        }
+    }
+}
+
 std::optional<SurfaceRect> PainterTarget::DrawableArea() const
 {
-    return SurfaceRect{-kAreaMargin, -kAreaMargin, extent_.width() - 1 + kAreaMargin,
-                       extent_.height() - 1 + kAreaMargin};
+    // The units that the device's first and last pixels show.
+    const Magnification& m = magnification_;
+    const auto unitAt = [&m](double pixel, double shift) {
+        return int32_t(std::clamp(std::floor((pixel - shift) / m.scale), -1e9, 1e9));
+    };
+    return SurfaceRect{unitAt(0, m.shiftX) - kAreaMargin, unitAt(0, m.shiftY) - kAreaMargin,
+                       unitAt(extent_.width() - 1, m.shiftX) + kAreaMargin,
+                       unitAt(extent_.height() - 1, m.shiftY) + kAreaMargin};
 }
 
 } // namespace corvix

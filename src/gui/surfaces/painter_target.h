@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QSize>
 
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -19,10 +20,12 @@ class GlyphAtlas;
 // The Qt drawing surface on pixels: a QPainter on a QImage (canvas, page image,
 // preview). Surface units cover `extent`, stretched over the whole image; on an image of
 // that very size one unit is one pixel. Lines are one pixel wide and not antialiased; a
-// segment paints its start and not its end. On an image in Format_RGB32 or
-// Format_ARGB32_Premultiplied at one unit a pixel, plain lines, boxes, pictures and text
-// are written straight into the pixels, many times faster. Vector formats have
-// BatchingTarget.
+// segment paints its start and not its end. A magnified surface (the zoomed canvas) lays
+// its units over its pixels as Magnify says: enlarged, a line covers its units' whole
+// pixels, so it is as many pixels thick as a unit is wide, and text is drawn at the
+// enlarged size. On an image in Format_RGB32 or Format_ARGB32_Premultiplied at one unit a
+// pixel, plain lines, boxes, pictures and text are written straight into the pixels, many
+// times faster. Vector formats have BatchingTarget.
 class PainterTarget final : public RenderTarget {
 public:
     // Paints on image until end() or destruction. An empty extent means the image's size.
@@ -50,15 +53,24 @@ public:
     void DrawStyle(LineStyle style) override;
     void FontTransparent(bool transparent) override;
     void XorMode(bool on) override;
+    void Magnify(const Magnification& magnification) override;
     std::optional<SurfaceRect> DrawableArea() const override;
 
 private:
     // The pen for lines of this colour in the current style; usePen sets it only when it changed.
     void usePen(QColor color);
     void setPen(QColor color);
-    void drawSegment(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
-    // The image's pixels, while plain drawing (no exclusive-or) may go straight to them.
+    void drawSegment(int32_t x1, int32_t y1, int32_t x2, int32_t y2, QColor color);
+    // The image's pixels, while plain drawing (no exclusive-or, not magnified) may go
+    // straight to them.
     PixelCanvas* plainPixels();
+    // The same while shrunk: lines, boxes and markers then go to the pixels at the device
+    // pixel holding each unit's corner.
+    PixelCanvas* shrunkPixels();
+    int32_t deviceX(int32_t x) const;
+    int32_t deviceY(int32_t y) const;
+    // Lines one device pixel wide from unit to unit, rather than covering whole units.
+    bool hairlines() const { return magnification_.scale <= 1; }
     const GlyphAtlas& glyphs();
 
     QPainter painter_;
@@ -74,6 +86,10 @@ private:
     bool fontTransparent_ = true;
     bool xor_ = false;
     TextLines printLines_;
+    Magnification magnification_;
+    // The markers and the glyphs at the shrunk size, made when the scale changes.
+    std::array<QImage, kMarkerCount> shrunkMarkers_;
+    std::unique_ptr<GlyphAtlas> shrunkGlyphs_;
     // A 32-bit image at one unit a pixel.
     std::optional<PixelCanvas> pixels_;
 };

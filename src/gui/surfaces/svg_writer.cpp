@@ -18,7 +18,6 @@ namespace {
 
 constexpr size_t kFlushSize = size_t(1) << 16;
 constexpr std::string_view kDotOffset = "2.5";
-constexpr int kMarkerCount = int(Marker::EntradaClara) + 1;
 // The page as the earlier Qt generator sized it: 72 units to the inch.
 constexpr double kMillimetresPerUnit = 25.4 / 72;
 
@@ -143,7 +142,7 @@ SvgWriter::SvgWriter(QIODevice& device, QSize sheet, const QString& title, const
 void SvgWriter::writeMarkerDefinitions()
 {
     put("<defs>\n");
-    for (int m = 0; m < kMarkerCount; ++m) {
+    for (size_t m = 0; m < kMarkerCount; ++m) {
         const QImage& picture = markerPicture(Marker(m));
         // Each row's runs of one colour, gathered by colour; placed, like the lines, from
         // the centre of their top-left unit.

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QUrl>
+#include <QWheelEvent>
 
 namespace corvix {
 
@@ -26,10 +27,10 @@ QStringList localFiles(const QMimeData* data)
 
 } // namespace
 
-CanvasWidget::CanvasWidget(CanvasInput& input, const QImage& image, QWidget* parent)
+CanvasWidget::CanvasWidget(CanvasInput& input, const CanvasSurface& surface, QWidget* parent)
     : QWidget(parent)
     , input_(input)
-    , image_(image)
+    , surface_(surface)
 {
     setObjectName(QStringLiteral("Diagrama"));
     setAccessibleName(QStringLiteral("Drawing"));
@@ -41,7 +42,9 @@ CanvasWidget::CanvasWidget(CanvasInput& input, const QImage& image, QWidget* par
 void CanvasWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), image_, event->rect());
+    const QRectF area(event->rect());
+    const double ratio = surface_.deviceRatio();
+    painter.drawImage(area, surface_.image(), QRectF(area.topLeft() * ratio, area.size() * ratio));
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event)
@@ -68,6 +71,29 @@ void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event)
         input_.canvasDoubleClicked();
     else
         mousePressEvent(event);
+}
+
+void CanvasWidget::wheelEvent(QWheelEvent* event)
+{
+    constexpr int kNotch = 120;
+    const QPoint angle = event->angleDelta();
+    KeyModifiers modifiers = keyModifiers(event->modifiers());
+    if (angle.y() == 0 && angle.x() != 0)
+        modifiers = KeyModifiers(int16_t(modifiers.bits() | KeyModifiers::kAlt));
+    // A fine-grained wheel sends parts of a notch; they add up to whole ones.
+    wheelAngle_ += angle.y() != 0 ? angle.y() : angle.x();
+    const int notches = wheelAngle_ / kNotch;
+    wheelAngle_ -= notches * kNotch;
+    if (notches != 0)
+        input_.canvasWheel(notches, modifiers, event->position());
+    event->accept();
+}
+
+bool CanvasWidget::event(QEvent* event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal)
+        input_.canvasRatioChanged();
+    return QWidget::event(event);
 }
 
 void CanvasWidget::dragEnterEvent(QDragEnterEvent* event)

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/input.h"
+#include "surfaces/canvas_surface.h"
 
-#include <QImage>
 #include <QStringList>
 #include <QWidget>
 
@@ -17,17 +17,22 @@ public:
     virtual void canvasMoved(MouseButton buttons, KeyModifiers modifiers, QPointF pos) = 0;
     virtual void canvasReleased(MouseButton button, KeyModifiers modifiers, QPointF pos) = 0;
     virtual void canvasDoubleClicked() = 0;
+    // Whole wheel notches, forward positive; a sideways wheel comes with Alt held, as the
+    // desktop turns Alt + wheel sideways.
+    virtual void canvasWheel(int32_t notches, KeyModifiers modifiers, QPointF pos) = 0;
+    // The canvas now lies on a screen with another device pixel ratio.
+    virtual void canvasRatioChanged() = 0;
     // Whether a drag carrying these local files may drop here.
     virtual bool canvasAcceptsFiles(const QStringList& paths) = 0;
     virtual void canvasFilesDropped(const QStringList& paths) = 0;
 };
 
 // "Diagrama": shows the persistent image that the render pass draws into; painting only
-// copies it, so a repaint of the window never runs the render pass.
+// copies it, pixel for device pixel, so a repaint of the window never runs the render pass.
 class CanvasWidget final : public QWidget {
 public:
-    // image outlives the widget.
-    CanvasWidget(CanvasInput& input, const QImage& image, QWidget* parent = nullptr);
+    // surface outlives the widget.
+    CanvasWidget(CanvasInput& input, const CanvasSurface& surface, QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,13 +40,16 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool event(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     CanvasInput& input_;
-    const QImage& image_;
+    const CanvasSurface& surface_;
+    int wheelAngle_ = 0;  // eighths of a degree short of a whole notch
 };
 
 } // namespace corvix

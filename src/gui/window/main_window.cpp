@@ -56,7 +56,7 @@ MainWindow::MainWindow(EditorState& state, DesktopDialogs& dialogs, QWidget* par
     : QMainWindow(parent)
     , state_(state)
     , dialogs_(dialogs)
-    , canvas_(new CanvasWidget(*this, canvasSurface_.image()))
+    , canvas_(new CanvasWidget(*this, canvasSurface_))
     , ui_(*this, dialogs)
     , editor_(state, ui_, canvasSurface_, windowFont_)
     , files_(editor_, ui_, *this, state.programDir + std::string(kHistoryFileName),
@@ -144,7 +144,9 @@ void MainWindow::layoutClientArea()
     corner_->move(w - corner_->width(), h - corner_->height());
     corner_->raise();
     kindPanel_->raise();
-    canvasSurface_.resize(canvas_->size());
+    const double ratio = canvas_->devicePixelRatioF();
+    canvasSurface_.resize(canvas_->size(), ratio);
+    editor_.setDeviceRatio(ratio);
     editor_.Form_Resize(w, h, false);
 }
 
@@ -242,6 +244,17 @@ void MainWindow::canvasReleased(MouseButton button, KeyModifiers modifiers, QPoi
 void MainWindow::canvasDoubleClicked()
 {
     editor_.Diagrama_DblClick();
+}
+
+void MainWindow::canvasWheel(int32_t notches, KeyModifiers modifiers, QPointF pos)
+{
+    editor_.Diagrama_MouseWheel(notches, modifiers, float(pos.x()), float(pos.y()));
+    showZoom();
+}
+
+void MainWindow::canvasRatioChanged()
+{
+    layoutClientArea();
 }
 
 void MainWindow::keyDown(int16_t& keyCode, KeyModifiers modifiers)

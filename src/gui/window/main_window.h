@@ -4,6 +4,7 @@
 #include "editor/file_commands.h"
 #include "editor/recovery.h"
 #include "model/editor_state.h"
+#include "view/zoom.h"
 #include "printing/print_job.h"
 #include "surfaces/canvas_surface.h"
 #include "surfaces/qt_text_measurer.h"
@@ -68,6 +69,9 @@ private:
     void createActions();
     void createMenus();
     void createEditMenu();
+    void createViewMenu();
+    // The level item of the editor's zoom checked, or none between the levels.
+    void showZoom();
     void createExportAction();
     // Undo and redo enabled when the editor has a step to take; the clipboard's commands
     // when the editor and the clipboard allow them.
@@ -95,6 +99,8 @@ private:
     void canvasMoved(MouseButton buttons, KeyModifiers modifiers, QPointF pos) override;
     void canvasReleased(MouseButton button, KeyModifiers modifiers, QPointF pos) override;
     void canvasDoubleClicked() override;
+    void canvasWheel(int32_t notches, KeyModifiers modifiers, QPointF pos) override;
+    void canvasRatioChanged() override;
     bool canvasAcceptsFiles(const QStringList& paths) override;
     void canvasFilesDropped(const QStringList& paths) override;
 
@@ -132,6 +138,7 @@ private:
 
     QMenu* mfile_ = nullptr;
     QMenu* medit_ = nullptr;
+    QMenu* mview_ = nullptr;
     QMenu* moptions_ = nullptr;
     QMenu* mtampapel_ = nullptr;
     QAction* mnew_ = nullptr;
@@ -156,6 +163,7 @@ private:
     QAction* mduplicate_ = nullptr;
     QAction* mselectall_ = nullptr;
     bool clipboardPastable_ = false;
+    std::array<QAction*, kZoomLevels.size()> mzoomlevel_{};
 };
 
 } // namespace corvix

@@ -73,10 +73,11 @@ void MainWindow::createActions()
     mhelp_ = namedAction(this, QStringLiteral("mhelp"), tr("&Help"));
     connect(mhelp_, &QAction::triggered, this, [] { openHelpPage(); });
     createEditMenu();
+    createViewMenu();
     createExportAction();
 }
 
-// File, Edit, Options, Insert Block, Delete and Help.
+// File, Edit, View, Options, Insert Block, Delete and Help.
 void MainWindow::createMenus()
 {
     mfile_ = menuBar()->addMenu(tr("&File"));
@@ -98,6 +99,7 @@ void MainWindow::createMenus()
         mfile_->addAction(entry);
 
     menuBar()->addMenu(medit_);
+    menuBar()->addMenu(mview_);
 
     moptions_ = menuBar()->addMenu(tr("&Options"));
     moptions_->setObjectName(QStringLiteral("moptions"));
@@ -112,10 +114,14 @@ void MainWindow::createMenus()
 }
 
 // Edit goes with the four: nothing may be undone while an operation waits for a press.
+// View too, keys included; only the wheel zooms while an operation waits.
 void MainWindow::setMainMenusEnabled(bool enabled)
 {
     mfile_->menuAction()->setEnabled(enabled);
     medit_->menuAction()->setEnabled(enabled);
+    mview_->menuAction()->setEnabled(enabled);
+    for (QAction* item : mview_->actions())
+        item->setEnabled(enabled);
     moptions_->menuAction()->setEnabled(enabled);
     minserebloco_->setEnabled(enabled);
     mapagabloco_->setEnabled(enabled);

@@ -1,4 +1,5 @@
 #include "editor/hit_test.h"
+#include "view/zoom.h"
 
 #include "support/block_builders.h"
 #include "support/case_name.h"
@@ -103,14 +104,14 @@ TEST(ConnectionPoint, PortsInTheOrderOfTheKind)
 
 TEST(CanvasToSheet, SingleSumRoundedHalfToEven)
 {
-    EXPECT_EQ(canvasToSheet(0, 0.5f), 0);
-    EXPECT_EQ(canvasToSheet(0, 1.5f), 2);
-    EXPECT_EQ(canvasToSheet(0, 2.5f), 2);
-    EXPECT_EQ(canvasToSheet(10, -0.5f), 10);
-    EXPECT_EQ(canvasToSheet(100, 20.4f), 120);
+    EXPECT_EQ(canvasToSheet(0, 0.5f, kActualSize), 0);
+    EXPECT_EQ(canvasToSheet(0, 1.5f, kActualSize), 2);
+    EXPECT_EQ(canvasToSheet(0, 2.5f, kActualSize), 2);
+    EXPECT_EQ(canvasToSheet(10, -0.5f, kActualSize), 10);
+    EXPECT_EQ(canvasToSheet(100, 20.4f, kActualSize), 120);
     // In single precision 1 + 0.49999997 is 1.5, which rounds to 2 (double would give 1).
-    EXPECT_EQ(canvasToSheet(1, 0.49999997f), 2);
-    EXPECT_EQ(canvasToSheet(0, std::nanf("")), 0);
+    EXPECT_EQ(canvasToSheet(1, 0.49999997f, kActualSize), 2);
+    EXPECT_EQ(canvasToSheet(0, std::nanf(""), kActualSize), 0);
     EXPECT_EQ(roundCanvas(3.5f), 4);
     EXPECT_EQ(roundCanvas(-3.5f), -4);
 }

@@ -97,6 +97,8 @@ public:
     }
 
     std::vector<RecordedOp> ops;
+    // As last set; not an operation of the pass, so not among ops.
+    Magnification magnification;
 
     // The operations of one kind, in order.
     std::vector<RecordedOp> only(Op op) const
@@ -169,6 +171,7 @@ public:
         ops.push_back({.op = Op::FontTransparent, .on = transparent});
     }
     void XorMode(bool on) override { ops.push_back({.op = Op::XorMode, .on = on}); }
+    void Magnify(const Magnification& m) override { magnification = m; }
     std::optional<SurfaceRect> DrawableArea() const override { return area_; }
 
 private:
