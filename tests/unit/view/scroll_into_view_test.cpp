@@ -45,6 +45,15 @@ TEST_F(ScrollIntoView, CentresAnAreaNotWhollyVisibleWithinTheBarsRanges)
     }
 }
 
+TEST_F(ScrollIntoView, CountsTheZoomedSheetsPixels)
+{
+    // At 200 % the canvas shows sheet x 0..343 and y 0..243.
+    view.setZoom(2, Paper{}, ViewAnchor{});
+    EXPECT_EQ(scrollIntoView(view, {100, 100, 343, 243}), (BarValues{0, 0}));
+    // Units 400..420 cover pixels 800..841, units 100..150 pixels 200..301.
+    EXPECT_EQ(scrollIntoView(view, {400, 100, 420, 150}), (BarValues{820 - 344, 250 - 244}));
+}
+
 TEST_F(ScrollIntoView, ClampsToABarWhoseMaximumIsBelowItsMinimum)
 {
     // The canvas is larger than the sheet: the bars run 0 down to -300 and -151.
