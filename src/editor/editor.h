@@ -103,6 +103,16 @@ public:
     void desenha_elastico(bool forcar);
     void atualiza_vista();
 
+    // The problems list, "&Find..." and "&Go to Target": the block selected as a press
+    // selects it, and scrolled into view. Each does nothing (false) while an operation
+    // waits for a press, the kind panel is shown or the text dialog is open, as for undo.
+    bool selectBlock(int32_t index);
+    // "Find &Next": the next block whose text contains cp1252Text, or a message that none does.
+    void findNext(const std::string& cp1252Text);
+    // "&Go to Target": from a goto jump to its target, from a target to its jumps in turn,
+    // or a message saying why there is nowhere to go.
+    void gotoTarget();
+
     // Undo and redo, refused while an operation waits for a press, the kind panel is shown
     // or the text dialog is open. A step restores the tables and clears the selection.
     bool canUndo() const;
@@ -134,6 +144,7 @@ private:
     Clock clock_;
     std::function<void(double)> tickTail_;
     bool tickRunning_ = false;
+    int32_t lastJump_ = -1;  // the goto jump Go to Target visited last; -1 = none
 };
 
 } // namespace corvix

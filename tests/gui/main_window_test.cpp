@@ -480,7 +480,7 @@ void MainWindowTest::editItemsFollowTheStepsAndOperations()
     QStringList titles;
     for (QAction* menu : window_->menuBar()->actions())
         titles << menu->text();
-    QCOMPARE(titles.mid(0, 3), (QStringList{"&File", "&Edit", "&Options"}));
+    QCOMPARE(titles.mid(0, 4), (QStringList{"&File", "&Edit", "&View", "&Options"}));
     QAction* edit = window_->findChild<QMenu*>(QStringLiteral("medit"))->menuAction();
     QAction* undo = action("mundo");
     QAction* redo = action("mredo");

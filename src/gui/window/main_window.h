@@ -26,7 +26,9 @@ class QScrollBar;
 namespace corvix {
 
 class DesktopDialogs;
+class FindBar;
 class KindPanel;
+class ProblemsPanel;
 class TextDialog;
 
 // Form1, the editor window: menus, the canvas "Diagrama" with its scroll bars, the
@@ -67,6 +69,11 @@ private:
     void createActions();
     void createMenus();
     void createEditMenu();
+    // Find, Find Next and Go to Target, at the end of the Edit menu (main_window_find.cpp).
+    void createFindActions();
+    void findNext();
+    // View, between Edit and Options (main_window_view.cpp).
+    void createViewMenu();
     void createExportAction();
     // Undo and redo enabled when the editor has a step to take.
     void refreshEditCommands();
@@ -112,6 +119,8 @@ private:
     QScrollBar* vScroll_ = nullptr;
     QLabel* corner_ = nullptr;
     KindPanel* kindPanel_ = nullptr;
+    ProblemsPanel* problems_ = nullptr;
+    FindBar* findBar_ = nullptr;
     TextDialog* textDialog_ = nullptr;
 
     QtUiPort ui_;
@@ -124,6 +133,7 @@ private:
 
     QMenu* mfile_ = nullptr;
     QMenu* medit_ = nullptr;
+    QMenu* mview_ = nullptr;
     QMenu* moptions_ = nullptr;
     QMenu* mtampapel_ = nullptr;
     QAction* mnew_ = nullptr;
@@ -142,6 +152,10 @@ private:
     QAction* mhelp_ = nullptr;
     QAction* mundo_ = nullptr;
     QAction* mredo_ = nullptr;
+    QAction* mfind_ = nullptr;
+    QAction* mfindnext_ = nullptr;
+    QAction* mgototarget_ = nullptr;
+    QAction* mproblems_ = nullptr;
 };
 
 } // namespace corvix

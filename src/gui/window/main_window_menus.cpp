@@ -73,10 +73,11 @@ void MainWindow::createActions()
     mhelp_ = namedAction(this, QStringLiteral("mhelp"), tr("&Help"));
     connect(mhelp_, &QAction::triggered, this, [] { openHelpPage(); });
     createEditMenu();
+    createFindActions();
     createExportAction();
 }
 
-// File, Edit, Options, Insert Block, Delete and Help.
+// File, Edit, View, Options, Insert Block, Delete and Help.
 void MainWindow::createMenus()
 {
     mfile_ = menuBar()->addMenu(tr("&File"));
@@ -98,6 +99,7 @@ void MainWindow::createMenus()
         mfile_->addAction(entry);
 
     menuBar()->addMenu(medit_);
+    createViewMenu();
 
     moptions_ = menuBar()->addMenu(tr("&Options"));
     moptions_->setObjectName(QStringLiteral("moptions"));
