@@ -93,7 +93,7 @@ void Editor::VScroll1_Change(int16_t value)
 
 void Editor::Timer1_Timer()
 {
-    menus_.refresh(state_, interaction_.kindPanelVisible(), canUndo(), canRedo());
+    menus_.refresh(state_, interaction_.kindPanelVisible(), canUndo(), canRedo(), canGoToBlock());
     if (tickRunning_)
         return;
     tickRunning_ = true;

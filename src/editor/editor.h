@@ -105,7 +105,9 @@ public:
 
     // The problems list, "&Find..." and "&Go to Target": the block selected as a press
     // selects it, and scrolled into view. Each does nothing (false) while an operation
-    // waits for a press, the kind panel is shown or the text dialog is open, as for undo.
+    // waits for a press, the kind panel is shown or the text dialog is open, as for undo;
+    // canGoToBlock says whether they would act now.
+    bool canGoToBlock() const;
     bool selectBlock(int32_t index);
     // "Find &Next": the next block whose text contains cp1252Text, or a message that none does.
     void findNext(const std::string& cp1252Text);

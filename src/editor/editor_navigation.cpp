@@ -23,9 +23,14 @@ std::string gotoDeadEndMessage(const EditorState& state)
 
 } // namespace
 
+bool Editor::canGoToBlock() const
+{
+    return !interaction_.operationWaiting();
+}
+
 bool Editor::selectBlock(int32_t index)
 {
-    if (interaction_.operationWaiting() || index < 0 || index >= state_.blockCount)
+    if (!canGoToBlock() || index < 0 || index >= state_.blockCount)
         return false;
     state_.selectedLink = -1;
     state_.selectedBlock = index;
@@ -36,7 +41,7 @@ bool Editor::selectBlock(int32_t index)
 
 void Editor::findNext(const std::string& cp1252Text)
 {
-    if (interaction_.operationWaiting())
+    if (!canGoToBlock())
         return;
     const int32_t found = findNextBlock(state_, cp1252Text);
     if (found < 0) {
@@ -48,7 +53,7 @@ void Editor::findNext(const std::string& cp1252Text)
 
 void Editor::gotoTarget()
 {
-    if (interaction_.operationWaiting())
+    if (!canGoToBlock())
         return;
     const GotoStep step = nextGotoStep(state_, lastJump_);
     if (step.block < 0) {

@@ -17,7 +17,7 @@ void MenuState::desabilita_menus()
     ui_.setMainMenusEnabled(false);
 }
 
-void MenuState::refresh(const EditorState& state, bool kindPanelVisible, bool canUndo, bool canRedo)
+void MenuState::refresh(const EditorState& state, bool kindPanelVisible, bool canUndo, bool canRedo, bool canGoToBlock)
 {
     CommandStates states;
     states.saveAs = state.linkCount != 0;
@@ -26,6 +26,7 @@ void MenuState::refresh(const EditorState& state, bool kindPanelVisible, bool ca
     states.canvas = !kindPanelVisible;
     states.undo = canUndo;
     states.redo = canRedo;
+    states.goToBlock = canGoToBlock;
     canvasEnabled_ = states.canvas;
     ui_.setCommandStates(states);
 }

@@ -56,6 +56,8 @@ void MainWindowFindTest::problemsPanelFollowsAnUndoAndTakesTheUserToTheBlock()
 
     editor.insere_bloco(BlockKind::Action, "dry", 300, 300);
     editor.insere_bloco(BlockKind::Action, "== 1 ==", 800, 1200);
+    // insere_bloco changes the tables alone; the user's insertion repaints after it.
+    editor.repinta_tudo();
     QTRY_COMPARE_WITH_TIMEOUT(problemLines(),
                               (QStringList{"block 2: unreachable: it cannot be reached from the start",
                                            "block 2: default-text: its text is still the default"}),
@@ -72,6 +74,13 @@ void MainWindowFindTest::problemsPanelFollowsAnUndoAndTakesTheUserToTheBlock()
     key(problemsList(), Qt::Key_Return);
     QCOMPARE(state().selectedBlock, 1);
     QVERIFY(editor.viewport().viewOffsetY() > 0);
+
+    // A press on the canvas takes the keys back: Up moves the view again.
+    QTest::mouseClick(canvas(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QCOMPARE(window_->focusWidget(), canvas());
+    const int32_t scrolledY = editor.viewport().viewOffsetY();
+    key(window_->focusWidget(), Qt::Key_Up);
+    QVERIFY(editor.viewport().viewOffsetY() < scrolledY);
 
     key(canvas(), Qt::Key_F7);
     QVERIFY(!problemsList()->isVisible());

@@ -36,6 +36,9 @@ CanvasWidget::CanvasWidget(CanvasInput& input, const QImage& image, QWidget* par
     setMouseTracking(true);
     setAcceptDrops(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A press takes the focus back from the find field or the problems list, so that the
+    // window's keys reach the editor again.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event)

@@ -75,9 +75,10 @@ private:
     // View, between Edit and Options (main_window_view.cpp).
     void createViewMenu();
     void createExportAction();
-    // Undo and redo enabled when the editor has a step to take.
+    // Undo and redo enabled when the editor has a step to take, the find commands when
+    // no operation waits.
     void refreshEditCommands();
-    void setEditCommands(bool undo, bool redo);
+    void setEditCommands(bool undo, bool redo, bool goToBlock);
     void mexport_Click();
     void createClientArea();
     void layoutClientArea();

@@ -1,4 +1,5 @@
-// The Edit menu: the drawing's changes taken back and made again.
+// The Edit menu: the drawing's changes taken back and made again, then the find items
+// (main_window_find.cpp).
 #include "window/main_window.h"
 
 #include <QAction>
@@ -17,13 +18,17 @@ void MainWindow::createEditMenu()
     mredo_ = medit_->addAction(tr("&Redo"), this, [this] { editor_.redo(); });
     mredo_->setObjectName(QStringLiteral("mredo"));
     mredo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    setEditCommands(false, false);
+    createFindActions();
+    refreshEditCommands();
 }
 
-void MainWindow::setEditCommands(bool undo, bool redo)
+void MainWindow::setEditCommands(bool undo, bool redo, bool goToBlock)
 {
     mundo_->setEnabled(undo);
     mredo_->setEnabled(redo);
+    mfind_->setEnabled(goToBlock);
+    mfindnext_->setEnabled(goToBlock);
+    mgototarget_->setEnabled(goToBlock);
 }
 
 // Runs on every repaint and whenever the main menus are switched: every change to the
@@ -32,7 +37,7 @@ void MainWindow::setEditCommands(bool undo, bool redo)
 // only on an enabled item).
 void MainWindow::refreshEditCommands()
 {
-    setEditCommands(editor_.canUndo(), editor_.canRedo());
+    setEditCommands(editor_.canUndo(), editor_.canRedo(), editor_.canGoToBlock());
 }
 
 } // namespace corvix

@@ -73,7 +73,6 @@ void MainWindow::createActions()
     mhelp_ = namedAction(this, QStringLiteral("mhelp"), tr("&Help"));
     connect(mhelp_, &QAction::triggered, this, [] { openHelpPage(); });
     createEditMenu();
-    createFindActions();
     createExportAction();
 }
 
@@ -114,10 +113,14 @@ void MainWindow::createMenus()
 }
 
 // Edit goes with the four: nothing may be undone while an operation waits for a press.
+// View too, with its item, whose shortcut a disabled menu would not stop: the panel
+// coming or going resizes the canvas under the operation.
 void MainWindow::setMainMenusEnabled(bool enabled)
 {
     mfile_->menuAction()->setEnabled(enabled);
     medit_->menuAction()->setEnabled(enabled);
+    mview_->menuAction()->setEnabled(enabled);
+    mproblems_->setEnabled(enabled);
     moptions_->menuAction()->setEnabled(enabled);
     minserebloco_->setEnabled(enabled);
     mapagabloco_->setEnabled(enabled);
@@ -130,7 +133,7 @@ void MainWindow::setCommandStates(const CommandStates& states)
     mapagabloco_->setEnabled(states.deleteItem);
     msave_->setEnabled(states.save);
     canvas_->setEnabled(states.canvas);
-    setEditCommands(states.undo, states.redo);
+    setEditCommands(states.undo, states.redo, states.goToBlock);
 }
 
 void MainWindow::setPaperChecked(int32_t index)
