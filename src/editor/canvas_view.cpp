@@ -2,6 +2,8 @@
 
 #include "editor/hit_test.h"
 #include "model/paper.h"
+#include "render/shape_extent.h"
+#include "view/scroll_into_view.h"
 #include "view/zoom.h"
 
 #include <algorithm>
@@ -94,6 +96,16 @@ void CanvasView::scrollToOrigin()
 {
     viewport_.setValue(ScrollAxis::Horizontal, 0);
     viewport_.setValue(ScrollAxis::Vertical, 0);
+}
+
+void CanvasView::showBlock(const Block& block)
+{
+    const std::optional<Extent> shape = blockShapeExtent(block);
+    if (!shape)
+        return;
+    const BarValues bars = scrollIntoView(viewport_, {shape->left, shape->top, shape->right, shape->bottom});
+    viewport_.setValue(ScrollAxis::Horizontal, bars.horizontal);
+    viewport_.setValue(ScrollAxis::Vertical, bars.vertical);
 }
 
 Point CanvasView::sheetPoint(float x, float y) const

@@ -44,6 +44,8 @@ public:
     void restoreView(int32_t scrollX, int32_t scrollY);
     // Both bars back to their start (a new drawing).
     void scrollToOrigin();
+    // Moves the view so that the block's drawing shows whole, unless it already does.
+    void showBlock(const Block& block);
 
     // The sheet point under canvas point (x, y).
     Point sheetPoint(float x, float y) const;

@@ -21,6 +21,7 @@ double steadySeconds()
 
 Editor::Editor(EditorState& state, UiPort& ui, RenderTarget& canvas, const TextMeasurer& windowFont)
     : state_(state)
+    , messages_(ui)
     , menus_(ui)
     , commands_(state, ui, windowFont)
     , selection_(state)
@@ -144,7 +145,7 @@ void Editor::setDeviceRatio(double ratio)
 
 void Editor::Timer1_Timer()
 {
-    menus_.refresh(state_, selection_, interaction_.kindPanelVisible(), canUndo(), canRedo());
+    menus_.refresh(state_, selection_, interaction_.kindPanelVisible(), canUndo(), canRedo(), canGoToBlock());
     if (tickRunning_)
         return;
     tickRunning_ = true;

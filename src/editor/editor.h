@@ -142,6 +142,18 @@ public:
     bool canSelectAll() const;
     const BlockSelection& selection() const { return selection_; }
 
+    // The problems list, "&Find..." and "&Go to Target": the block selected as a press
+    // selects it, and scrolled into view. Each does nothing (false) while an operation
+    // waits for a press, the kind panel is shown or the text dialog is open, as for undo;
+    // canGoToBlock says whether they would act now.
+    bool canGoToBlock() const;
+    bool selectBlock(int32_t index);
+    // "Find &Next": the next block whose text contains cp1252Text, or a message that none does.
+    void findNext(const std::string& cp1252Text);
+    // "&Go to Target": from a goto jump to its target, from a target to its jumps in turn,
+    // or a message saying why there is nowhere to go.
+    void gotoTarget();
+
     // Undo and redo, refused while an operation waits for a press, the kind panel is shown
     // or the text dialog is open. A step restores the tables and clears the selection.
     bool canUndo() const;
@@ -164,6 +176,8 @@ private:
     void showHistoryStep();
 
     EditorState& state_;
+    // Find's and Go to Target's messages; every other part reaches the user on its own.
+    MessagePort& messages_;
     MenuState menus_;
     DrawingCommands commands_;
     BlockSelection selection_;
@@ -174,6 +188,7 @@ private:
     Clock clock_;
     std::function<void(double)> tickTail_;
     bool tickRunning_ = false;
+    int32_t lastJump_ = -1;  // the goto jump Go to Target visited last; -1 = none
 };
 
 } // namespace corvix

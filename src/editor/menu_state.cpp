@@ -18,7 +18,7 @@ void MenuState::desabilita_menus()
 }
 
 void MenuState::refresh(const EditorState& state, const BlockSelection& selection, bool kindPanelVisible, bool canUndo,
-                        bool canRedo)
+                        bool canRedo, bool canGoToBlock)
 {
     CommandStates states;
     states.saveAs = state.linkCount != 0;
@@ -27,6 +27,7 @@ void MenuState::refresh(const EditorState& state, const BlockSelection& selectio
     states.canvas = !kindPanelVisible;
     states.undo = canUndo;
     states.redo = canRedo;
+    states.goToBlock = canGoToBlock;
     canvasEnabled_ = states.canvas;
     ui_.setCommandStates(states);
 }

@@ -16,9 +16,10 @@ public:
     void habilita_menus();
     void desabilita_menus();
 
-    // Save, Save As, Delete, Undo, Redo and the canvas follow the drawing as it is now.
+    // Save, Save As, Delete, Undo, Redo, the find commands and the canvas follow the
+    // drawing as it is now.
     void refresh(const EditorState& state, const BlockSelection& selection, bool kindPanelVisible, bool canUndo,
-                 bool canRedo);
+                 bool canRedo, bool canGoToBlock);
 
     // False from a refresh while the kind panel was shown: the canvas then ignores the mouse.
     bool canvasEnabled() const { return canvasEnabled_; }

@@ -20,6 +20,7 @@ struct CommandStates {
     bool canvas = true;         // the canvas takes mouse input
     bool undo = false;          // a step can be undone now
     bool redo = false;          // a step can be redone now
+    bool goToBlock = true;      // Find, Find Next and Go to Target: no operation waits
     bool operator==(const CommandStates&) const = default;
 };
 

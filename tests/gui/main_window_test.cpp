@@ -12,6 +12,8 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -25,6 +27,7 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include <algorithm>
 #include <memory>
 #include <tuple>
 
@@ -482,25 +485,39 @@ void MainWindowTest::editItemsFollowTheStepsAndOperations()
         titles << menu->text();
     QCOMPARE(titles.mid(0, 4), (QStringList{"&File", "&Edit", "&View", "&Options"}));
     QAction* edit = window_->findChild<QMenu*>(QStringLiteral("medit"))->menuAction();
+    QAction* view = window_->findChild<QMenu*>(QStringLiteral("mview"))->menuAction();
     QAction* undo = action("mundo");
     QAction* redo = action("mredo");
     QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+    // A shortcut works even in a disabled menu, so these items follow the operation themselves.
+    const QList<QAction*> offWhileWaiting{action("mfind"), action("mfindnext"), action("mgototarget"),
+                                          action("mproblems")};
+    const auto allEnabled = [&offWhileWaiting](bool enabled) {
+        return std::all_of(offWhileWaiting.begin(), offWhileWaiting.end(),
+                           [enabled](QAction* item) { return item->isEnabled() == enabled; });
+    };
+    QVERIFY(allEnabled(true));
 
     insertBlock(0, {200, 120});
     QVERIFY(undo->isEnabled() && !redo->isEnabled());
 
     // Waiting for a press: the kind panel, then a connection.
     action("minserebloco")->trigger();
-    QVERIFY(!edit->isEnabled() && !undo->isEnabled());
+    QVERIFY(!edit->isEnabled() && !view->isEnabled() && !undo->isEnabled() && allEnabled(false));
     QTest::keyClick(canvas(), Qt::Key_Escape);
-    QVERIFY(edit->isEnabled() && undo->isEnabled());
+    QVERIFY(edit->isEnabled() && view->isEnabled() && undo->isEnabled() && allEnabled(true));
     pressSheet(portPoint(state().blocks[0], Port::Bottom));
     QCOMPARE(state().editMode, EditMode::Connecting);
     waitForTick();
-    QVERIFY(!edit->isEnabled() && !undo->isEnabled());
+    QVERIFY(!edit->isEnabled() && !view->isEnabled() && !undo->isEnabled() && allEnabled(false));
     QTest::keyClick(canvas(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(canvas(), Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClick(canvas(), Qt::Key_F7);
     QCOMPARE(state().blockCount, 1);
+    QVERIFY(!window_->findChild<QLineEdit*>(QStringLiteral("findField"))->isVisible());
+    QVERIFY(!window_->findChild<QListWidget*>(QStringLiteral("problemsList"))->isVisible());
     QTest::keyClick(canvas(), Qt::Key_Escape);
+    QVERIFY(allEnabled(true));
 
     undo->trigger();
     QVERIFY(!undo->isEnabled() && redo->isEnabled());

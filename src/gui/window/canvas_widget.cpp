@@ -37,6 +37,9 @@ CanvasWidget::CanvasWidget(CanvasInput& input, const CanvasSurface& surface, QWi
     setMouseTracking(true);
     setAcceptDrops(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A press takes the focus back from the find field or the problems list, so that the
+    // window's keys reach the editor again.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event)

@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace corvix {
 
 KeyPreview::KeyPreview(QWidget& window, KeyListener& listener)
@@ -19,6 +21,18 @@ KeyPreview::KeyPreview(QWidget& window, KeyListener& listener)
 KeyPreview::~KeyPreview()
 {
     qApp->removeEventFilter(this);
+}
+
+void KeyPreview::giveKeysTo(QWidget& control)
+{
+    keyOwners_.push_back(&control);
+}
+
+bool KeyPreview::ownsKeys(QObject* watched) const
+{
+    const auto* widget = static_cast<const QWidget*>(watched);
+    return std::any_of(keyOwners_.begin(), keyOwners_.end(),
+                       [widget](const QWidget* owner) { return owner->isAncestorOf(widget) || owner == widget; });
 }
 
 // Qt hands an ignored key event on to the parent widgets, up to the window, and each
@@ -54,6 +68,13 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
         lastConsumed_ = true;
         openHelpPage();
         return true;
+    }
+    // The control's keys and their releases are the control's alone, so a key held when
+    // the control took the focus is let go where the editor cannot see it.
+    if (ownsKeys(watched)) {
+        listener_.keyboardLost();
+        lastConsumed_ = false;
+        return false;
     }
     lastConsumed_ = static_cast<QWidget*>(watched)->window() == &window_ && previewKey(event);
     return lastConsumed_;

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 #include <cstdint>
+#include <vector>
 
 class QKeyEvent;
 class QWidget;
@@ -32,15 +33,21 @@ public:
     KeyPreview(QWidget& window, KeyListener& listener);
     ~KeyPreview() override;
 
+    // Keys pressed while control or a widget inside it has the focus are the control's:
+    // typed text and list moves, not commands to the drawing. The control outlives this.
+    void giveKeysTo(QWidget& control);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool isPropagation(QObject* watched, const QKeyEvent& event);
     bool previewKey(QEvent* event);
+    bool ownsKeys(QObject* watched) const;
 
     QWidget& window_;
     KeyListener& listener_;
+    std::vector<QWidget*> keyOwners_;
     // The key event seen last, to tell its climb to the parent widgets from a new event.
     const QEvent* lastEvent_ = nullptr;
     QPointer<QObject> lastReceiver_;

@@ -5,7 +5,9 @@
 #include "model/program_info.h"
 #include "surfaces/text_convert.h"
 #include "view/viewport.h"
+#include "window/find_bar.h"
 #include "window/kind_panel.h"
+#include "window/problems_panel.h"
 #include "window/scroll_bars.h"
 
 #include <QApplication>
@@ -121,6 +123,19 @@ void MainWindow::createClientArea()
     kindPanel_->move(8, 8);
     kindPanel_->hide();
     connect(kindPanel_, &KindPanel::kindChosen, this, [this](int index) { editor_.SelBloco_Click(int16_t(index)); });
+
+    // Both shrink the central widget when shown, so the canvas takes the change as a resize.
+    problems_ = new ProblemsPanel(state_, this);
+    addDockWidget(Qt::BottomDockWidgetArea, problems_);
+    problems_->hide();
+    connect(problems_, &ProblemsPanel::blockChosen, this, [this](int index) { editor_.selectBlock(index); });
+    keyPreview_.giveKeysTo(*problems_);
+    findBar_ = new FindBar(this);
+    addToolBar(Qt::BottomToolBarArea, findBar_);
+    findBar_->hide();
+    connect(findBar_, &FindBar::findRequested, this, &MainWindow::findNext);
+    connect(findBar_, &FindBar::closed, this, [this] { canvas_->setFocus(); });
+    keyPreview_.giveKeysTo(*findBar_);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -190,6 +205,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::refreshCanvas()
 {
     canvas_->update();
+    problems_->drawingMayHaveChanged();
     refreshEditCommands();
 }
 

@@ -28,7 +28,9 @@ class QScrollBar;
 namespace corvix {
 
 class DesktopDialogs;
+class FindBar;
 class KindPanel;
+class ProblemsPanel;
 class TextDialog;
 
 // Form1, the editor window: menus, the canvas "Diagrama" with its scroll bars, the
@@ -69,14 +71,18 @@ private:
     void createActions();
     void createMenus();
     void createEditMenu();
+    // Find, Find Next and Go to Target, at the end of the Edit menu (main_window_find.cpp).
+    void createFindActions();
+    void findNext();
+    // View, between Edit and Options (main_window_view.cpp).
     void createViewMenu();
     // The level item of the editor's zoom checked, or none between the levels.
     void showZoom();
     void createExportAction();
     // Undo and redo enabled when the editor has a step to take; the clipboard's commands
-    // when the editor and the clipboard allow them.
+    // when the editor and the clipboard allow them; the find commands when no operation waits.
     void refreshEditCommands();
-    void setEditCommands(bool undo, bool redo);
+    void setEditCommands(bool undo, bool redo, bool goToBlock);
     void clipboardChanged();
     void copyToClipboard(const std::optional<ClipboardContent>& content);
     void mpaste_Click();
@@ -126,6 +132,8 @@ private:
     QScrollBar* vScroll_ = nullptr;
     QLabel* corner_ = nullptr;
     KindPanel* kindPanel_ = nullptr;
+    ProblemsPanel* problems_ = nullptr;
+    FindBar* findBar_ = nullptr;
     TextDialog* textDialog_ = nullptr;
 
     QtUiPort ui_;
@@ -164,6 +172,10 @@ private:
     QAction* mselectall_ = nullptr;
     bool clipboardPastable_ = false;
     std::array<QAction*, kZoomLevels.size()> mzoomlevel_{};
+    QAction* mfind_ = nullptr;
+    QAction* mfindnext_ = nullptr;
+    QAction* mgototarget_ = nullptr;
+    QAction* mproblems_ = nullptr;
 };
 
 } // namespace corvix

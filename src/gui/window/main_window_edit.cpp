@@ -1,4 +1,5 @@
-// The Edit menu: the drawing's changes taken back and made again, and the clipboard.
+// The Edit menu: the drawing's changes taken back and made again, the clipboard, then
+// the find items (main_window_find.cpp).
 #include "window/main_window.h"
 
 #include "window/clipboard_mime.h"
@@ -39,15 +40,16 @@ void MainWindow::createEditMenu()
     mselectall_ = medit_->addAction(tr("Select &All"), this, [this] { editor_.selectAll(); });
     mselectall_->setObjectName(QStringLiteral("mselectall"));
     mselectall_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    createFindActions();
 
     // Asking the clipboard on every refresh could wait on another program; its owner
     // announces every change instead.
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::clipboardChanged);
     clipboardPastable_ = holdsPastable(QGuiApplication::clipboard()->mimeData());
-    setEditCommands(false, false);
+    refreshEditCommands();
 }
 
-void MainWindow::setEditCommands(bool undo, bool redo)
+void MainWindow::setEditCommands(bool undo, bool redo, bool goToBlock)
 {
     mundo_->setEnabled(undo);
     mredo_->setEnabled(redo);
@@ -57,6 +59,9 @@ void MainWindow::setEditCommands(bool undo, bool redo)
     mduplicate_->setEnabled(copy);
     mpaste_->setEnabled(clipboardPastable_ && editor_.canPaste());
     mselectall_->setEnabled(editor_.canSelectAll());
+    mfind_->setEnabled(goToBlock);
+    mfindnext_->setEnabled(goToBlock);
+    mgototarget_->setEnabled(goToBlock);
 }
 
 // Runs on every repaint and whenever the main menus are switched: every change to the
@@ -65,7 +70,7 @@ void MainWindow::setEditCommands(bool undo, bool redo)
 // only on an enabled item).
 void MainWindow::refreshEditCommands()
 {
-    setEditCommands(editor_.canUndo(), editor_.canRedo());
+    setEditCommands(editor_.canUndo(), editor_.canRedo(), editor_.canGoToBlock());
 }
 
 void MainWindow::clipboardChanged()

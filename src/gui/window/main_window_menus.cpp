@@ -114,7 +114,8 @@ void MainWindow::createMenus()
 }
 
 // Edit goes with the four: nothing may be undone while an operation waits for a press.
-// View too, keys included; only the wheel zooms while an operation waits.
+// View too, keys included: only the wheel zooms while an operation waits, and the problems
+// panel coming or going would resize the canvas under the operation.
 void MainWindow::setMainMenusEnabled(bool enabled)
 {
     mfile_->menuAction()->setEnabled(enabled);
@@ -134,7 +135,7 @@ void MainWindow::setCommandStates(const CommandStates& states)
     mapagabloco_->setEnabled(states.deleteItem);
     msave_->setEnabled(states.save);
     canvas_->setEnabled(states.canvas);
-    setEditCommands(states.undo, states.redo);
+    setEditCommands(states.undo, states.redo, states.goToBlock);
 }
 
 void MainWindow::setPaperChecked(int32_t index)

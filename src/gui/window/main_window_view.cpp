@@ -1,5 +1,7 @@
-// The View menu: the zoom of the canvas.
+// The View menu: the zoom of the canvas, and what the window shows beside the drawing.
 #include "window/main_window.h"
+
+#include "window/problems_panel.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -44,6 +46,13 @@ void MainWindow::createViewMenu()
         mzoomlevel_[i] = item;
     }
     showZoom();
+
+    mview_->addSeparator();
+    mproblems_ = problems_->toggleViewAction();
+    mproblems_->setText(tr("Pro&blems"));
+    mproblems_->setObjectName(QStringLiteral("mproblems"));
+    mproblems_->setShortcut(QKeySequence(Qt::Key_F7));
+    mview_->addAction(mproblems_);
 }
 
 void MainWindow::showZoom()

@@ -301,11 +301,12 @@ TEST_F(Undo, RefusedWhileAnOperationWaits)
     EXPECT_TRUE(editor.undo());
 }
 
-TEST_F(Undo, CommandStatesOfferUndoAndRedo)
+TEST_F(Undo, CommandStatesOfferUndoRedoAndFindingWhenNoOperationWaits)
 {
     editor.Timer1_Timer();
     EXPECT_TRUE(ui.commandStates.back().undo);
     EXPECT_FALSE(ui.commandStates.back().redo);
+    EXPECT_TRUE(ui.commandStates.back().goToBlock);
     editor.undo();
     editor.Timer1_Timer();
     EXPECT_TRUE(ui.commandStates.back().redo);
@@ -313,6 +314,7 @@ TEST_F(Undo, CommandStatesOfferUndoAndRedo)
     editor.Timer1_Timer();
     EXPECT_FALSE(ui.commandStates.back().undo);
     EXPECT_FALSE(ui.commandStates.back().redo);
+    EXPECT_FALSE(ui.commandStates.back().goToBlock);
 }
 
 } // namespace

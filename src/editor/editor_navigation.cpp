@@ -1,0 +1,66 @@
+// Taking the user to a block: the problems list, Find and Go to Target.
+#include "editor/editor.h"
+
+#include "editor/navigation.h"
+#include "model/block_roles.h"
+#include "model/text_codec.h"
+
+namespace corvix {
+
+namespace {
+
+// Why Go to Target found nowhere to go from the selection.
+std::string gotoDeadEndMessage(const EditorState& state)
+{
+    const int32_t selected = state.selectedBlock;
+    const BlockKind kind = selected >= 0 && selected < state.blockCount ? state.blocks[size_t(selected)].kind : BlockKind::None;
+    if (isGotoJump(kind))
+        return "No goto target has the text of the selected goto jump.";
+    if (isGotoTarget(kind))
+        return "No goto jump has the text of the selected goto target.";
+    return "Select a goto jump to go to its target, or a goto target to go to its jumps.";
+}
+
+} // namespace
+
+bool Editor::canGoToBlock() const
+{
+    return !interaction_.operationWaiting();
+}
+
+bool Editor::selectBlock(int32_t index)
+{
+    if (!canGoToBlock() || index < 0 || index >= state_.blockCount)
+        return false;
+    selection_.select({index});
+    view_.showBlock(state_.blocks[size_t(index)]);
+    view_.repinta_tudo();
+    return true;
+}
+
+void Editor::findNext(const std::string& cp1252Text)
+{
+    if (!canGoToBlock())
+        return;
+    const int32_t found = findNextBlock(state_, cp1252Text);
+    if (found < 0) {
+        messages_.showMessage("No block contains '" + cp1252ToUtf8(cp1252Text) + "'.", MessageIcon::None);
+        return;
+    }
+    selectBlock(found);
+}
+
+void Editor::gotoTarget()
+{
+    if (!canGoToBlock())
+        return;
+    const GotoStep step = nextGotoStep(state_, lastJump_);
+    if (step.block < 0) {
+        messages_.showMessage(gotoDeadEndMessage(state_), MessageIcon::None);
+        return;
+    }
+    lastJump_ = step.lastJump;
+    selectBlock(step.block);
+}
+
+} // namespace corvix

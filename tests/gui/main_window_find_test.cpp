@@ -1,0 +1,142 @@
+#include "window/find_bar.h"
+#include "window/problems_panel.h"
+#include "window_test_base.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+namespace corvix {
+
+// The problems panel, the find field and Go to Target, driven through the window's keys.
+class MainWindowFindTest final : public WindowTestBase {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        makeWindow();
+        startWindow();
+    }
+    void cleanup() { destroyWindow(); }
+
+    void problemsPanelFollowsAnUndoAndTakesTheUserToTheBlock();
+    void findGoesRoundAndKeepsItsKeysFromTheEditor();
+    void gotoTargetKeyGoesBothWays();
+
+private:
+    EditorState& state() { return *state_; }
+    QListWidget* problemsList() { return window_->findChild<QListWidget*>(QStringLiteral("problemsList")); }
+    QLineEdit* findField() { return window_->findChild<QLineEdit*>(QStringLiteral("findField")); }
+    QStringList problemLines()
+    {
+        QStringList lines;
+        for (int i = 0; i < problemsList()->count(); ++i)
+            lines << problemsList()->item(i)->text();
+        return lines;
+    }
+    void key(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        target->activateWindow();
+        QTest::keyClick(target, key, modifiers);
+    }
+};
+
+void MainWindowFindTest::problemsPanelFollowsAnUndoAndTakesTheUserToTheBlock()
+{
+    Editor& editor = window_->editor();
+    const QRect fullCanvas = canvas()->geometry();
+    const int32_t fullHeight = editor.viewport().clientHeight();
+
+    key(canvas(), Qt::Key_F7);
+    QVERIFY(problemsList()->isVisible());
+    QVERIFY(action("mproblems")->isChecked());
+    QTRY_VERIFY(canvas()->height() < fullCanvas.height());
+    QCOMPARE(editor.viewport().clientHeight(), fullHeight - (fullCanvas.height() - canvas()->height()));
+    QVERIFY(problemLines().isEmpty());
+
+    editor.insere_bloco(BlockKind::Action, "dry", 300, 300);
+    editor.insere_bloco(BlockKind::Action, "== 1 ==", 800, 1200);
+    // insere_bloco changes the tables alone; the user's insertion repaints after it.
+    editor.repinta_tudo();
+    QTRY_COMPARE_WITH_TIMEOUT(problemLines(),
+                              (QStringList{"block 2: unreachable: it cannot be reached from the start",
+                                           "block 2: default-text: its text is still the default"}),
+                              200);
+    editor.undo();
+    QTRY_COMPARE_WITH_TIMEOUT(problemLines(), QStringList(), 200);
+    editor.redo();
+    QTRY_COMPARE_WITH_TIMEOUT(problemLines().size(), 2, 200);
+
+    // Arrows move in the list, not the view; Enter takes the view to the block.
+    problemsList()->setFocus();
+    key(problemsList(), Qt::Key_Down);
+    QCOMPARE(editor.viewport().viewOffsetY(), 0);
+    key(problemsList(), Qt::Key_Return);
+    QCOMPARE(state().selectedBlock, 1);
+    QVERIFY(editor.viewport().viewOffsetY() > 0);
+
+    // A press on the canvas takes the keys back: Up moves the view again.
+    QTest::mouseClick(canvas(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QCOMPARE(window_->focusWidget(), canvas());
+    const int32_t scrolledY = editor.viewport().viewOffsetY();
+    key(window_->focusWidget(), Qt::Key_Up);
+    QVERIFY(editor.viewport().viewOffsetY() < scrolledY);
+
+    key(canvas(), Qt::Key_F7);
+    QVERIFY(!problemsList()->isVisible());
+    QTRY_COMPARE(canvas()->geometry(), fullCanvas);
+    QCOMPARE(editor.viewport().clientHeight(), fullHeight);
+}
+
+void MainWindowFindTest::findGoesRoundAndKeepsItsKeysFromTheEditor()
+{
+    Editor& editor = window_->editor();
+    editor.insere_bloco(BlockKind::Action, "high tide", 300, 200);
+    editor.insere_bloco(BlockKind::Decision, "ebb?", 300, 350);
+    editor.insere_bloco(BlockKind::Action, "TIDES", 800, 1200);
+    editor.selectBlock(1);
+
+    key(canvas(), Qt::Key_F, Qt::ControlModifier);
+    QTRY_VERIFY(findField()->hasFocus());
+    QTest::keyClicks(findField(), QStringLiteral("tide"));
+    QCOMPARE(state().blocks[1].kind, BlockKind::Decision);  // T in the field swaps nothing
+    QCOMPARE(state().selectedBlock, 1);
+
+    key(findField(), Qt::Key_Return);
+    QCOMPARE(state().selectedBlock, 2);
+    QVERIFY(editor.viewport().viewOffsetY() > 0);
+    key(findField(), Qt::Key_F3);
+    QCOMPARE(state().selectedBlock, 0);
+    QCOMPARE(editor.viewport().viewOffsetY(), 0);
+    QVERIFY(dialogs_->messages.isEmpty());
+
+    findField()->setText(QStringLiteral("flood"));
+    key(findField(), Qt::Key_Return);
+    QCOMPARE(dialogs_->messages, QStringList{"No block contains 'flood'."});
+    QCOMPARE(state().selectedBlock, 0);
+
+    key(findField(), Qt::Key_Escape);
+    QVERIFY(!findField()->isVisible());
+    QCOMPARE(state().selectedBlock, 0);  // the field's Esc cancels no selection
+}
+
+void MainWindowFindTest::gotoTargetKeyGoesBothWays()
+{
+    Editor& editor = window_->editor();
+    editor.insere_bloco(BlockKind::GotoJump, "A", 300, 200);
+    editor.insere_bloco(BlockKind::GotoTarget, "a", 800, 1200);
+    editor.selectBlock(0);
+
+    key(canvas(), Qt::Key_F12);
+    QCOMPARE(state().selectedBlock, 1);
+    QVERIFY(editor.viewport().viewOffsetY() > 0);
+    key(canvas(), Qt::Key_F12);
+    QCOMPARE(state().selectedBlock, 0);
+    QCOMPARE(editor.viewport().viewOffsetY(), 0);
+    QVERIFY(dialogs_->messages.isEmpty());
+}
+
+} // namespace corvix
+
+QTEST_MAIN(corvix::MainWindowFindTest)
+#include "main_window_find_test.moc"
