@@ -118,6 +118,8 @@ bool FileCommands::loadDiagram(const std::string& path)
         state.fileName = path;
         atualiza_titulo(path);
     }
+    // The load's own repaint came before the name: the page's header names the file now.
+    session_.repinta_tudo();
     return true;
 }
 

@@ -1,4 +1,6 @@
+#include "editor/file_commands.h"
 #include "editor_fixture.h"
+#include "fake_file_window.h"
 
 #include "storage/diagram_file.h"
 #include "support/temp_folder.h"
@@ -51,6 +53,27 @@ TEST_F(Load, RestoresPaperAndViewAndStartsAFreshHistory)
     addBlock(BlockKind::Action, 600, 600);
     editor.undo();
     EXPECT_FALSE(state.modified);  // back to the loaded drawing
+}
+
+// The header is drawn by the load's repaint, before the file became the drawing's own; a
+// later repaint names it.
+TEST_F(Load, OpenedFilesNameIsInThePagesHeaderAtOnce)
+{
+    testing::FakeFileWindow window;
+    window.openAnswer = path;
+    FileCommands files{editor, ui, window, folder.file("history"), folder.file("recovery.sav"), "corvix"};
+    editor.limpa_desenho();
+    state.modified = false;
+    canvas.ops.clear();
+
+    files.mload_Click();
+
+    ASSERT_EQ(state.fileName, path);
+    std::string lastHeader;
+    for (const testing::RecordedOp& op : canvas.ops)
+        if (op.op == testing::Op::Print && (op.text.starts_with("File: ") || op.text.starts_with("<--- NEW")))
+            lastHeader = op.text;
+    EXPECT_EQ(lastHeader, "File: " + path);
 }
 
 TEST_F(Load, StoredViewBeyondTheBarsIsCapped)

@@ -1,6 +1,7 @@
 #include "editor/recovery.h"
 
 #include "editor_fixture.h"
+#include "fake_file_window.h"
 #include "storage/diagram_codec.h"
 #include "storage/diagram_file.h"
 #include "support/temp_folder.h"
@@ -11,17 +12,6 @@
 
 namespace corvix {
 namespace {
-
-class FakeFileWindow final : public FileWindow {
-public:
-    std::string chooseFileToOpen(const std::string&) override { return {}; }
-    std::string chooseFileToSave(const std::string&) override { return {}; }
-    void setCaption(const std::string& caption) override { captions.push_back(caption); }
-    void showRecentFiles(const HistoryMenu&) override { ++recentShown; }
-
-    std::vector<std::string> captions;
-    int recentShown = 0;
-};
 
 // An editor whose clock the test sets, started at second 1000.
 class RecoveryTest : public testing::EditorTest {
@@ -53,7 +43,7 @@ protected:
     double now = 1000;
     TempFolder folder;
     std::string recoveryPath = folder.file("salvamento.sav");
-    FakeFileWindow window;
+    testing::FakeFileWindow window;
     FileCommands files{editor, ui, window, folder.file("history"), recoveryPath, "corvix"};
     Recovery recovery{editor, ui, files};
 };
