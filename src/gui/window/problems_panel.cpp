@@ -7,6 +7,19 @@ namespace corvix {
 namespace {
 
 constexpr int kBlockRole = Qt::UserRole;
+constexpr int kLinesShownAtFirst = 6;
+
+// A list a few lines tall when the panel first opens, so that the canvas keeps most of the
+// window; the user may drag the panel's edge for more.
+class ProblemList final : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+    QSize sizeHint() const override
+    {
+        return {QListWidget::sizeHint().width(), kLinesShownAtFirst * fontMetrics().height() + 2 * frameWidth()};
+    }
+};
 
 QString problemLine(const Problem& problem)
 {
@@ -18,7 +31,7 @@ QString problemLine(const Problem& problem)
 ProblemsPanel::ProblemsPanel(const EditorState& state, QWidget* parent)
     : QDockWidget(tr("Problems"), parent)
     , state_(state)
-    , list_(new QListWidget(this))
+    , list_(new ProblemList(this))
 {
     setObjectName(QStringLiteral("problemsPanel"));
     // Kept below the canvas: a floating or moved panel would cover the drawing it points into.
