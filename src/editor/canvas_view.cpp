@@ -131,7 +131,8 @@ void CanvasView::fitPage()
 
 void CanvasView::wheelScroll(ScrollAxis axis, int32_t notches)
 {
-    const int32_t step = Viewport::kWheelSteps * viewport_.bar(axis).smallChange;
+    // A notch goes as far as an arrow key: the bars' small step is a single pixel.
+    const int32_t step = viewport_.bar(axis).largeChange;
     if (notches > 0)
         viewport_.stepTowardMinimum(axis, notches * step);
     else if (notches < 0)

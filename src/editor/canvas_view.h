@@ -60,7 +60,7 @@ public:
     void zoomAbout(double zoom, float x, float y);
     // The largest zoom that shows the whole page, the page's corner at the canvas's.
     void fitPage();
-    // Wheel notches forward (positive: up or left) or back, by the bar's small step.
+    // Wheel notches forward (positive: up or left) or back, by the bar's large step.
     void wheelScroll(ScrollAxis axis, int32_t notches);
     // Device pixels per canvas pixel on the window's screen; used from the next repaint on.
     void setDeviceRatio(double ratio) { deviceRatio_ = ratio; }

@@ -42,7 +42,6 @@ public:
     static constexpr int32_t kBarThickness = 12;  // pixels
     static constexpr int32_t kAutoPanStep = 30;   // sheet units a pass
     static constexpr int32_t kAutoPanPassMs = 16; // one pass a frame of a 60 Hz screen
-    static constexpr int32_t kWheelSteps = 3;     // small steps a wheel notch scrolls, as a bar's own
 
     // ui mirrors the bars; atualizaVista repaints the view after an offset followed a bar.
     Viewport(UiPort& ui, std::function<void()> atualizaVista);
