@@ -71,7 +71,7 @@ public:
     std::optional<SurfaceRect> DrawableArea() const override;
 
     // Batches made so far.
-    size_t batchCount() const { return batches_.size(); }
+    size_t batchCount() const { return made_; }
 
 private:
     enum class Kind { Fills, Strokes, Texts, Pictures };
@@ -101,11 +101,14 @@ private:
 
     // The batch of this key that an item covering these units joins, made when needed.
     Batch& batchFor(const Key& key, const Cover& cover);
-    // Calls visit(first, end) for each run of entries of the owner table that the cover holds.
+    // Calls visit(first, length, rows) for each block of entries of the owner table that
+    // the cover holds: rows of length entries from first down, a table row apart.
     template <typename Unit, typename Visit>
-    static void forEachRun(Unit* owner, int32_t width, const Cover& cover, Visit&& visit);
+    static void forEachBlock(Unit* owner, int32_t width, const Cover& cover, Visit&& visit);
     uint32_t topmost(const Cover& cover) const;
     void mark(const Cover& cover, uint32_t batch);
+    // Writes every batch and numbers anew from an empty table.
+    void restartNumbering();
     void close(size_t batch);
     void writeClosed();
     void write(Batch& batch);
@@ -131,8 +134,11 @@ private:
     };
     std::vector<OpenBatches> open_;
     size_t written_ = 0;
+    size_t made_ = 0;
     // For each unit of the surface, the last batch that paints it (its index + 1; 0 none).
-    std::vector<uint32_t> owner_;
+    // Sixteen bits halve the table, the largest memory of an export by far; a drawing
+    // that needs more batches than they number goes on after restartNumbering.
+    std::vector<uint16_t> owner_;
 };
 
 } // namespace corvix

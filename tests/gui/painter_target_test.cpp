@@ -5,6 +5,7 @@
 #include "surfaces/qt_text_measurer.h"
 #include "surfaces/text_convert.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -354,6 +355,16 @@ void PainterTargetTest::sheetFontHasWholeCells()
     QCOMPARE(font.TextWidth("a\tb"), 21.0);  // a tab takes one cell, it is not expanded
     QCOMPARE(font.TextHeight("a\r\nb\r\nc"), 3.0 * font.lineHeight());
     QCOMPARE(font.TextHeight(""), double(font.lineHeight()));
+    // The advances read once per character add up to what shaping the whole line gives,
+    // the soft hyphen's empty advance included.
+    std::string every;
+    for (int b = 1; b < 256; ++b) {
+        if (b != '\r')
+            every += char(b);
+    }
+    every += every;
+    QCOMPARE(font.TextWidth(every), QFontMetricsF(font.font()).horizontalAdvance(QtTextMeasurer::displayLine(every)));
+    QCOMPARE(font.TextWidth("a\xAD"), 7.0);
 }
 
 void PainterTargetTest::cp1252Conversion_data()

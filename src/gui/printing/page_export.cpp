@@ -2,15 +2,13 @@
 
 #include "render/batching_target.h"
 #include "render/render_pass.h"
-#include "surfaces/painter_batch_writer.h"
+#include "surfaces/pdf_writer.h"
 #include "surfaces/painter_target.h"
 #include "surfaces/qt_text_measurer.h"
 #include "surfaces/svg_writer.h"
 
 #include <QFileInfo>
 #include <QImage>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <QSaveFile>
 
 namespace corvix {
@@ -50,18 +48,12 @@ bool exportSvg(const EditorState& state, QIODevice& device, const QString& title
 
 bool exportPdf(const EditorState& state, QIODevice& device, const QString& title)
 {
-    QPdfWriter pdf(&device);
-    pdf.setCreator(QStringLiteral("Corvix"));
-    pdf.setTitle(title);
-    const QSizeF paper(state.paper.widthInches, state.paper.heightInches);
-    if (!pdf.setPageSize(QPageSize(paper, QPageSize::Inch)) || !pdf.setPageMargins(QMarginsF()))
-        return false;
+    constexpr double kPointsPerInch = 72;
+    const QSizeF page(double(state.paper.widthInches) * kPointsPerInch, double(state.paper.heightInches) * kPointsPerInch);
     const QtTextMeasurer font;
-    PainterBatchWriter writer(pdf, QSize(state.paper.pageWidth, state.paper.pageHeight), font);
-    if (!writer.isActive())
-        return false;
-    drawBatched(writer, font, state);
-    return writer.end();
+    PdfWriter pdf(device, QSize(state.paper.pageWidth, state.paper.pageHeight), page, title, font);
+    drawBatched(pdf, font, state);
+    return pdf.end();
 }
 
 } // namespace

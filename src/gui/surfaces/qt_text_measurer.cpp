@@ -1,9 +1,11 @@
 #include "surfaces/qt_text_measurer.h"
 
+#include "model/text_codec.h"
 #include "render/text_lines.h"
 #include "surfaces/text_convert.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 
 #include <algorithm>
 #include <cmath>
@@ -29,11 +31,23 @@ QFont sheetFont()
 
 QtTextMeasurer::QtTextMeasurer()
     : font_(sheetFont())
-    , metrics_(font_)
 {
+    const QFontMetricsF metrics(font_);
+    for (int b = 0; b < 256; ++b) {
+        const char byte = char(b);
+        advances_[size_t(b)] = metrics.horizontalAdvance(displayLine(std::string_view(&byte, 1)));
+    }
     const QFontMetrics whole(font_);
     lineHeight_ = whole.height();
     ascent_ = whole.ascent();
+}
+
+double QtTextMeasurer::lineWidth(std::string_view line) const
+{
+    double width = 0;
+    for (const unsigned char byte : line)
+        width += advances_[byte];
+    return width;
 }
 
 double QtTextMeasurer::TextWidth(std::string_view text) const
@@ -42,7 +56,7 @@ double QtTextMeasurer::TextWidth(std::string_view text) const
     lines.split(text);
     double widest = 0;
     for (int32_t k = 0; k < lines.count(); ++k)
-        widest = std::max(widest, metrics_.horizontalAdvance(displayLine(lines[k])));
+        widest = std::max(widest, lineWidth(lines[k]));
     return widest;
 }
 
@@ -53,12 +67,18 @@ double QtTextMeasurer::TextHeight(std::string_view text) const
     return double(lines.count()) * lineHeight_;
 }
 
+char QtTextMeasurer::displayByte(char byte)
+{
+    const char32_t c = cp1252ToCodePoint(static_cast<unsigned char>(byte));
+    return c < 0x20 || (c >= 0x7F && c < 0xA0) ? ' ' : byte;
+}
+
 QString QtTextMeasurer::displayLine(std::string_view cp1252Line)
 {
     QString line = fromCp1252(cp1252Line);
-    for (QChar& c : line) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F || (c.unicode() >= 0x80 && c.unicode() < 0xA0))
-            c = QLatin1Char(' ');
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (displayByte(cp1252Line[size_t(i)]) != cp1252Line[size_t(i)])
+            line[i] = QLatin1Char(' ');
     }
     return line;
 }

@@ -3,8 +3,9 @@
 #include "render/render_target.h"
 
 #include <QFont>
-#include <QFontMetricsF>
 #include <QString>
+
+#include <array>
 
 #include <string_view>
 
@@ -16,7 +17,10 @@ namespace corvix {
 QFont sheetFont();
 
 // Measures texts in the sheet font: the editor sizes blocks with it, and every Qt
-// surface measures with it too, so that texts fit their frames.
+// surface measures with it too, so that texts fit their frames. A line's width is the sum
+// of its characters' advances, read from the font once: the sheet font has neither
+// kerning nor ligatures, so that is the width Qt's shaping gives, without shaping every
+// text again.
 class QtTextMeasurer final : public TextMeasurer {
 public:
     QtTextMeasurer();
@@ -27,16 +31,23 @@ public:
     double TextHeight(std::string_view text) const override;
 
     const QFont& font() const { return font_; }
+    // The advance of one Windows-1252 character as displayLine shows it.
+    double advance(unsigned char byte) const { return advances_[byte]; }
     int lineHeight() const { return lineHeight_; }
     int ascent() const { return ascent_; }
 
-    // One line as the font shows it: decoded from Windows-1252, control characters as
-    // spaces, so that every character takes one cell and none expands like a tab.
+    // A Windows-1252 character as the sheet shows it: a control character, or a byte the
+    // code page leaves unassigned, as a space, so that every character takes one cell and
+    // none expands like a tab.
+    static char displayByte(char byte);
+    // One line as the font shows it: decoded from Windows-1252, each byte as displayByte.
     static QString displayLine(std::string_view cp1252Line);
 
 private:
+    double lineWidth(std::string_view line) const;
+
     QFont font_;
-    QFontMetricsF metrics_;
+    std::array<double, 256> advances_{};
     int lineHeight_ = 0;
     int ascent_ = 0;
 };

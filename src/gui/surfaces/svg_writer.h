@@ -1,12 +1,13 @@
 #pragma once
 
 #include "render/batching_target.h"
+#include "surfaces/output_buffer.h"
 #include "surfaces/qt_text_measurer.h"
 
 #include <QSize>
 #include <QString>
 
-#include <string>
+#include <string_view>
 
 class QIODevice;
 
@@ -31,18 +32,12 @@ public:
 
 private:
     void writeMarkerDefinitions();
-    void put(std::string_view text);
-    void putNumber(int64_t value);
-    void putNumber(double value);
+    void putRects(std::span<const SurfaceRect> rects);
     void putColor(Color color);
     void putEscaped(std::string_view utf8);
-    void flushIfFull();
-    void flush();
 
-    QIODevice& device_;
+    OutputBuffer out_;
     const QtTextMeasurer& font_;
-    std::string buffer_;
-    bool failed_ = false;
 };
 
 } // namespace corvix

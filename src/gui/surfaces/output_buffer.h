@@ -1,0 +1,39 @@
+#pragma once
+
+#include "surfaces/number_text.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class QIODevice;
+
+namespace corvix {
+
+// Bytes on their way to a device, gathered and written in large blocks; it counts them
+// and remembers a write the device did not take.
+class OutputBuffer {
+public:
+    explicit OutputBuffer(QIODevice& device);
+
+    // Where the writer appends; emptied by the writes.
+    std::string& text() { return text_; }
+    void put(std::string_view bytes) { text_ += bytes; }
+    void putNumber(int64_t value) { appendNumber(text_, value); }
+    void putNumber(double value) { appendNumber(text_, value); }
+
+    // Writes what is gathered once it fills a block.
+    void flushIfFull();
+    // Writes all that is gathered; false when some write so far failed.
+    bool flush();
+    // Bytes put so far, written or not: the offset of the next one in the output.
+    int64_t offset() const { return written_ + int64_t(text_.size()); }
+
+private:
+    QIODevice& device_;
+    std::string text_;
+    int64_t written_ = 0;
+    bool failed_ = false;
+};
+
+} // namespace corvix
