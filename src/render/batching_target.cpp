@@ -24,14 +24,18 @@ using EightEntries = std::array<uint16_t, 8>;
 
 uint16_t largestInRow(const uint16_t* first, const uint16_t* end)
 {
-    EightEntries largest{};
-    for (; end - first >= 8; first += 8) {
-        EightEntries next;
-        for (size_t i = 0; i < next.size(); ++i)
-            next[i] = std::max(largest[i], first[i]);
-        largest = next;
+    uint16_t top = 0;
+    if (end - first >= 8) {
+        EightEntries largest{};
+        for (; end - first >= 8; first += 8) {
+            EightEntries next;
+            for (size_t i = 0; i < next.size(); ++i)
+                next[i] = std::max(largest[i], first[i]);
+            largest = next;
+        }
+        for (const uint16_t lane : largest)
+            top = std::max(top, lane);
     }
-    uint16_t top = *std::max_element(largest.begin(), largest.end());
     for (; first != end; ++first)
         top = std::max(top, *first);
     return top;
@@ -95,12 +99,29 @@ BatchingTarget::Cover BatchingTarget::rectCover(int64_t left, int64_t top, int64
     return cover;
 }
 
-BatchingTarget::Cover BatchingTarget::segmentCover(int32_t x1, int32_t y1, int32_t x2, int32_t y2) const
+BatchingTarget::Cover BatchingTarget::segmentCover(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
     const UnitPoint last = lastUnit(x1, y1, x2, y2);
     Cover cover = rectCover(std::min(x1, last.x), std::min(y1, last.y), std::max(x1, last.x), std::max(y1, last.y));
     cover.slanted = x1 != x2 && y1 != y2;
-    cover.segment = {x1, y1, x2, y2, false};
+    if (!cover.slanted || cover.count == 0)
+        return cover;
+    // The units the painter's rule steps through, within the clipped box; lines that only
+    // run side by side do not share one, as their boxes would.
+    const SurfaceRect& box = cover.rects[0];
+    const int64_t dx = int64_t(x2) - x1;
+    const int64_t dy = int64_t(y2) - y1;
+    const bool alongX = std::llabs(dx) >= std::llabs(dy);
+    const int64_t steps = alongX ? std::llabs(dx) : std::llabs(dy);
+    slantedUnits_.clear();
+    for (int64_t i = 0; i < steps; ++i) {
+        const double t = double(i) / double(steps);
+        const int64_t x = alongX ? x1 + (dx > 0 ? i : -i) : x1 + int64_t(std::nearbyint(t * double(dx)));
+        const int64_t y = alongX ? y1 + int64_t(std::nearbyint(t * double(dy))) : y1 + (dy > 0 ? i : -i);
+        if (x >= box.left && x <= box.right && y >= box.top && y <= box.bottom)
+            slantedUnits_.push_back(size_t(y) * size_t(width_) + size_t(x));
+    }
+    cover.units = slantedUnits_;
     return cover;
 }
 
@@ -108,21 +129,8 @@ template <typename Unit, typename Visit>
 void BatchingTarget::forEachBlock(Unit* owner, int32_t width, const Cover& cover, Visit&& visit)
 {
     if (cover.slanted) {
-        // The units the painter's rule steps through; lines that only run side by side
-        // do not share one, as their boxes would.
-        const Stroke& s = cover.segment;
-        const SurfaceRect& box = cover.rects[0];
-        const int64_t dx = int64_t(s.x2) - s.x1;
-        const int64_t dy = int64_t(s.y2) - s.y1;
-        const bool alongX = std::llabs(dx) >= std::llabs(dy);
-        const int64_t steps = alongX ? std::llabs(dx) : std::llabs(dy);
-        for (int64_t i = 0; i < steps; ++i) {
-            const double t = double(i) / double(steps);
-            const int64_t x = alongX ? s.x1 + (dx > 0 ? i : -i) : s.x1 + int64_t(std::nearbyint(t * double(dx)));
-            const int64_t y = alongX ? s.y1 + int64_t(std::nearbyint(t * double(dy))) : s.y1 + (dy > 0 ? i : -i);
-            if (x >= box.left && x <= box.right && y >= box.top && y <= box.bottom)
-                visit(owner + size_t(y) * size_t(width) + size_t(x), size_t(1), size_t(1));
-        }
+        for (const size_t unit : cover.units)
+            visit(owner + unit, size_t(1), size_t(1));
         return;
     }
     for (int i = 0; i < cover.count; ++i) {
@@ -217,7 +225,8 @@ void BatchingTarget::write(Batch& batch)
         writer_.fills(batch.key.color, batch.fills);
         break;
     case Kind::Strokes:
-        writer_.strokes(batch.key.color, batch.key.style, batch.strokes);
+        batch.strokes.unpack(unpacked_);
+        writer_.strokes(batch.key.color, batch.key.style, unpacked_);
         break;
     case Kind::Texts:
         writer_.texts(batch.key.color, batch.texts);

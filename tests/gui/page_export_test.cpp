@@ -1,13 +1,17 @@
 #include "cli/cli.h"
 #include "model/program_info.h"
+#include "printing/page_export.h"
 #include "support/block_builders.h"
+#include "support/capacity_diagram.h"
 #include "support/diagram_samples.h"
 #include "surfaces/qt_text_measurer.h"
+#include "surfaces/sheet_font_measures.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
-#include <QPainter>
 #include <QMap>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -15,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+
+#include <zlib.h>
 
 #include <cmath>
 #include <fstream>
@@ -77,6 +83,28 @@ std::optional<double> svgTextX(const QString& path, const QString& shown)
         }
     }
     return std::nullopt;
+}
+
+// The PDF's cross-reference table, found from its end, gives each object's offset.
+void checkCrossReference(const QByteArray& pdf)
+{
+    QVERIFY(pdf.endsWith("%%EOF\n"));
+    const qsizetype startxref = pdf.lastIndexOf("startxref\n");
+    QVERIFY(startxref > 0);
+    const qsizetype table = pdf.mid(startxref + 10).split('\n').first().toLongLong();
+    QVERIFY(pdf.mid(table).startsWith("xref\n0 "));
+    const QList<QByteArray> lines = pdf.mid(table).split('\n');
+    const int count = lines[1].split(' ')[1].toInt();
+    QVERIFY(count > 1);
+    QVERIFY(lines[2].startsWith("0000000000 65535 f"));
+    for (int n = 1; n < count; ++n) {
+        // Entries of exactly 20 bytes: ten digits of offset, the generation, 'n', two of line end.
+        const QByteArray entry = lines[2 + n];
+        QVERIFY2(entry.size() == 19 && entry.endsWith(" 00000 n "), entry.constData());
+        const qsizetype offset = entry.left(10).toLongLong();
+        QVERIFY2(pdf.mid(offset).startsWith(QByteArray::number(n) + " 0 obj"), qPrintable(QString("object %1").arg(n)));
+    }
+    QVERIFY(pdf.mid(table).contains(QByteArray("/Size ") + QByteArray::number(count)));
 }
 
 // The output of a command-line tool; none when it is not installed or fails.
@@ -152,6 +180,7 @@ private slots:
     void pdfIsOnePageOfThePaper_data();
     void pdfIsOnePageOfThePaper();
     void pdfCrossReferenceLeadsToEveryObject();
+    void pagesAtCapacityAreWellFormed();
     void failuresAreReported_data();
     void failuresAreReported();
 
@@ -316,24 +345,52 @@ void PageExportTest::pdfCrossReferenceLeadsToEveryObject()
     QCOMPARE(cli::runExport(out.toStdString(), input_.toStdString()), 0);
     QFile file(out);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray pdf = file.readAll();
-    QVERIFY(pdf.endsWith("%%EOF\n"));
-    const qsizetype startxref = pdf.lastIndexOf("startxref\n");
-    QVERIFY(startxref > 0);
-    const qsizetype table = pdf.mid(startxref + 10).split('\n').first().toLongLong();
-    QVERIFY(pdf.mid(table).startsWith("xref\n0 "));
-    const QList<QByteArray> lines = pdf.mid(table).split('\n');
-    const int count = lines[1].split(' ')[1].toInt();
-    QVERIFY(count > 1);
-    QVERIFY(lines[2].startsWith("0000000000 65535 f"));
-    for (int n = 1; n < count; ++n) {
-        // Entries of exactly 20 bytes: ten digits of offset, the generation, 'n', two of line end.
-        const QByteArray entry = lines[2 + n];
-        QVERIFY2(entry.size() == 19 && entry.endsWith(" 00000 n "), entry.constData());
-        const qsizetype offset = entry.left(10).toLongLong();
-        QVERIFY2(pdf.mid(offset).startsWith(QByteArray::number(n) + " 0 obj"), qPrintable(QString("object %1").arg(n)));
+    checkCrossReference(file.readAll());
+}
+
+void PageExportTest::pagesAtCapacityAreWellFormed()
+{
+    // Ten thousand blocks on the page: paths and streams of many blocks of output each.
+    EditorState state;
+    testing::makeCapacityDiagram(state, SheetFontMeasures(), testing::CapacityLayout::OnTheSheet);
+    QBuffer svg;
+    QVERIFY(svg.open(QIODevice::WriteOnly));
+    QVERIFY(writePage(state, svg, PageFormat::Svg, "capacity"));
+    QXmlStreamReader xml(svg.data());
+    int texts = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+            ++texts;
     }
-    QVERIFY(pdf.mid(table).contains(QByteArray("/Size ") + QByteArray::number(count)));
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(texts > 10000);
+
+    QBuffer pdf;
+    QVERIFY(pdf.open(QIODevice::WriteOnly));
+    QVERIFY(writePage(state, pdf, PageFormat::Pdf, "capacity"));
+    checkCrossReference(pdf.data());
+    if (QTest::currentTestFailed())
+        return;
+    // The page's content inflates whole, to the end of its deflated bytes.
+    const QByteArray start("/Filter /FlateDecode>>\nstream\n");
+    const qsizetype from = pdf.data().indexOf(start) + start.size();
+    const qsizetype to = pdf.data().indexOf("\nendstream", from);
+    QVERIFY(from > start.size() && to > from);
+    z_stream zlib{};
+    QCOMPARE(inflateInit(&zlib), Z_OK);
+    QByteArray deflated = pdf.data().mid(from, to - from);
+    QByteArray content(64 << 20, Qt::Uninitialized);
+    zlib.next_in = reinterpret_cast<Bytef*>(deflated.data());
+    zlib.avail_in = uInt(deflated.size());
+    zlib.next_out = reinterpret_cast<Bytef*>(content.data());
+    zlib.avail_out = uInt(content.size());
+    const int status = inflate(&zlib, Z_FINISH);
+    const uLong inflated = zlib.total_out;
+    inflateEnd(&zlib);
+    QCOMPARE(status, Z_STREAM_END);
+    QCOMPARE(zlib.avail_in, 0u);
+    content.truncate(qsizetype(inflated));
+    QCOMPARE(content.count(" Tj\n"), texts);
 }
 
 void PageExportTest::failuresAreReported_data()

@@ -3,6 +3,7 @@
 #include "surfaces/marker_pictures.h"
 #include "surfaces/painter_target.h"
 #include "surfaces/qt_text_measurer.h"
+#include "surfaces/sheet_font_measures.h"
 #include "surfaces/text_convert.h"
 
 #include <QFontMetricsF>
@@ -71,6 +72,7 @@ private slots:
     void culledPassEqualsUnculledPass();
     void textInPixelsEqualsQtText();
     void sheetFontHasWholeCells();
+    void knownMeasuresAreTheFontsOwn();
     void cp1252Conversion_data();
     void cp1252Conversion();
 };
@@ -365,6 +367,17 @@ void PainterTargetTest::sheetFontHasWholeCells()
     every += every;
     QCOMPARE(font.TextWidth(every), QFontMetricsF(font.font()).horizontalAdvance(QtTextMeasurer::displayLine(every)));
     QCOMPARE(font.TextWidth("a\xAD"), 7.0);
+}
+
+void PainterTargetTest::knownMeasuresAreTheFontsOwn()
+{
+    // The SVG and PDF exports measure with the known measures, the page image with the font.
+    const QtTextMeasurer font;
+    const SheetFontMeasures known;
+    QCOMPARE(known.lineHeight(), font.lineHeight());
+    QCOMPARE(known.ascent(), font.ascent());
+    for (int b = 0; b < 256; ++b)
+        QVERIFY2(known.advance(uint8_t(b)) == font.advance(uint8_t(b)), qPrintable(QString("byte %1").arg(b, 2, 16)));
 }
 
 void PainterTargetTest::cp1252Conversion_data()

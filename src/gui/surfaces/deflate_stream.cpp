@@ -13,8 +13,8 @@ constexpr size_t kBlockSize = size_t(1) << 16;
 
 DeflateStream::DeflateStream(OutputBuffer& out)
     : out_(out)
+    , text_(kBlockSize + 4096)
 {
-    text_.reserve(kBlockSize + 4096);
     // The fastest level: drawings are repetitive enough that it keeps most of what the
     // slower levels gain, at a fraction of their time.
     ok_ = deflateInit(&zlib_, Z_BEST_SPEED) == Z_OK;
@@ -43,8 +43,9 @@ void DeflateStream::deflateText(int flush)
         text_.clear();
         return;
     }
-    zlib_.next_in = reinterpret_cast<Bytef*>(text_.data());
-    zlib_.avail_in = uInt(text_.size());
+    const std::string_view text = text_.view();
+    zlib_.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
+    zlib_.avail_in = uInt(text.size());
     std::array<Bytef, 1 << 14> chunk{};
     int status = Z_OK;
     do {

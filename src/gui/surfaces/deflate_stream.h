@@ -1,10 +1,9 @@
 #pragma once
 
 #include "surfaces/output_buffer.h"
+#include "surfaces/text_buffer.h"
 
 #include <zlib.h>
-
-#include <string>
 
 namespace corvix {
 
@@ -19,7 +18,7 @@ public:
     DeflateStream& operator=(const DeflateStream&) = delete;
 
     // Where the writer appends.
-    std::string& text() { return text_; }
+    TextBuffer& text() { return text_; }
     // Deflates what is gathered once it fills a block.
     void deflateIfFull();
     // Deflates the rest and ends the compressed data; false when zlib failed.
@@ -29,7 +28,7 @@ private:
     void deflateText(int flush);
 
     OutputBuffer& out_;
-    std::string text_;
+    TextBuffer text_;
     z_stream zlib_{};
     bool ok_ = false;
 };

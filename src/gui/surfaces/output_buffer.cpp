@@ -13,8 +13,8 @@ constexpr size_t kBlockSize = size_t(1) << 16;
 
 OutputBuffer::OutputBuffer(QIODevice& device)
     : device_(device)
+    , text_(kBlockSize + 4096)
 {
-    text_.reserve(kBlockSize + 4096);
 }
 
 void OutputBuffer::flushIfFull()
@@ -25,9 +25,10 @@ void OutputBuffer::flushIfFull()
 
 bool OutputBuffer::flush()
 {
-    if (!failed_ && !text_.empty())
-        failed_ = device_.write(text_.data(), qint64(text_.size())) != qint64(text_.size());
-    written_ += int64_t(text_.size());
+    const std::string_view bytes = text_.view();
+    if (!failed_ && !bytes.empty())
+        failed_ = device_.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size());
+    written_ += int64_t(bytes.size());
     text_.clear();
     return !failed_;
 }

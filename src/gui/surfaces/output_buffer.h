@@ -1,9 +1,8 @@
 #pragma once
 
-#include "surfaces/number_text.h"
+#include "surfaces/text_buffer.h"
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 class QIODevice;
@@ -17,10 +16,10 @@ public:
     explicit OutputBuffer(QIODevice& device);
 
     // Where the writer appends; emptied by the writes.
-    std::string& text() { return text_; }
-    void put(std::string_view bytes) { text_ += bytes; }
-    void putNumber(int64_t value) { appendNumber(text_, value); }
-    void putNumber(double value) { appendNumber(text_, value); }
+    TextBuffer& text() { return text_; }
+    void put(std::string_view bytes) { text_.put(bytes); }
+    void putNumber(int64_t value) { text_.putNumber(value); }
+    void putNumber(double value) { text_.putNumber(value); }
 
     // Writes what is gathered once it fills a block.
     void flushIfFull();
@@ -31,7 +30,7 @@ public:
 
 private:
     QIODevice& device_;
-    std::string text_;
+    TextBuffer text_;
     int64_t written_ = 0;
     bool failed_ = false;
 };

@@ -1,6 +1,8 @@
 #include "surfaces/pdf_writer.h"
 
 #include "surfaces/marker_pictures.h"
+#include "surfaces/qt_text_measurer.h"
+#include "surfaces/sheet_font_measures.h"
 
 #include <cmath>
 #include <cstdio>
@@ -27,72 +29,71 @@ constexpr int kObjectCount = kContentLength;
 constexpr double kCourierAdvance = 0.6;
 
 // To the thousandth: enough for colours of 255 steps and for spacings in sheet units.
-void appendRounded(std::string& out, double value)
+void putRounded(TextBuffer& out, double value)
 {
-    appendNumber(out, std::nearbyint(value * 1000) / 1000);
+    out.putNumber(std::nearbyint(value * 1000) / 1000);
 }
 
 // "r g b rg" for fills and texts, "r g b RG" for lines.
-void appendColor(std::string& out, Color color, std::string_view op)
+void putColor(TextBuffer& out, Color color, std::string_view op)
 {
     for (const uint8_t part : {color.r, color.g, color.b}) {
-        appendRounded(out, part / 255.0);
-        out += ' ';
+        putRounded(out, part / 255.0);
+        out.put(' ');
     }
-    out += op;
-    out += '\n';
+    out.put(op);
+    out.put('\n');
 }
 
-void appendPoint(std::string& out, int32_t x, int32_t y)
+void putPoint(TextBuffer& out, int32_t x, int32_t y)
 {
-    appendNumber(out, int64_t(x));
-    out += ' ';
-    appendNumber(out, int64_t(y));
+    out.putNumber(int64_t(x));
+    out.put(' ');
+    out.putNumber(int64_t(y));
 }
 
-// A string's bytes between parentheses, with the three that would end it escaped.
-void appendString(std::string& out, std::string_view bytes)
+// Filled rectangles: "x y w h re" each.
+void putRects(TextBuffer& out, std::span<const SurfaceRect> rects)
 {
-    out += '(';
-    for (const char c : bytes) {
-        if (c == '(' || c == ')' || c == '\\')
-            out += '\\';
-        out += c;
+    for (const SurfaceRect& r : rects) {
+        putPoint(out, r.left, r.top);
+        out.put(' ');
+        putPoint(out, r.right - r.left + 1, r.bottom - r.top + 1);
+        out.put(" re\n");
     }
-    out += ')';
 }
 
 // Lines through the centres of units, in a space shifted by half a unit.
 class PdfPath {
 public:
-    explicit PdfPath(std::string& out)
+    explicit PdfPath(TextBuffer& out)
         : out_(out)
     {
     }
 
     void moveTo(int32_t x, int32_t y)
     {
-        appendPoint(out_, x, y);
-        out_ += " m\n";
+        putPoint(out_, x, y);
+        out_.put(" m\n");
     }
     void lineTo(int32_t x, int32_t y)
     {
-        appendPoint(out_, x, y);
-        out_ += " l\n";
+        putPoint(out_, x, y);
+        out_.put(" l\n");
     }
-    void close() { out_ += "h\n"; }
+    void close() { out_.put("h\n"); }
     // Painted as a filled unit after the path.
     void unit(int32_t x, int32_t y) { units.push_back({x, y, x, y}); }
 
     std::vector<SurfaceRect> units;
 
 private:
-    std::string& out_;
+    TextBuffer& out_;
 };
 
 } // namespace
 
-PdfWriter::PdfWriter(QIODevice& device, QSize sheet, QSizeF page, const QString& title, const QtTextMeasurer& font)
+PdfWriter::PdfWriter(QIODevice& device, QSize sheet, QSizeF page, const QString& title, const AdvanceMeasurer& font)
     : out_(device)
     , content_(out_)
     , font_(font)
@@ -140,13 +141,13 @@ PdfWriter::PdfWriter(QIODevice& device, QSize sheet, QSizeF page, const QString&
     contentStart_ = out_.offset();
     // Sheet units over the whole page, y downwards as on the sheet; lines of one unit
     // with square ends, as the page image paints them.
-    std::string& c = content_.text();
-    appendNumber(c, page.width() / sheet.width());
-    c += " 0 0 ";
-    appendNumber(c, -page.height() / sheet.height());
-    c += " 0 ";
-    appendNumber(c, page.height());
-    c += " cm 1 w 2 J 0 j\n";
+    TextBuffer& c = content_.text();
+    c.putNumber(page.width() / sheet.width());
+    c.put(" 0 0 ");
+    c.putNumber(-page.height() / sheet.height());
+    c.put(" 0 ");
+    c.putNumber(page.height());
+    c.put(" cm 1 w 2 J 0 j\n");
 }
 
 void PdfWriter::beginObject(int number)
@@ -166,11 +167,11 @@ void PdfWriter::putReference(int number)
 void PdfWriter::writeMarkerForms()
 {
     for (int m = 0; m < kMarkerCount; ++m) {
-        std::string shape;
+        TextBuffer shape(1024);
         for (const MarkerColorRuns& colored : markerRuns(Marker(m))) {
-            appendColor(shape, colored.color, "rg");
+            putColor(shape, colored.color, "rg");
             putRects(shape, colored.runs);
-            shape += "f\n";
+            shape.put("f\n");
         }
         beginObject(kFirstMarker + m);
         out_.put("<</Type /XObject /Subtype /Form /BBox [0 0 ");
@@ -180,7 +181,7 @@ void PdfWriter::writeMarkerForms()
         out_.put("] /Length ");
         out_.putNumber(int64_t(shape.size()));
         out_.put(">>\nstream\n");
-        out_.put(shape);
+        out_.put(shape.view());
         out_.put("endstream\nendobj\n");
     }
 }
@@ -232,38 +233,28 @@ void PdfWriter::writeCrossReference()
     out_.put("\n%%EOF\n");
 }
 
-void PdfWriter::putRects(std::string& out, std::span<const SurfaceRect> rects)
-{
-    for (const SurfaceRect& r : rects) {
-        appendPoint(out, r.left, r.top);
-        out += ' ';
-        appendPoint(out, r.right - r.left + 1, r.bottom - r.top + 1);
-        out += " re\n";
-    }
-}
-
 void PdfWriter::fills(Color color, std::span<const SurfaceRect> rects)
 {
-    std::string& c = content_.text();
-    appendColor(c, color, "rg");
+    TextBuffer& c = content_.text();
+    putColor(c, color, "rg");
     putRects(c, rects);
-    c += "f\n";
+    c.put("f\n");
     content_.deflateIfFull();
 }
 
 void PdfWriter::strokes(Color color, LineStyle style, std::span<const Stroke> strokes)
 {
-    std::string& c = content_.text();
+    TextBuffer& c = content_.text();
     // Lines run through the centres of units.
-    c += "q 1 0 0 1 .5 .5 cm\n";
-    appendColor(c, color, "RG");
+    c.put("q 1 0 0 1 .5 .5 cm\n");
+    putColor(c, color, "RG");
     if (style != LineStyle::Solid) {
         // Dots one unit long, two apart, on the units where the page image has them.
-        c += "[1 2] 2.5 d 0 J\n";
+        c.put("[1 2] 2.5 d 0 J\n");
     }
     PdfPath path(c);
     writeStrokePath(strokes, path);
-    c += "S Q\n";
+    c.put("S Q\n");
     if (!path.units.empty())
         fills(color, path.units);
     content_.deflateIfFull();
@@ -271,52 +262,53 @@ void PdfWriter::strokes(Color color, LineStyle style, std::span<const Stroke> st
 
 void PdfWriter::texts(Color color, std::span<const TextRun> runs)
 {
-    std::string& c = content_.text();
-    appendColor(c, color, "rg");
-    const int size = font_.font().pixelSize();
-    c += "BT /F ";
-    appendNumber(c, int64_t(size));
-    c += " Tf ";
-    appendRounded(c, font_.advance('a') - kCourierAdvance * size);
-    c += " Tc\n";
-    std::string shown;
+    TextBuffer& c = content_.text();
+    putColor(c, color, "rg");
+    c.put("BT /F ");
+    c.putNumber(int64_t(kSheetFontPixelSize));
+    c.put(" Tf ");
+    putRounded(c, font_.advance('a') - kCourierAdvance * kSheetFontPixelSize);
+    c.put(" Tc\n");
     for (const TextRun& run : runs) {
         // Upright again in the sheet's downward space.
-        c += "1 0 0 -1 ";
-        appendPoint(c, run.x, run.top + font_.ascent());
-        c += " Tm ";
-        shown.clear();
+        c.put("1 0 0 -1 ");
+        putPoint(c, run.x, run.top + font_.ascent());
+        // The bytes as a string, the three that would end it escaped.
+        c.put(" Tm (");
         for (const char byte : run.text) {
             // Courier gives every character a cell; one the sheet font gives no room, the
             // soft hyphen, is not shown at all, as on the page image.
-            if (font_.advance(static_cast<unsigned char>(byte)) > 0)
-                shown += QtTextMeasurer::displayByte(byte);
+            if (font_.advance(static_cast<unsigned char>(byte)) == 0)
+                continue;
+            const char shown = QtTextMeasurer::displayByte(byte);
+            if (shown == '(' || shown == ')' || shown == '\\')
+                c.put('\\');
+            c.put(shown);
         }
-        appendString(c, shown);
-        c += " Tj\n";
+        c.put(") Tj\n");
         content_.deflateIfFull();
     }
-    c += "ET\n";
+    c.put("ET\n");
 }
 
 void PdfWriter::pictures(std::span<const PicturePlacement> pictures)
 {
-    std::string& c = content_.text();
+    TextBuffer& c = content_.text();
     for (const PicturePlacement& p : pictures) {
         const int32_t size = markerWidth(p.marker);
-        c += "q ";
+        c.put("q ");
         if (p.w == size && p.h == size) {
-            c += "1 0 0 1 ";
+            c.put("1 0 0 1 ");
         } else {
-            appendNumber(c, double(p.w) / size);
-            c += " 0 0 ";
-            appendNumber(c, double(p.h) / size);
-            c += ' ';
+            c.putNumber(double(p.w) / size);
+            c.put(" 0 0 ");
+            c.putNumber(double(p.h) / size);
+            c.put(' ');
         }
-        appendPoint(c, p.x, p.y);
-        c += " cm /M";
-        appendNumber(c, int64_t(p.marker));
-        c += " Do Q\n";
+        putPoint(c, p.x, p.y);
+        c.put(" cm /M");
+        c.putNumber(int64_t(p.marker));
+        c.put(" Do Q\n");
         content_.deflateIfFull();
     }
 }

@@ -3,7 +3,7 @@
 #include "render/batching_target.h"
 #include "surfaces/deflate_stream.h"
 #include "surfaces/output_buffer.h"
-#include "surfaces/qt_text_measurer.h"
+#include "surfaces/advance_measurer.h"
 
 #include <QSize>
 #include <QSizeF>
@@ -26,7 +26,7 @@ class PdfWriter final : public BatchWriter {
 public:
     // Writes the document up to the page's content; page is in points (72 to the inch),
     // font must outlive the writer.
-    PdfWriter(QIODevice& device, QSize sheet, QSizeF page, const QString& title, const QtTextMeasurer& font);
+    PdfWriter(QIODevice& device, QSize sheet, QSizeF page, const QString& title, const AdvanceMeasurer& font);
 
     // Writes the rest of the document; false when the device did not take all of it.
     bool end();
@@ -43,11 +43,10 @@ private:
     void writeMarkerForms();
     void writeInfo(const QString& title);
     void writeCrossReference();
-    void putRects(std::string& out, std::span<const SurfaceRect> rects);
 
     OutputBuffer out_;
     DeflateStream content_;
-    const QtTextMeasurer& font_;
+    const AdvanceMeasurer& font_;
     // Where each object starts, by number from 1.
     std::vector<int64_t> offsets_;
     int64_t contentStart_ = 0;

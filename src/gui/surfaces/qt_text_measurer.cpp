@@ -1,70 +1,47 @@
 #include "surfaces/qt_text_measurer.h"
 
 #include "model/text_codec.h"
-#include "render/text_lines.h"
+#include "surfaces/sheet_font_measures.h"
 #include "surfaces/text_convert.h"
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
 
-#include <algorithm>
-#include <cmath>
-
 namespace corvix {
-
-namespace {
-
-constexpr double kPointSize = 8.25;
-// A sheet unit is a screen pixel at 96 dots per inch.
-constexpr double kSheetUnitsPerInch = 96;
-
-} // namespace
 
 QFont sheetFont()
 {
-    QFont font(QStringLiteral("Courier New"));
+    QFont font(QString::fromLatin1(kSheetFontFamily.data(), qsizetype(kSheetFontFamily.size())));
     font.setStyleHint(QFont::TypeWriter);
-    font.setPixelSize(int(std::lrint(kPointSize * kSheetUnitsPerInch / 72.0)));
+    font.setPixelSize(kSheetFontPixelSize);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 
-QtTextMeasurer::QtTextMeasurer()
-    : font_(sheetFont())
+namespace {
+
+std::array<double, 256> advancesOf(const QFont& font)
 {
-    const QFontMetricsF metrics(font_);
+    const QFontMetricsF metrics(font);
+    std::array<double, 256> advances{};
     for (int b = 0; b < 256; ++b) {
         const char byte = char(b);
-        advances_[size_t(b)] = metrics.horizontalAdvance(displayLine(std::string_view(&byte, 1)));
+        advances[size_t(b)] = metrics.horizontalAdvance(QtTextMeasurer::displayLine(std::string_view(&byte, 1)));
     }
-    const QFontMetrics whole(font_);
-    lineHeight_ = whole.height();
-    ascent_ = whole.ascent();
+    return advances;
 }
 
-double QtTextMeasurer::lineWidth(std::string_view line) const
+} // namespace
+
+QtTextMeasurer::QtTextMeasurer()
+    : QtTextMeasurer(sheetFont())
 {
-    double width = 0;
-    for (const unsigned char byte : line)
-        width += advances_[byte];
-    return width;
 }
 
-double QtTextMeasurer::TextWidth(std::string_view text) const
+QtTextMeasurer::QtTextMeasurer(const QFont& font)
+    : AdvanceMeasurer(advancesOf(font), QFontMetrics(font).height(), QFontMetrics(font).ascent())
+    , font_(font)
 {
-    TextLines lines;
-    lines.split(text);
-    double widest = 0;
-    for (int32_t k = 0; k < lines.count(); ++k)
-        widest = std::max(widest, lineWidth(lines[k]));
-    return widest;
-}
-
-double QtTextMeasurer::TextHeight(std::string_view text) const
-{
-    TextLines lines;
-    lines.split(text);
-    return double(lines.count()) * lineHeight_;
 }
 
 char QtTextMeasurer::displayByte(char byte)

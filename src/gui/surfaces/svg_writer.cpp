@@ -1,10 +1,10 @@
 #include "surfaces/svg_writer.h"
 
 #include "surfaces/marker_pictures.h"
+#include "surfaces/qt_text_measurer.h"
+#include "surfaces/sheet_font_measures.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <iterator>
 #include <vector>
@@ -19,21 +19,36 @@ constexpr int kMarkerCount = int(Marker::EntradaClara) + 1;
 constexpr double kMillimetresPerUnit = 25.4 / 72;
 
 // A second number needs a space only when it has no sign to set it apart.
-void appendSecond(std::string& out, int64_t value)
+void putSecond(TextBuffer& out, int64_t value)
 {
     if (value >= 0)
-        out += ' ';
-    appendNumber(out, value);
+        out.put(' ');
+    out.putNumber(value);
 }
 
-// Characters of a number as appendNumber writes it.
+// value + 0.5, as "98.5", "-0.5": the centre of a unit.
+void putHalfAbove(TextBuffer& out, int64_t value)
+{
+    if (value >= 0) {
+        out.putNumber(value);
+    } else {
+        out.put('-');
+        out.putNumber(-value - 1);
+    }
+    out.put(".5");
+}
+
+// Characters of a number as TextBuffer writes it.
 size_t numberLength(int64_t value)
 {
-    std::array<char, 24> digits{};
-    return size_t(std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr - digits.data());
+    uint64_t magnitude = value < 0 ? 0 - uint64_t(value) : uint64_t(value);
+    size_t length = value < 0 ? 2 : 1;
+    for (; magnitude >= 10; magnitude /= 10)
+        ++length;
+    return length;
 }
 
-// Characters of a unit's centre as appendHalfAbove writes it.
+// Characters of a unit's centre as putHalfAbove writes it.
 size_t halfLength(int64_t value)
 {
     return (value >= 0 ? numberLength(value) : 1 + numberLength(-value - 1)) + 2;
@@ -44,7 +59,7 @@ size_t halfLength(int64_t value)
 // repeating the one before it is left out where the number's sign sets it apart.
 class SvgPath {
 public:
-    explicit SvgPath(std::string& out)
+    explicit SvgPath(TextBuffer& out)
         : out_(out)
     {
     }
@@ -57,15 +72,15 @@ public:
         const size_t absolute = halfLength(x) + 1 + halfLength(y);
         // After a move, further pairs of numbers draw lines.
         if (started_ && relative < absolute) {
-            out_ += 'm';
-            appendNumber(out_, dx);
-            appendSecond(out_, dy);
+            out_.put('m');
+            out_.putNumber(dx);
+            putSecond(out_, dy);
             implied_ = 'l';
         } else {
-            out_ += 'M';
-            appendHalfAbove(out_, x);
-            out_ += ' ';
-            appendHalfAbove(out_, y);
+            out_.put('M');
+            putHalfAbove(out_, x);
+            out_.put(' ');
+            putHalfAbove(out_, y);
             implied_ = 'L';
         }
         started_ = true;
@@ -78,21 +93,21 @@ public:
         const int64_t dy = int64_t(y) - y_;
         if (dy == 0) {
             command('h', dx);
-            appendNumber(out_, dx);
+            out_.putNumber(dx);
         } else if (dx == 0) {
             command('v', dy);
-            appendNumber(out_, dy);
+            out_.putNumber(dy);
         } else {
             command('l', dx);
-            appendNumber(out_, dx);
-            appendSecond(out_, dy);
+            out_.putNumber(dx);
+            putSecond(out_, dy);
         }
         x_ = x;
         y_ = y;
     }
     void close()
     {
-        out_ += 'z';
+        out_.put('z');
         implied_ = 0;
         x_ = startX_;
         y_ = startY_;
@@ -106,11 +121,11 @@ private:
     void command(char letter, int64_t first)
     {
         if (letter != implied_ || first >= 0)
-            out_ += letter;
+            out_.put(letter);
         implied_ = letter;
     }
 
-    std::string& out_;
+    TextBuffer& out_;
     int32_t x_ = 0;
     int32_t y_ = 0;
     int32_t startX_ = 0;
@@ -121,7 +136,7 @@ private:
 
 } // namespace
 
-SvgWriter::SvgWriter(QIODevice& device, QSize sheet, const QString& title, const QtTextMeasurer& font)
+SvgWriter::SvgWriter(QIODevice& device, QSize sheet, const QString& title, const AdvanceMeasurer& font)
     : out_(device)
     , font_(font)
 {
@@ -138,9 +153,9 @@ SvgWriter::SvgWriter(QIODevice& device, QSize sheet, const QString& title, const
     out_.put("\" xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" version=\"1.1\"\n"
              " fill=\"none\" stroke-linecap=\"square\" stroke-linejoin=\"miter\" shape-rendering=\"crispEdges\"\n"
              " xml:space=\"preserve\" font-family=\"");
-    putEscaped(font.font().family().toStdString());
+    putEscaped(kSheetFontFamily);
     out_.put(",monospace\" font-size=\"");
-    out_.putNumber(int64_t(font.font().pixelSize()));
+    out_.putNumber(int64_t(kSheetFontPixelSize));
     out_.put("\">\n<title>");
     putEscaped(title.toStdString());
     out_.put("</title>\n");
@@ -174,19 +189,19 @@ bool SvgWriter::end()
 
 void SvgWriter::putRects(std::span<const SurfaceRect> rects)
 {
-    std::string& d = out_.text();
+    TextBuffer& d = out_.text();
     for (const SurfaceRect& r : rects) {
         const int64_t w = int64_t(r.right) - r.left + 1;
-        d += 'M';
-        appendNumber(d, int64_t(r.left));
-        appendSecond(d, int64_t(r.top));
-        d += 'h';
-        appendNumber(d, w);
-        d += 'v';
-        appendNumber(d, int64_t(r.bottom) - r.top + 1);
-        d += 'h';
-        appendNumber(d, -w);
-        d += 'z';
+        d.put('M');
+        d.putNumber(int64_t(r.left));
+        putSecond(d, int64_t(r.top));
+        d.put('h');
+        d.putNumber(w);
+        d.put('v');
+        d.putNumber(int64_t(r.bottom) - r.top + 1);
+        d.put('h');
+        d.putNumber(-w);
+        d.put('z');
     }
 }
 
@@ -282,34 +297,34 @@ void SvgWriter::putColor(Color color)
     const uint8_t parts[] = {color.r, color.g, color.b};
     // #rgb where each part is a repeated digit, as in every colour the drawing uses.
     const bool shortForm = std::all_of(std::begin(parts), std::end(parts), [](uint8_t v) { return v >> 4 == (v & 15); });
-    std::string& out = out_.text();
-    out += '#';
+    TextBuffer& out = out_.text();
+    out.put('#');
     for (const uint8_t v : parts) {
-        out += kHex[v >> 4];
+        out.put(kHex[v >> 4]);
         if (!shortForm)
-            out += kHex[v & 15];
+            out.put(kHex[v & 15]);
     }
 }
 
 void SvgWriter::putEscaped(std::string_view utf8)
 {
-    std::string& out = out_.text();
+    TextBuffer& out = out_.text();
     for (const char c : utf8) {
         switch (c) {
         case '&':
-            out += "&amp;";
+            out.put("&amp;");
             break;
         case '<':
-            out += "&lt;";
+            out.put("&lt;");
             break;
         case '>':
-            out += "&gt;";
+            out.put("&gt;");
             break;
         case '"':
-            out += "&quot;";
+            out.put("&quot;");
             break;
         default:
-            out += c;
+            out.put(c);
         }
     }
 }

@@ -2,7 +2,7 @@
 
 #include "render/batching_target.h"
 #include "surfaces/output_buffer.h"
-#include "surfaces/qt_text_measurer.h"
+#include "surfaces/advance_measurer.h"
 
 #include <QSize>
 #include <QString>
@@ -20,7 +20,7 @@ namespace corvix {
 class SvgWriter final : public BatchWriter {
 public:
     // Writes the document's start; font must outlive the writer.
-    SvgWriter(QIODevice& device, QSize sheet, const QString& title, const QtTextMeasurer& font);
+    SvgWriter(QIODevice& device, QSize sheet, const QString& title, const AdvanceMeasurer& font);
 
     // Writes the document's end; false when the device did not take all of it.
     bool end();
@@ -37,7 +37,7 @@ private:
     void putEscaped(std::string_view utf8);
 
     OutputBuffer out_;
-    const QtTextMeasurer& font_;
+    const AdvanceMeasurer& font_;
 };
 
 } // namespace corvix
