@@ -243,8 +243,9 @@ void PageExportTest::vectorPageShowsTheSamePage()
         QPainter painter(&page);
         svg.render(&painter);
     } else {
-        // The SVG's crisp edges at one pixel a unit; the PDF's smoothed edges at three, a
-        // third of a unit apart from the pixel judged.
+        // The SVG asks for crisp edges and is drawn at one pixel a unit. The PDF is
+        // smoothed, so it is drawn at three pixels a unit and each unit judged by its
+        // middle pixel, a third of a unit away from any edge.
         scale = renderer == "rsvg-convert" ? 1 : 3;
         const QString width = QString::number(1188 * scale);
         const QString height = QString::number(1537 * scale);

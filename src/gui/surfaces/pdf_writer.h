@@ -1,15 +1,14 @@
 #pragma once
 
 #include "render/batching_target.h"
+#include "surfaces/advance_measurer.h"
 #include "surfaces/deflate_stream.h"
 #include "surfaces/output_buffer.h"
-#include "surfaces/advance_measurer.h"
 
 #include <QSize>
 #include <QSizeF>
 #include <QString>
 
-#include <string_view>
 #include <vector>
 
 class QIODevice;

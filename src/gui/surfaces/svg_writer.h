@@ -1,8 +1,8 @@
 #pragma once
 
 #include "render/batching_target.h"
-#include "surfaces/output_buffer.h"
 #include "surfaces/advance_measurer.h"
+#include "surfaces/output_buffer.h"
 
 #include <QSize>
 #include <QString>
