@@ -1,8 +1,10 @@
 #include "render/batching_target.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <iterator>
 
 namespace corvix {
@@ -12,6 +14,41 @@ namespace {
 // Batches of one key that items may still join; the oldest beyond these are written, so
 // that the batches held stay few however large the drawing.
 constexpr size_t kOpenPerKey = 256;
+// The batches one table of owners can number.
+constexpr size_t kNumberedBatches = 0xFFFF;
+
+// The owner table's entries are scanned and filled by blocks of rows: a column (the
+// vertical lines) one entry a row, longer rows eight entries at a time, in loops of a
+// fixed length, which the compiler turns into single vector instructions.
+using EightEntries = std::array<uint16_t, 8>;
+
+uint16_t largestInRow(const uint16_t* first, const uint16_t* end)
+{
+    uint16_t top = 0;
+    if (end - first >= 8) {
+        EightEntries largest{};
+        for (; end - first >= 8; first += 8) {
+            EightEntries next;
+            for (size_t i = 0; i < next.size(); ++i)
+                next[i] = std::max(largest[i], first[i]);
+            largest = next;
+        }
+        for (const uint16_t lane : largest)
+            top = std::max(top, lane);
+    }
+    for (; first != end; ++first)
+        top = std::max(top, *first);
+    return top;
+}
+
+void fillRow(uint16_t* first, uint16_t* end, uint16_t value)
+{
+    EightEntries eight;
+    eight.fill(value);
+    for (; end - first >= 8; first += 8)
+        std::memcpy(first, eight.data(), sizeof eight);
+    std::fill(first, end, value);
+}
 
 int32_t wholeUnits(double measured)
 {
@@ -62,62 +99,86 @@ BatchingTarget::Cover BatchingTarget::rectCover(int64_t left, int64_t top, int64
     return cover;
 }
 
-BatchingTarget::Cover BatchingTarget::segmentCover(int32_t x1, int32_t y1, int32_t x2, int32_t y2) const
+BatchingTarget::Cover BatchingTarget::segmentCover(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
     const UnitPoint last = lastUnit(x1, y1, x2, y2);
     Cover cover = rectCover(std::min(x1, last.x), std::min(y1, last.y), std::max(x1, last.x), std::max(y1, last.y));
     cover.slanted = x1 != x2 && y1 != y2;
-    cover.segment = {x1, y1, x2, y2, false};
+    if (!cover.slanted || cover.count == 0)
+        return cover;
+    // The units the painter's rule steps through, within the clipped box; lines that only
+    // run side by side do not share one, as their boxes would.
+    const SurfaceRect& box = cover.rects[0];
+    const int64_t dx = int64_t(x2) - x1;
+    const int64_t dy = int64_t(y2) - y1;
+    const bool alongX = std::llabs(dx) >= std::llabs(dy);
+    const int64_t steps = alongX ? std::llabs(dx) : std::llabs(dy);
+    slantedUnits_.clear();
+    for (int64_t i = 0; i < steps; ++i) {
+        const double t = double(i) / double(steps);
+        const int64_t x = alongX ? x1 + (dx > 0 ? i : -i) : x1 + int64_t(std::nearbyint(t * double(dx)));
+        const int64_t y = alongX ? y1 + int64_t(std::nearbyint(t * double(dy))) : y1 + (dy > 0 ? i : -i);
+        if (x >= box.left && x <= box.right && y >= box.top && y <= box.bottom)
+            slantedUnits_.push_back(size_t(y) * size_t(width_) + size_t(x));
+    }
+    cover.units = slantedUnits_;
     return cover;
 }
 
 template <typename Unit, typename Visit>
-void BatchingTarget::forEachRun(Unit* owner, int32_t width, const Cover& cover, Visit&& visit)
+void BatchingTarget::forEachBlock(Unit* owner, int32_t width, const Cover& cover, Visit&& visit)
 {
     if (cover.slanted) {
-        // The units the painter's rule steps through; lines that only run side by side
-        // do not share one, as their boxes would.
-        const Stroke& s = cover.segment;
-        const SurfaceRect& box = cover.rects[0];
-        const int64_t dx = int64_t(s.x2) - s.x1;
-        const int64_t dy = int64_t(s.y2) - s.y1;
-        const bool alongX = std::llabs(dx) >= std::llabs(dy);
-        const int64_t steps = alongX ? std::llabs(dx) : std::llabs(dy);
-        for (int64_t i = 0; i < steps; ++i) {
-            const double t = double(i) / double(steps);
-            const int64_t x = alongX ? s.x1 + (dx > 0 ? i : -i) : s.x1 + int64_t(std::nearbyint(t * double(dx)));
-            const int64_t y = alongX ? s.y1 + int64_t(std::nearbyint(t * double(dy))) : s.y1 + (dy > 0 ? i : -i);
-            if (x >= box.left && x <= box.right && y >= box.top && y <= box.bottom) {
-                Unit* unit = owner + size_t(y) * size_t(width) + size_t(x);
-                visit(unit, unit + 1);
-            }
-        }
+        for (const size_t unit : cover.units)
+            visit(owner + unit, size_t(1), size_t(1));
         return;
     }
     for (int i = 0; i < cover.count; ++i) {
         const SurfaceRect& r = cover.rects[i];
-        for (int32_t y = r.top; y <= r.bottom; ++y) {
-            Unit* row = owner + size_t(y) * size_t(width);
-            visit(row + r.left, row + r.right + 1);
-        }
+        visit(owner + size_t(r.top) * size_t(width) + size_t(r.left), size_t(r.right - r.left) + 1,
+              size_t(r.bottom - r.top) + 1);
     }
 }
 
 uint32_t BatchingTarget::topmost(const Cover& cover) const
 {
-    uint32_t top = 0;
-    forEachRun(owner_.data(), width_, cover,
-               [&](const uint32_t* first, const uint32_t* end) { top = std::max(top, *std::max_element(first, end)); });
+    const size_t stride = size_t(width_);
+    uint16_t top = 0;
+    forEachBlock(owner_.data(), width_, cover, [&](const uint16_t* row, size_t length, size_t rows) {
+        for (; rows > 0; --rows, row += stride)
+            top = std::max(top, length == 1 ? *row : largestInRow(row, row + length));
+    });
     return top;
 }
 
 void BatchingTarget::mark(const Cover& cover, uint32_t batch)
 {
-    forEachRun(owner_.data(), width_, cover, [&](uint32_t* first, uint32_t* end) { std::fill(first, end, batch); });
+    const size_t stride = size_t(width_);
+    const auto value = uint16_t(batch);
+    forEachBlock(owner_.data(), width_, cover, [&](uint16_t* row, size_t length, size_t rows) {
+        for (; rows > 0; --rows, row += stride) {
+            if (length == 1)
+                *row = value;
+            else
+                fillRow(row, row + length, value);
+        }
+    });
+}
+
+void BatchingTarget::restartNumbering()
+{
+    // Everything written so far lies under whatever comes later, so the new numbers need
+    // not know the old ones.
+    finish();
+    batches_.clear();
+    written_ = 0;
+    std::fill(owner_.begin(), owner_.end(), uint16_t(0));
 }
 
 BatchingTarget::Batch& BatchingTarget::batchFor(const Key& key, const Cover& cover)
 {
+    if (batches_.size() == kNumberedBatches)
+        restartNumbering();
     auto keyed = std::find_if(open_.begin(), open_.end(), [&](const OpenBatches& o) { return o.key == key; });
     if (keyed == open_.end()) {
         open_.push_back({key, {}});
@@ -134,6 +195,7 @@ BatchingTarget::Batch& BatchingTarget::batchFor(const Key& key, const Cover& cov
     } else {
         index = batches_.size();
         batches_.emplace_back().key = key;
+        ++made_;
         open.push_back(index);
         if (open.size() > kOpenPerKey) {
             close(open.front());
@@ -163,7 +225,8 @@ void BatchingTarget::write(Batch& batch)
         writer_.fills(batch.key.color, batch.fills);
         break;
     case Kind::Strokes:
-        writer_.strokes(batch.key.color, batch.key.style, batch.strokes);
+        batch.strokes.unpack(unpacked_);
+        writer_.strokes(batch.key.color, batch.key.style, unpacked_);
         break;
     case Kind::Texts:
         writer_.texts(batch.key.color, batch.texts);

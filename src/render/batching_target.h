@@ -1,10 +1,12 @@
 #pragma once
 
+#include "render/packed_strokes.h"
 #include "render/render_target.h"
 #include "render/text_lines.h"
 #include "render/vector_strokes.h"
 
 #include <cstdint>
+#include <deque>
 #include <span>
 #include <string>
 #include <vector>
@@ -71,7 +73,7 @@ public:
     std::optional<SurfaceRect> DrawableArea() const override;
 
     // Batches made so far.
-    size_t batchCount() const { return batches_.size(); }
+    size_t batchCount() const { return made_; }
 
 private:
     enum class Kind { Fills, Strokes, Texts, Pictures };
@@ -85,31 +87,35 @@ private:
         Key key;
         bool closed = false;  // nothing more can join it
         std::vector<SurfaceRect> fills;
-        std::vector<Stroke> strokes;
+        PackedStrokes strokes;
         std::vector<TextRun> texts;
         std::vector<PicturePlacement> pictures;
     };
     // The units an item paints: up to four rectangles clipped to the surface, or the
-    // units of a slanted segment (within the first rectangle, its clipped box).
+    // units of a slanted segment, as offsets into the owner table.
     struct Cover {
         SurfaceRect rects[4];
         int count = 0;
         bool slanted = false;
-        Stroke segment;
+        std::span<const size_t> units;
         void add(int64_t left, int64_t top, int64_t right, int64_t bottom, int32_t width, int32_t height);
     };
 
     // The batch of this key that an item covering these units joins, made when needed.
     Batch& batchFor(const Key& key, const Cover& cover);
-    // Calls visit(first, end) for each run of entries of the owner table that the cover holds.
+    // Calls visit(first, length, rows) for each block of entries of the owner table that
+    // the cover holds: rows of length entries from first down, a table row apart.
     template <typename Unit, typename Visit>
-    static void forEachRun(Unit* owner, int32_t width, const Cover& cover, Visit&& visit);
+    static void forEachBlock(Unit* owner, int32_t width, const Cover& cover, Visit&& visit);
     uint32_t topmost(const Cover& cover) const;
     void mark(const Cover& cover, uint32_t batch);
+    // Writes every batch and numbers anew from an empty table.
+    void restartNumbering();
     void close(size_t batch);
     void writeClosed();
     void write(Batch& batch);
-    Cover segmentCover(int32_t x1, int32_t y1, int32_t x2, int32_t y2) const;
+    // A segment's cover; a slanted one's units are kept until the next segment's.
+    Cover segmentCover(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
     Cover rectCover(int64_t left, int64_t top, int64_t right, int64_t bottom) const;
 
     BatchWriter& writer_;
@@ -124,15 +130,22 @@ private:
     int32_t textY_ = 0;
     bool fontTransparent_ = true;
     TextLines printLines_;
-    std::vector<Batch> batches_;
+    // A deque, which grows without moving the batches made so far.
+    std::deque<Batch> batches_;
     struct OpenBatches {
         Key key;
         std::vector<size_t> batches;  // ascending
     };
     std::vector<OpenBatches> open_;
     size_t written_ = 0;
+    size_t made_ = 0;
     // For each unit of the surface, the last batch that paints it (its index + 1; 0 none).
-    std::vector<uint32_t> owner_;
+    // Sixteen bits halve the table, the largest memory of an export by far; a drawing
+    // that needs more batches than they number goes on after restartNumbering.
+    std::vector<uint16_t> owner_;
+    std::vector<size_t> slantedUnits_;
+    // A batch's strokes unpacked for its writer.
+    std::vector<Stroke> unpacked_;
 };
 
 } // namespace corvix

@@ -25,6 +25,11 @@ UnitPoint lastUnit(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
     const int64_t dy = int64_t(y2) - y1;
     if (dx == 0 && dy == 0)
         return {x1, y1};
+    // Most lines run along an axis; their minor coordinate needs no rounding.
+    if (dy == 0)
+        return {int32_t(int64_t(x2) - sign(dx)), y1};
+    if (dx == 0)
+        return {x1, int32_t(int64_t(y2) - sign(dy))};
     // The minor coordinate in double, as the painter surface has always placed it.
     if (std::llabs(dx) >= std::llabs(dy)) {
         const int64_t endX = int64_t(x2) - sign(dx);

@@ -67,7 +67,10 @@ bool readUpTo(int fd, size_t maxBytes, std::vector<uint8_t>& out)
     constexpr size_t kChunk = 1 << 16;
     while (out.size() < maxBytes) {
         const size_t old = out.size();
-        out.resize(old + std::min(kChunk, maxBytes - old));
+        // Into the room already reserved first: a file of the size foreseen is read
+        // without moving the buffer.
+        const size_t room = out.capacity() > old ? out.capacity() - old : kChunk;
+        out.resize(old + std::min(room, maxBytes - old));
         const ssize_t n = ::read(fd, out.data() + old, out.size() - old);
         if (n < 0 && errno == EINTR) {
             out.resize(old);
@@ -173,7 +176,8 @@ std::optional<std::vector<uint8_t>> readFileBytes(const std::string& path, size_
     if (!S_ISREG(info.st_mode))
         return fail("Not a regular file");
     std::vector<uint8_t> bytes;
-    bytes.reserve(std::min(maxBytes, size_t(info.st_size)));
+    // A byte more than the file holds, for the read that finds its end.
+    bytes.reserve(std::min(maxBytes, size_t(info.st_size) + 1));
     if (!readUpTo(fd.get(), maxBytes, bytes))
         return failWithErrno();
     return bytes;

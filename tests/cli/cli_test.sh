@@ -111,8 +111,8 @@ run "$corvix" --export="$work/page.PNG" "$drawing"
 run "$corvix" --export="$work/page.svg" "$drawing"
 [[ $status == 0 ]] && grep -q 'viewBox="0 0 1188 1433"' "$work/page.svg" || fail "svg export: status $status, '$err'"
 run "$corvix" --export="$work/page.pdf" "$drawing"
-[[ $status == 0 && $(grep -ac '/Type /Page$' "$work/page.pdf") == 1 ]] &&
-    grep -aq '/MediaBox \[0 0 612.000000 738.000000\]' "$work/page.pdf" || fail "pdf export: status $status, '$err'"
+[[ $status == 0 && $(grep -aEo '/Type ?/Page([^s]|$)' "$work/page.pdf" | wc -l) == 1 ]] &&
+    grep -aEq '/MediaBox ?\[0 0 612(\.0*)? 738(\.0*)?\]' "$work/page.pdf" || fail "pdf export: status $status, '$err'"
 run "$corvix" --export="$work/page.bmp" "$drawing"
 [[ $status == 1 && $err == "corvix: $work/page.bmp: OUT must end in .png, .svg, .pdf or .fxg" ]] ||
     fail "export to an unknown format: status $status, '$err'"

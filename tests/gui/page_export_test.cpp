@@ -1,18 +1,28 @@
 #include "cli/cli.h"
 #include "model/program_info.h"
+#include "printing/page_export.h"
 #include "support/block_builders.h"
+#include "support/capacity_diagram.h"
 #include "support/diagram_samples.h"
+#include "surfaces/qt_text_measurer.h"
+#include "surfaces/sheet_font_measures.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
+#include <QMap>
 #include <QPainter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include <zlib.h>
+
+#include <cmath>
 #include <fstream>
 #include <optional>
 
@@ -58,6 +68,45 @@ QStringList svgTexts(const QString& path)
     return texts;
 }
 
+// The x of the SVG <text> element that shows this text; none when there is none.
+std::optional<double> svgTextX(const QString& path, const QString& shown)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text")) {
+            const double x = xml.attributes().value("x").toDouble();
+            if (xml.readElementText() == shown)
+                return x;
+        }
+    }
+    return std::nullopt;
+}
+
+// The PDF's cross-reference table, found from its end, gives each object's offset.
+void checkCrossReference(const QByteArray& pdf)
+{
+    QVERIFY(pdf.endsWith("%%EOF\n"));
+    const qsizetype startxref = pdf.lastIndexOf("startxref\n");
+    QVERIFY(startxref > 0);
+    const qsizetype table = pdf.mid(startxref + 10).split('\n').first().toLongLong();
+    QVERIFY(pdf.mid(table).startsWith("xref\n0 "));
+    const QList<QByteArray> lines = pdf.mid(table).split('\n');
+    const int count = lines[1].split(' ')[1].toInt();
+    QVERIFY(count > 1);
+    QVERIFY(lines[2].startsWith("0000000000 65535 f"));
+    for (int n = 1; n < count; ++n) {
+        // Entries of exactly 20 bytes: ten digits of offset, the generation, 'n', two of line end.
+        const QByteArray entry = lines[2 + n];
+        QVERIFY2(entry.size() == 19 && entry.endsWith(" 00000 n "), entry.constData());
+        const qsizetype offset = entry.left(10).toLongLong();
+        QVERIFY2(pdf.mid(offset).startsWith(QByteArray::number(n) + " 0 obj"), qPrintable(QString("object %1").arg(n)));
+    }
+    QVERIFY(pdf.mid(table).contains(QByteArray("/Size ") + QByteArray::number(count)));
+}
+
 // The output of a command-line tool; none when it is not installed or fails.
 std::optional<QString> runTool(const QString& tool, const QStringList& arguments)
 {
@@ -77,25 +126,42 @@ void writeFile(const QString& path, const std::vector<uint8_t>& bytes)
 }
 
 // Pixels the stored geometry fixes: page frame, block edges, link segments, background.
-void checkPage(const QImage& page)
+// A page drawn at scale pixels a unit is judged by the pixel at the centre of each unit,
+// away from the edges where a smoothing renderer blends.
+void checkPage(const QImage& page, int scale = 1)
 {
-    QCOMPARE(page.pixel(21, 30), kBlack);  // outer frame, top and bottom right
-    QCOMPARE(page.pixel(1168, page.height() - 32), kBlack);
-    QCOMPARE(page.pixel(27, 36), kBlack);  // inner frame
-    QCOMPARE(page.pixel(23, 500), kWhite);  // between the frames: white, not cream
-    // The first action's text box is (180, 192)-(220, 208).
-    QCOMPARE(page.pixel(176, 188), kCyan);
-    QCOMPARE(page.pixel(224, 188), kCyan);
-    QCOMPARE(page.pixel(225, 188), kWhite);  // the segment's end is not painted
-    QCOMPARE(page.pixel(177, 189), kBlue);
-    QCOMPARE(page.pixel(223, 212), kBlue);
-    QCOMPARE(page.pixel(224, 212), kWhite);  // both edges that meet there end at it
-    // The link from (200, 228) down to the goto jump's entry at (200, 372).
-    QCOMPARE(page.pixel(200, 300), kBlack);
-    QCOMPARE(page.pixel(201, 300), kWhite);
-    // The decision's right exit at (572, 300) runs right to (700, 300), then down to (700, 472).
-    QCOMPARE(page.pixel(650, 300), kBlack);
-    QCOMPARE(page.pixel(700, 400), kBlack);
+    struct Pixel {
+        int x;
+        int y;
+        QRgb color;
+    };
+    const Pixel pixels[] = {
+        {21, 30, kBlack},  // outer frame, top and bottom right
+        {1168, page.height() / scale - 32, kBlack},
+        {27, 36, kBlack},  // inner frame
+        {23, 500, kWhite},  // between the frames: white, not cream
+        // The first action's text box is (180, 192)-(220, 208).
+        {176, 188, kCyan},
+        {224, 188, kCyan},
+        {225, 188, kWhite},  // the segment's end is not painted
+        {177, 189, kBlue},
+        {223, 212, kBlue},
+        {224, 212, kWhite},  // both edges that meet there end at it
+        // The link from (200, 228) down to the goto jump's entry at (200, 372).
+        {200, 300, kBlack},
+        {201, 300, kWhite},
+        // The decision's right exit at (572, 300) runs right to (700, 300), then down to (700, 472).
+        {650, 300, kBlack},
+        {700, 400, kBlack},
+    };
+    for (const Pixel& p : pixels) {
+        const QRgb actual = page.pixel(p.x * scale + scale / 2, p.y * scale + scale / 2);
+        QVERIFY2(actual == p.color, qPrintable(QString("(%1, %2) is #%3, not #%4")
+                                      .arg(p.x)
+                                      .arg(p.y)
+                                      .arg(actual & 0xFFFFFF, 6, 16, QChar('0'))
+                                      .arg(p.color & 0xFFFFFF, 6, 16, QChar('0'))));
+    }
 }
 
 } // namespace
@@ -107,11 +173,14 @@ private slots:
     void init();
     void pngIsThePageImage_data();
     void pngIsThePageImage();
-    void svgShowsTheSamePage_data();
-    void svgShowsTheSamePage();
+    void vectorPageShowsTheSamePage_data();
+    void vectorPageShowsTheSamePage();
     void textSurvivesIntoSvgAndPdf();
+    void pdfTextStandsInTheSheetCells();
     void pdfIsOnePageOfThePaper_data();
     void pdfIsOnePageOfThePaper();
+    void pdfCrossReferenceLeadsToEveryObject();
+    void pagesAtCapacityAreWellFormed();
     void failuresAreReported_data();
     void failuresAreReported();
 
@@ -149,27 +218,23 @@ void PageExportTest::pngIsThePageImage()
     checkPage(page.convertToFormat(QImage::Format_RGB32));
 }
 
-void PageExportTest::svgShowsTheSamePage_data()
+void PageExportTest::vectorPageShowsTheSamePage_data()
 {
-    QTest::addColumn<bool>("independent");
-    QTest::newRow("Qt's renderer") << false;
-    QTest::newRow("rsvg-convert") << true;
+    QTest::addColumn<QString>("renderer");
+    QTest::newRow("SVG, Qt's renderer") << "QSvgRenderer";
+    QTest::newRow("SVG, rsvg-convert") << "rsvg-convert";
+    QTest::newRow("PDF, pdftoppm") << "pdftoppm";
 }
 
-void PageExportTest::svgShowsTheSamePage()
+void PageExportTest::vectorPageShowsTheSamePage()
 {
-    QFETCH(bool, independent);
-    const QString out = dir_.filePath("page.svg");
+    QFETCH(QString, renderer);
+    const QString out = dir_.filePath(renderer == "pdftoppm" ? "page.pdf" : "page.svg");
     QCOMPARE(cli::runExport(out.toStdString(), input_.toStdString()), 0);
-    QVERIFY(!svgTexts(out).join('\n').contains("XML error"));
     QImage page;
-    if (independent) {
-        const QString rendered = dir_.filePath("rendered.png");
-        if (!runTool("rsvg-convert", {"-w", "1188", "-h", "1537", "-b", "white", "-o", rendered, out}))
-            QSKIP("rsvg-convert is missing (scripts/install-deps.sh installs it)");
-        page = QImage(rendered).convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(page.size(), QSize(1188, 1537));
-    } else {
+    int scale = 1;
+    if (renderer == "QSvgRenderer") {
+        QVERIFY(!svgTexts(out).join('\n').contains("XML error"));
         QSvgRenderer svg(out);
         QVERIFY(svg.isValid());
         QCOMPARE(svg.viewBox(), QRect(0, 0, 1188, 1537));
@@ -177,8 +242,24 @@ void PageExportTest::svgShowsTheSamePage()
         page.fill(Qt::red);
         QPainter painter(&page);
         svg.render(&painter);
+    } else {
+        // The SVG asks for crisp edges and is drawn at one pixel a unit. The PDF is
+        // smoothed, so it is drawn at three pixels a unit and each unit judged by its
+        // middle pixel, a third of a unit away from any edge.
+        scale = renderer == "rsvg-convert" ? 1 : 3;
+        const QString width = QString::number(1188 * scale);
+        const QString height = QString::number(1537 * scale);
+        const QString rendered = dir_.filePath("rendered");
+        const QStringList arguments =
+            renderer == "rsvg-convert"
+                ? QStringList{"-w", width, "-h", height, "-b", "white", "-o", rendered + ".png", out}
+                : QStringList{"-png", "-singlefile", "-scale-to-x", width, "-scale-to-y", height, out, rendered};
+        if (!runTool(renderer, arguments))
+            QSKIP(qPrintable(renderer + " is missing (scripts/install-deps.sh installs it)"));
+        page = QImage(rendered + ".png").convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(page.size(), QSize(1188 * scale, 1537 * scale));
     }
-    checkPage(page);
+    checkPage(page, scale);
 }
 
 void PageExportTest::textSurvivesIntoSvgAndPdf()
@@ -198,18 +279,53 @@ void PageExportTest::textSurvivesIntoSvgAndPdf()
     QVERIFY2(text->contains(expected), qPrintable(*text));
 }
 
+void PageExportTest::pdfTextStandsInTheSheetCells()
+{
+    // Two spaces, and a soft hyphen, which the sheet font shows as nothing and no room.
+    writeFile(input_, encodeSample(diagram(0, "one two  th\xADree")));
+    const QString svg = dir_.filePath("page.svg");
+    QCOMPARE(cli::runExport(svg.toStdString(), input_.toStdString()), 0);
+    const std::optional<double> left = svgTextX(svg, QString::fromUtf8("one two  th\u00ADree"));
+    QVERIFY(left);
+
+    const QString pdf = dir_.filePath("page.pdf");
+    QCOMPARE(cli::runExport(pdf.toStdString(), input_.toStdString()), 0);
+    const std::optional<QString> boxes = runTool("pdftotext", {"-bbox", pdf, "-"});
+    if (!boxes)
+        QSKIP("pdftotext is missing (scripts/install-deps.sh installs it)");
+    // Points a sheet unit across the page: 8.5 in over the sheet's 1188 units.
+    const double unit = 612.0 / 1188;
+    const double cell = QtTextMeasurer().TextWidth("a");
+    const QRegularExpression word(R"re(<word xMin="([0-9.]+)" yMin="[0-9.]+" xMax="([0-9.]+)" yMax="[0-9.]+">(\w+)</word>)re");
+    QMap<QString, std::pair<double, double>> spans;
+    for (const QRegularExpressionMatch& m : word.globalMatch(*boxes))
+        spans[m.captured(3)] = {m.captured(1).toDouble() / unit, m.captured(2).toDouble() / unit};
+    const struct {
+        const char* word;
+        int firstCell;
+        int cells;
+    } expected[] = {{"one", 0, 3}, {"two", 4, 3}, {"three", 9, 5}};
+    for (const auto& e : expected) {
+        QVERIFY2(spans.contains(e.word), qPrintable(*boxes));
+        const auto [from, to] = spans[e.word];
+        QVERIFY2(std::abs(from - (*left + e.firstCell * cell)) < 0.01, e.word);
+        // The spacing that makes each character a cell is not added after the last.
+        QVERIFY2(to - from > (e.cells - 1) * cell && to - from <= e.cells * cell + 0.01, e.word);
+    }
+}
+
 void PageExportTest::pdfIsOnePageOfThePaper_data()
 {
     QTest::addColumn<int>("paperType");
-    QTest::addColumn<QByteArray>("mediaBox");
-    QTest::newRow("A4, 8.5 x 11 in") << 0 << QByteArray("/MediaBox [0 0 612.000000 792.000000]");
-    QTest::newRow("Letter, 8.5 x 10.25 in") << 1 << QByteArray("/MediaBox [0 0 612.000000 738.000000]");
+    QTest::addColumn<QSizeF>("points");
+    QTest::newRow("A4, 8.5 x 11 in") << 0 << QSizeF(612, 792);
+    QTest::newRow("Letter, 8.5 x 10.25 in") << 1 << QSizeF(612, 738);
 }
 
 void PageExportTest::pdfIsOnePageOfThePaper()
 {
     QFETCH(int, paperType);
-    QFETCH(QByteArray, mediaBox);
+    QFETCH(QSizeF, points);
     writeFile(input_, encodeSample(diagram(paperType)));
     const QString out = dir_.filePath("page.pdf");
     QCOMPARE(cli::runExport(out.toStdString(), input_.toStdString()), 0);
@@ -217,8 +333,65 @@ void PageExportTest::pdfIsOnePageOfThePaper()
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray pdf = file.readAll();
     QVERIFY(pdf.startsWith("%PDF-"));
-    QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page "), 1);
-    QVERIFY2(pdf.contains(mediaBox), pdf.left(2000).constData());
+    const QString text = QString::fromLatin1(pdf);
+    QCOMPARE(text.count(QRegularExpression(R"(/Type\s*/Page\b)")), 1);
+    const QRegularExpressionMatch box = QRegularExpression(R"(/MediaBox\s*\[\s*0\s+0\s+([0-9.]+)\s+([0-9.]+)\s*\])").match(text);
+    QVERIFY2(box.hasMatch(), pdf.left(2000).constData());
+    QCOMPARE(QSizeF(box.captured(1).toDouble(), box.captured(2).toDouble()), points);
+}
+
+void PageExportTest::pdfCrossReferenceLeadsToEveryObject()
+{
+    const QString out = dir_.filePath("page.pdf");
+    QCOMPARE(cli::runExport(out.toStdString(), input_.toStdString()), 0);
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    checkCrossReference(file.readAll());
+}
+
+void PageExportTest::pagesAtCapacityAreWellFormed()
+{
+    // Ten thousand blocks on the page: paths and streams of many blocks of output each.
+    EditorState state;
+    testing::makeCapacityDiagram(state, SheetFontMeasures(), testing::CapacityLayout::OnTheSheet);
+    QBuffer svg;
+    QVERIFY(svg.open(QIODevice::WriteOnly));
+    QVERIFY(writePage(state, svg, PageFormat::Svg, "capacity"));
+    QXmlStreamReader xml(svg.data());
+    int texts = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+            ++texts;
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(texts > 10000);
+
+    QBuffer pdf;
+    QVERIFY(pdf.open(QIODevice::WriteOnly));
+    QVERIFY(writePage(state, pdf, PageFormat::Pdf, "capacity"));
+    checkCrossReference(pdf.data());
+    if (QTest::currentTestFailed())
+        return;
+    // The page's content inflates whole, to the end of its deflated bytes.
+    const QByteArray start("/Filter /FlateDecode>>\nstream\n");
+    const qsizetype from = pdf.data().indexOf(start) + start.size();
+    const qsizetype to = pdf.data().indexOf("\nendstream", from);
+    QVERIFY(from > start.size() && to > from);
+    z_stream zlib{};
+    QCOMPARE(inflateInit(&zlib), Z_OK);
+    QByteArray deflated = pdf.data().mid(from, to - from);
+    QByteArray content(64 << 20, Qt::Uninitialized);
+    zlib.next_in = reinterpret_cast<Bytef*>(deflated.data());
+    zlib.avail_in = uInt(deflated.size());
+    zlib.next_out = reinterpret_cast<Bytef*>(content.data());
+    zlib.avail_out = uInt(content.size());
+    const int status = inflate(&zlib, Z_FINISH);
+    const uLong inflated = zlib.total_out;
+    inflateEnd(&zlib);
+    QCOMPARE(status, Z_STREAM_END);
+    QCOMPARE(zlib.avail_in, 0u);
+    content.truncate(qsizetype(inflated));
+    QCOMPARE(content.count(" Tj\n"), texts);
 }
 
 void PageExportTest::failuresAreReported_data()

@@ -3,8 +3,10 @@
 #include "surfaces/marker_pictures.h"
 #include "surfaces/painter_target.h"
 #include "surfaces/qt_text_measurer.h"
+#include "surfaces/sheet_font_measures.h"
 #include "surfaces/text_convert.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -70,6 +72,7 @@ private slots:
     void culledPassEqualsUnculledPass();
     void textInPixelsEqualsQtText();
     void sheetFontHasWholeCells();
+    void knownMeasuresAreTheFontsOwn();
     void cp1252Conversion_data();
     void cp1252Conversion();
 };
@@ -354,6 +357,27 @@ void PainterTargetTest::sheetFontHasWholeCells()
     QCOMPARE(font.TextWidth("a\tb"), 21.0);  // a tab takes one cell, it is not expanded
     QCOMPARE(font.TextHeight("a\r\nb\r\nc"), 3.0 * font.lineHeight());
     QCOMPARE(font.TextHeight(""), double(font.lineHeight()));
+    // The advances read once per character add up to what shaping the whole line gives,
+    // the soft hyphen's empty advance included.
+    std::string every;
+    for (int b = 1; b < 256; ++b) {
+        if (b != '\r')
+            every += char(b);
+    }
+    every += every;
+    QCOMPARE(font.TextWidth(every), QFontMetricsF(font.font()).horizontalAdvance(QtTextMeasurer::displayLine(every)));
+    QCOMPARE(font.TextWidth("a\xAD"), 7.0);
+}
+
+void PainterTargetTest::knownMeasuresAreTheFontsOwn()
+{
+    // The SVG and PDF exports measure with the known measures, the page image with the font.
+    const QtTextMeasurer font;
+    const SheetFontMeasures known;
+    QCOMPARE(known.lineHeight(), font.lineHeight());
+    QCOMPARE(known.ascent(), font.ascent());
+    for (int b = 0; b < 256; ++b)
+        QVERIFY2(known.advance(uint8_t(b)) == font.advance(uint8_t(b)), qPrintable(QString("byte %1").arg(b, 2, 16)));
 }
 
 void PainterTargetTest::cp1252Conversion_data()

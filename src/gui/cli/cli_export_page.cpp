@@ -15,10 +15,11 @@ namespace corvix::cli {
 
 namespace {
 
-// Fonts and images need a GUI application; a headless run must not need a display.
-std::unique_ptr<QGuiApplication> headlessApplication()
+// The page image draws with the sheet font, which needs a GUI application; a headless
+// run must not need a display. The vector formats load no font and need none.
+std::unique_ptr<QGuiApplication> headlessApplication(PageFormat format)
 {
-    if (QGuiApplication::instance())
+    if (format != PageFormat::Png || QGuiApplication::instance())
         return nullptr;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -46,7 +47,7 @@ int runExportPage(const std::string& outPath, const std::string& inPath, PageFor
     state.fileName = absolutePath(inPath);
     state.programNotice = makeProgramNotice(executableBaseName());
 
-    const std::unique_ptr<QGuiApplication> app = headlessApplication();
+    const std::unique_ptr<QGuiApplication> app = headlessApplication(format);
     if (!exportPage(state, QString::fromStdString(outPath), format)) {
         std::fprintf(stderr, "corvix: cannot write %s\n", outPath.c_str());
         return 1;

@@ -2,15 +2,13 @@
 
 #include "render/batching_target.h"
 #include "render/render_pass.h"
-#include "surfaces/painter_batch_writer.h"
 #include "surfaces/painter_target.h"
-#include "surfaces/qt_text_measurer.h"
+#include "surfaces/pdf_writer.h"
+#include "surfaces/sheet_font_measures.h"
 #include "surfaces/svg_writer.h"
 
 #include <QFileInfo>
 #include <QImage>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <QSaveFile>
 
 namespace corvix {
@@ -33,7 +31,7 @@ bool exportPng(const EditorState& state, QIODevice& device)
     return image.save(&device, "PNG");
 }
 
-void drawBatched(BatchWriter& writer, const QtTextMeasurer& font, const EditorState& state)
+void drawBatched(BatchWriter& writer, const AdvanceMeasurer& font, const EditorState& state)
 {
     BatchingTarget target(writer, font, state.paper.pageWidth, state.paper.pageHeight, colors::White);
     RenderPass().drawFilePage(target, state);
@@ -42,7 +40,7 @@ void drawBatched(BatchWriter& writer, const QtTextMeasurer& font, const EditorSt
 
 bool exportSvg(const EditorState& state, QIODevice& device, const QString& title)
 {
-    const QtTextMeasurer font;
+    const SheetFontMeasures font;
     SvgWriter svg(device, QSize(state.paper.pageWidth, state.paper.pageHeight), title, font);
     drawBatched(svg, font, state);
     return svg.end();
@@ -50,18 +48,12 @@ bool exportSvg(const EditorState& state, QIODevice& device, const QString& title
 
 bool exportPdf(const EditorState& state, QIODevice& device, const QString& title)
 {
-    QPdfWriter pdf(&device);
-    pdf.setCreator(QStringLiteral("Corvix"));
-    pdf.setTitle(title);
-    const QSizeF paper(state.paper.widthInches, state.paper.heightInches);
-    if (!pdf.setPageSize(QPageSize(paper, QPageSize::Inch)) || !pdf.setPageMargins(QMarginsF()))
-        return false;
-    const QtTextMeasurer font;
-    PainterBatchWriter writer(pdf, QSize(state.paper.pageWidth, state.paper.pageHeight), font);
-    if (!writer.isActive())
-        return false;
-    drawBatched(writer, font, state);
-    return writer.end();
+    constexpr double kPointsPerInch = 72;
+    const QSizeF page(double(state.paper.widthInches) * kPointsPerInch, double(state.paper.heightInches) * kPointsPerInch);
+    const SheetFontMeasures font;
+    PdfWriter pdf(device, QSize(state.paper.pageWidth, state.paper.pageHeight), page, title, font);
+    drawBatched(pdf, font, state);
+    return pdf.end();
 }
 
 } // namespace

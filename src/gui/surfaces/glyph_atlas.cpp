@@ -32,7 +32,6 @@ GlyphAtlas::GlyphAtlas(const QtTextMeasurer& font, double scale)
 {
     // Room all round for glyphs that reach beyond their cell.
     const int margin = font.lineHeight();
-    const QFontMetricsF metrics(font.font());
     for (int b = 0; b < 256; ++b) {
         const char byte = char(b);
         const QString text = QtTextMeasurer::displayLine(std::string_view(&byte, 1));
@@ -48,7 +47,7 @@ GlyphAtlas::GlyphAtlas(const QtTextMeasurer& font, double scale)
         painter.end();
 
         Glyph& glyph = glyphs_[size_t(b)];
-        glyph.fixed = metrics.horizontalAdvance(text) == cellWidth_;
+        glyph.fixed = font.advance(uint8_t(b)) == cellWidth_;
         const QRect ink = inkOf(drawn);
         if (!ink.isEmpty()) {
             glyph.mask = drawn.copy(ink);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <map>
 #include <span>
 #include <string_view>
 #include <utility>
@@ -146,6 +147,27 @@ const QImage& markerPicture(Marker marker)
 {
     static const std::array<QImage, 9> pictures = buildPictures();
     return pictures[size_t(marker)];
+}
+
+std::vector<MarkerColorRuns> markerRuns(Marker marker)
+{
+    const QImage& picture = markerPicture(marker);
+    std::map<QRgb, std::vector<SurfaceRect>> byColor;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width();) {
+            const QRgb pixel = picture.pixel(x, y);
+            int end = x + 1;
+            while (end < picture.width() && picture.pixel(end, y) == pixel)
+                ++end;
+            if (qAlpha(pixel) != 0)
+                byColor[pixel].push_back({x, y, end - 1, y});
+            x = end;
+        }
+    }
+    std::vector<MarkerColorRuns> runs;
+    for (auto& [rgb, rects] : byColor)
+        runs.push_back({Color{uint8_t(qRed(rgb)), uint8_t(qGreen(rgb)), uint8_t(qBlue(rgb))}, std::move(rects)});
+    return runs;
 }
 
 } // namespace corvix

@@ -1,64 +1,61 @@
 #include "surfaces/qt_text_measurer.h"
 
-#include "render/text_lines.h"
+#include "model/text_codec.h"
+#include "surfaces/sheet_font_measures.h"
 #include "surfaces/text_convert.h"
 
 #include <QFontMetrics>
-
-#include <algorithm>
-#include <cmath>
+#include <QFontMetricsF>
 
 namespace corvix {
 
-namespace {
-
-constexpr double kPointSize = 8.25;
-// A sheet unit is a screen pixel at 96 dots per inch.
-constexpr double kSheetUnitsPerInch = 96;
-
-} // namespace
-
 QFont sheetFont()
 {
-    QFont font(QStringLiteral("Courier New"));
+    QFont font(QString::fromLatin1(kSheetFontFamily.data(), qsizetype(kSheetFontFamily.size())));
     font.setStyleHint(QFont::TypeWriter);
-    font.setPixelSize(int(std::lrint(kPointSize * kSheetUnitsPerInch / 72.0)));
+    font.setPixelSize(kSheetFontPixelSize);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 
+namespace {
+
+std::array<double, 256> advancesOf(const QFont& font)
+{
+    const QFontMetricsF metrics(font);
+    std::array<double, 256> advances{};
+    for (int b = 0; b < 256; ++b) {
+        const char byte = char(b);
+        advances[size_t(b)] = metrics.horizontalAdvance(QtTextMeasurer::displayLine(std::string_view(&byte, 1)));
+    }
+    return advances;
+}
+
+} // namespace
+
 QtTextMeasurer::QtTextMeasurer()
-    : font_(sheetFont())
-    , metrics_(font_)
+    : QtTextMeasurer(sheetFont())
 {
-    const QFontMetrics whole(font_);
-    lineHeight_ = whole.height();
-    ascent_ = whole.ascent();
 }
 
-double QtTextMeasurer::TextWidth(std::string_view text) const
+QtTextMeasurer::QtTextMeasurer(const QFont& font)
+    : AdvanceMeasurer(advancesOf(font), QFontMetrics(font).height(), QFontMetrics(font).ascent())
+    , font_(font)
 {
-    TextLines lines;
-    lines.split(text);
-    double widest = 0;
-    for (int32_t k = 0; k < lines.count(); ++k)
-        widest = std::max(widest, metrics_.horizontalAdvance(displayLine(lines[k])));
-    return widest;
 }
 
-double QtTextMeasurer::TextHeight(std::string_view text) const
+char QtTextMeasurer::displayByte(char byte)
 {
-    TextLines lines;
-    lines.split(text);
-    return double(lines.count()) * lineHeight_;
+    const char32_t c = cp1252ToCodePoint(static_cast<unsigned char>(byte));
+    return c < 0x20 || (c >= 0x7F && c < 0xA0) ? ' ' : byte;
 }
 
 QString QtTextMeasurer::displayLine(std::string_view cp1252Line)
 {
     QString line = fromCp1252(cp1252Line);
-    for (QChar& c : line) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F || (c.unicode() >= 0x80 && c.unicode() < 0xA0))
-            c = QLatin1Char(' ');
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (displayByte(cp1252Line[size_t(i)]) != cp1252Line[size_t(i)])
+            line[i] = QLatin1Char(' ');
     }
     return line;
 }

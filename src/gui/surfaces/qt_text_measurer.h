@@ -1,9 +1,8 @@
 #pragma once
 
-#include "render/render_target.h"
+#include "surfaces/advance_measurer.h"
 
 #include <QFont>
-#include <QFontMetricsF>
 #include <QString>
 
 #include <string_view>
@@ -15,30 +14,26 @@ namespace corvix {
 // surface and at every scale. Full hinting gives whole-unit character cells.
 QFont sheetFont();
 
-// Measures texts in the sheet font: the editor sizes blocks with it, and every Qt
-// surface measures with it too, so that texts fit their frames.
-class QtTextMeasurer final : public TextMeasurer {
+// Measures texts in the sheet font as Qt draws it: the editor sizes blocks with it, and
+// the editor's canvas, the page image and printing measure with it too, so that texts fit
+// their frames. Each character's advance is read from the font once.
+class QtTextMeasurer final : public AdvanceMeasurer {
 public:
     QtTextMeasurer();
 
-    // Width of the widest line.
-    double TextWidth(std::string_view text) const override;
-    // Height of all lines.
-    double TextHeight(std::string_view text) const override;
-
     const QFont& font() const { return font_; }
-    int lineHeight() const { return lineHeight_; }
-    int ascent() const { return ascent_; }
 
-    // One line as the font shows it: decoded from Windows-1252, control characters as
-    // spaces, so that every character takes one cell and none expands like a tab.
+    // A Windows-1252 character as the sheet shows it: a control character, or a byte the
+    // code page leaves unassigned, as a space, so that every character takes one cell and
+    // none expands like a tab.
+    static char displayByte(char byte);
+    // One line as the font shows it: decoded from Windows-1252, each byte as displayByte.
     static QString displayLine(std::string_view cp1252Line);
 
 private:
+    explicit QtTextMeasurer(const QFont& font);
+
     QFont font_;
-    QFontMetricsF metrics_;
-    int lineHeight_ = 0;
-    int ascent_ = 0;
 };
 
 } // namespace corvix

@@ -1,95 +1,113 @@
 #include "surfaces/svg_writer.h"
 
 #include "surfaces/marker_pictures.h"
-
-#include <QIODevice>
-#include <QImage>
+#include "surfaces/qt_text_measurer.h"
+#include "surfaces/sheet_font_measures.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
-#include <map>
+#include <iterator>
 #include <vector>
 
 namespace corvix {
 
 namespace {
 
-constexpr size_t kFlushSize = size_t(1) << 16;
 constexpr std::string_view kDotOffset = "2.5";
 // The page as the earlier Qt generator sized it: 72 units to the inch.
 constexpr double kMillimetresPerUnit = 25.4 / 72;
 
-void appendNumber(std::string& out, int64_t value)
-{
-    std::array<char, 24> digits{};
-    const auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    out.append(digits.data(), end);
-}
-
 // A second number needs a space only when it has no sign to set it apart.
-void appendSecond(std::string& out, int64_t value)
+void putSecond(TextBuffer& out, int64_t value)
 {
     if (value >= 0)
-        out += ' ';
-    appendNumber(out, value);
+        out.put(' ');
+    out.putNumber(value);
 }
 
-// value - 0.5, as "-0.5", "98.5".
-void appendHalfBelow(std::string& out, int64_t value)
+// value + 0.5, as "98.5", "-0.5": the centre of a unit.
+void putHalfAbove(TextBuffer& out, int64_t value)
 {
-    if (value > 0) {
-        appendNumber(out, value - 1);
+    if (value >= 0) {
+        out.putNumber(value);
     } else {
-        out += '-';
-        appendNumber(out, -value);
+        out.put('-');
+        out.putNumber(-value - 1);
     }
-    out += ".5";
+    out.put(".5");
 }
 
-// Path commands in whole units, relative where that is shorter; the drawing's group
-// shifts them by half a unit onto the units' centres.
+// Characters of a number as TextBuffer writes it.
+size_t numberLength(int64_t value)
+{
+    uint64_t magnitude = value < 0 ? 0 - uint64_t(value) : uint64_t(value);
+    size_t length = value < 0 ? 2 : 1;
+    for (; magnitude >= 10; magnitude /= 10)
+        ++length;
+    return length;
+}
+
+// Characters of a unit's centre as putHalfAbove writes it.
+size_t halfLength(int64_t value)
+{
+    return (value >= 0 ? numberLength(value) : 1 + numberLength(-value - 1)) + 2;
+}
+
+// Path commands for lines through the centres of units: whole units, relative where
+// that is shorter, so that only an absolute move carries the half unit. A command
+// repeating the one before it is left out where the number's sign sets it apart.
 class SvgPath {
 public:
-    explicit SvgPath(std::string& out)
+    explicit SvgPath(TextBuffer& out)
         : out_(out)
     {
     }
 
     void moveTo(int32_t x, int32_t y)
     {
-        // Relative to the current point when that is shorter, as within a block.
-        std::string absolute = "M";
-        appendNumber(absolute, x);
-        appendSecond(absolute, y);
-        std::string relative = "m";
-        appendNumber(relative, int64_t(x) - x_);
-        appendSecond(relative, int64_t(y) - y_);
-        out_ += started_ && relative.size() < absolute.size() ? relative : absolute;
+        const int64_t dx = int64_t(x) - x_;
+        const int64_t dy = int64_t(y) - y_;
+        const size_t relative = numberLength(dx) + (dy >= 0 ? 1 : 0) + numberLength(dy);
+        const size_t absolute = halfLength(x) + 1 + halfLength(y);
+        // After a move, further pairs of numbers draw lines.
+        if (started_ && relative < absolute) {
+            out_.put('m');
+            out_.putNumber(dx);
+            putSecond(out_, dy);
+            implied_ = 'l';
+        } else {
+            out_.put('M');
+            putHalfAbove(out_, x);
+            out_.put(' ');
+            putHalfAbove(out_, y);
+            implied_ = 'L';
+        }
         started_ = true;
         x_ = startX_ = x;
         y_ = startY_ = y;
     }
     void lineTo(int32_t x, int32_t y)
     {
-        if (y == y_) {
-            out_ += 'h';
-            appendNumber(out_, int64_t(x) - x_);
-        } else if (x == x_) {
-            out_ += 'v';
-            appendNumber(out_, int64_t(y) - y_);
+        const int64_t dx = int64_t(x) - x_;
+        const int64_t dy = int64_t(y) - y_;
+        if (dy == 0) {
+            command('h', dx);
+            out_.putNumber(dx);
+        } else if (dx == 0) {
+            command('v', dy);
+            out_.putNumber(dy);
         } else {
-            out_ += 'l';
-            appendNumber(out_, int64_t(x) - x_);
-            appendSecond(out_, int64_t(y) - y_);
+            command('l', dx);
+            out_.putNumber(dx);
+            putSecond(out_, dy);
         }
         x_ = x;
         y_ = y;
     }
     void close()
     {
-        out_ += 'z';
+        out_.put('z');
+        implied_ = 0;
         x_ = startX_;
         y_ = startY_;
     }
@@ -99,208 +117,177 @@ public:
     std::vector<SurfaceRect> units;
 
 private:
-    std::string& out_;
+    void command(char letter, int64_t first)
+    {
+        if (letter != implied_ || first >= 0)
+            out_.put(letter);
+        implied_ = letter;
+    }
+
+    TextBuffer& out_;
     int32_t x_ = 0;
     int32_t y_ = 0;
     int32_t startX_ = 0;
     int32_t startY_ = 0;
     bool started_ = false;
+    char implied_ = 0;
 };
 
 } // namespace
 
-SvgWriter::SvgWriter(QIODevice& device, QSize sheet, const QString& title, const QtTextMeasurer& font)
-    : device_(device)
+SvgWriter::SvgWriter(QIODevice& device, QSize sheet, const QString& title, const AdvanceMeasurer& font)
+    : out_(device)
     , font_(font)
 {
-    buffer_.reserve(kFlushSize + 4096);
-    put("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n<svg width=\"");
-    putNumber(std::nearbyint(sheet.width() * kMillimetresPerUnit * 1000) / 1000);
-    put("mm\" height=\"");
-    putNumber(std::nearbyint(sheet.height() * kMillimetresPerUnit * 1000) / 1000);
-    put("mm\" viewBox=\"0 0 ");
-    putNumber(int64_t(sheet.width()));
-    put(" ");
-    putNumber(int64_t(sheet.height()));
+    out_.put("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n<svg width=\"");
+    out_.putNumber(std::nearbyint(sheet.width() * kMillimetresPerUnit * 1000) / 1000);
+    out_.put("mm\" height=\"");
+    out_.putNumber(std::nearbyint(sheet.height() * kMillimetresPerUnit * 1000) / 1000);
+    out_.put("mm\" viewBox=\"0 0 ");
+    out_.putNumber(int64_t(sheet.width()));
+    out_.put(" ");
+    out_.putNumber(int64_t(sheet.height()));
     // Lines and markers cover whole units, as on the page image, so they are drawn crisp.
     // Spaces in texts are kept: lines are placed in whole character cells.
-    put("\" xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" version=\"1.1\"\n"
-        " fill=\"none\" stroke-linecap=\"square\" stroke-linejoin=\"miter\" shape-rendering=\"crispEdges\"\n"
-        " xml:space=\"preserve\" font-family=\"");
-    putEscaped(font.font().family().toStdString());
-    put(",monospace\" font-size=\"");
-    putNumber(int64_t(font.font().pixelSize()));
-    put("\">\n<title>");
+    out_.put("\" xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" version=\"1.1\"\n"
+             " fill=\"none\" stroke-linecap=\"square\" stroke-linejoin=\"miter\" shape-rendering=\"crispEdges\"\n"
+             " xml:space=\"preserve\" font-family=\"");
+    putEscaped(kSheetFontFamily);
+    out_.put(",monospace\" font-size=\"");
+    out_.putNumber(int64_t(kSheetFontPixelSize));
+    out_.put("\">\n<title>");
     putEscaped(title.toStdString());
-    put("</title>\n");
+    out_.put("</title>\n");
     writeMarkerDefinitions();
-    // Lines run through the centres of units; whatever covers whole units is placed
-    // half a unit back.
-    put("<g transform=\"translate(.5 .5)\">\n");
 }
 
 void SvgWriter::writeMarkerDefinitions()
 {
-    put("<defs>\n");
+    out_.put("<defs>\n");
     for (size_t m = 0; m < kMarkerCount; ++m) {
-        const QImage& picture = markerPicture(Marker(m));
-        // Each row's runs of one colour, gathered by colour; placed, like the lines, from
-        // the centre of their top-left unit.
-        std::map<QRgb, std::string> runs;
-        for (int y = 0; y < picture.height(); ++y) {
-            for (int x = 0; x < picture.width();) {
-                const QRgb pixel = picture.pixel(x, y);
-                int end = x + 1;
-                while (end < picture.width() && picture.pixel(end, y) == pixel)
-                    ++end;
-                if (qAlpha(pixel) != 0) {
-                    std::string& d = runs[pixel];
-                    d += 'M';
-                    appendHalfBelow(d, x);
-                    d += ' ';
-                    appendHalfBelow(d, y);
-                    d += 'h' + std::to_string(end - x) + "v1h-" + std::to_string(end - x) + 'z';
-                }
-                x = end;
-            }
+        out_.put("<g id=\"m");
+        out_.putNumber(int64_t(m));
+        out_.put("\">");
+        for (const MarkerColorRuns& colored : markerRuns(Marker(m))) {
+            out_.put("<path fill=\"");
+            putColor(colored.color);
+            out_.put("\" d=\"");
+            putRects(colored.runs);
+            out_.put("\"/>");
         }
-        put("<g id=\"m");
-        putNumber(int64_t(m));
-        put("\">");
-        for (const auto& [rgb, d] : runs) {
-            put("<path fill=\"");
-            putColor(Color{uint8_t(qRed(rgb)), uint8_t(qGreen(rgb)), uint8_t(qBlue(rgb))});
-            put("\" d=\"");
-            put(d);
-            put("\"/>");
-        }
-        put("</g>\n");
+        out_.put("</g>\n");
     }
-    put("</defs>\n");
+    out_.put("</defs>\n");
 }
 
 bool SvgWriter::end()
 {
-    put("</g>\n</svg>\n");
-    flush();
-    return !failed_;
+    out_.put("</svg>\n");
+    return out_.flush();
+}
+
+void SvgWriter::putRects(std::span<const SurfaceRect> rects)
+{
+    TextBuffer& d = out_.text();
+    for (const SurfaceRect& r : rects) {
+        const int64_t w = int64_t(r.right) - r.left + 1;
+        d.put('M');
+        d.putNumber(int64_t(r.left));
+        putSecond(d, int64_t(r.top));
+        d.put('h');
+        d.putNumber(w);
+        d.put('v');
+        d.putNumber(int64_t(r.bottom) - r.top + 1);
+        d.put('h');
+        d.putNumber(-w);
+        d.put('z');
+    }
 }
 
 void SvgWriter::fills(Color color, std::span<const SurfaceRect> rects)
 {
-    put("<path fill=\"");
+    out_.put("<path fill=\"");
     putColor(color);
-    put("\" d=\"");
-    for (const SurfaceRect& r : rects) {
-        const int64_t w = int64_t(r.right) - r.left + 1;
-        put("M");
-        appendHalfBelow(buffer_, r.left);
-        put(" ");
-        appendHalfBelow(buffer_, r.top);
-        put("h");
-        putNumber(w);
-        put("v");
-        putNumber(int64_t(r.bottom) - r.top + 1);
-        put("h");
-        putNumber(-w);
-        put("z");
-    }
-    put("\"/>\n");
-    flushIfFull();
+    out_.put("\" d=\"");
+    putRects(rects);
+    out_.put("\"/>\n");
+    out_.flushIfFull();
 }
 
 void SvgWriter::strokes(Color color, LineStyle style, std::span<const Stroke> strokes)
 {
-    put("<path stroke=\"");
+    out_.put("<path stroke=\"");
     putColor(color);
     if (style != LineStyle::Solid) {
         // Dots one unit long, two apart, on the units where the page image has them.
-        put("\" stroke-dasharray=\"1 2\" stroke-dashoffset=\"");
-        put(kDotOffset);
-        put("\" stroke-linecap=\"butt");
+        out_.put("\" stroke-dasharray=\"1 2\" stroke-dashoffset=\"");
+        out_.put(kDotOffset);
+        out_.put("\" stroke-linecap=\"butt");
     }
-    put("\" d=\"");
-    SvgPath path(buffer_);
+    out_.put("\" d=\"");
+    SvgPath path(out_.text());
     writeStrokePath(strokes, path);
-    put("\"/>\n");
+    out_.put("\"/>\n");
     if (!path.units.empty())
         fills(color, path.units);
-    flushIfFull();
+    out_.flushIfFull();
 }
 
 void SvgWriter::texts(Color color, std::span<const TextRun> runs)
 {
     const bool grouped = runs.size() > 1;
     if (grouped) {
-        put("<g fill=\"");
+        out_.put("<g fill=\"");
         putColor(color);
-        put("\">\n");
+        out_.put("\">");
     }
     for (const TextRun& run : runs) {
-        put("<text");
+        out_.put("<text");
         if (!grouped) {
-            put(" fill=\"");
+            out_.put(" fill=\"");
             putColor(color);
-            put("\"");
+            out_.put("\"");
         }
-        put(" x=\"");
-        appendHalfBelow(buffer_, run.x);
-        put("\" y=\"");
-        appendHalfBelow(buffer_, int64_t(run.top) + font_.ascent());
-        put("\">");
+        out_.put(" x=\"");
+        out_.putNumber(int64_t(run.x));
+        out_.put("\" y=\"");
+        out_.putNumber(int64_t(run.top) + font_.ascent());
+        out_.put("\">");
         putEscaped(QtTextMeasurer::displayLine(run.text).toStdString());
-        put("</text>\n");
-        flushIfFull();
+        out_.put("</text>");
+        out_.flushIfFull();
     }
     if (grouped)
-        put("</g>\n");
+        out_.put("</g>");
+    out_.put("\n");
 }
 
 void SvgWriter::pictures(std::span<const PicturePlacement> pictures)
 {
     for (const PicturePlacement& p : pictures) {
-        put("<use xlink:href=\"#m");
-        putNumber(int64_t(p.marker));
+        out_.put("<use xlink:href=\"#m");
+        out_.putNumber(int64_t(p.marker));
         const int32_t size = markerWidth(p.marker);
         if (p.w == size && p.h == size) {
-            put("\" x=\"");
-            putNumber(int64_t(p.x));
-            put("\" y=\"");
-            putNumber(int64_t(p.y));
+            out_.put("\" x=\"");
+            out_.putNumber(int64_t(p.x));
+            out_.put("\" y=\"");
+            out_.putNumber(int64_t(p.y));
         } else {
-            // The definition's origin is the centre of its top-left unit, a unit the scale changes.
-            const double sx = double(p.w) / size;
-            const double sy = double(p.h) / size;
-            put("\" transform=\"translate(");
-            putNumber(p.x + (sx - 1) / 2);
-            put(" ");
-            putNumber(p.y + (sy - 1) / 2);
-            put(") scale(");
-            putNumber(sx);
-            put(" ");
-            putNumber(sy);
-            put(")");
+            out_.put("\" transform=\"translate(");
+            out_.putNumber(int64_t(p.x));
+            out_.put(" ");
+            out_.putNumber(int64_t(p.y));
+            out_.put(") scale(");
+            out_.putNumber(double(p.w) / size);
+            out_.put(" ");
+            out_.putNumber(double(p.h) / size);
+            out_.put(")");
         }
-        put("\"/>\n");
-        flushIfFull();
+        out_.put("\"/>");
+        out_.flushIfFull();
     }
-}
-
-void SvgWriter::put(std::string_view text)
-{
-    buffer_.append(text);
-}
-
-void SvgWriter::putNumber(int64_t value)
-{
-    appendNumber(buffer_, value);
-}
-
-void SvgWriter::putNumber(double value)
-{
-    std::array<char, 32> digits{};
-    const auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    buffer_.append(digits.data(), end);
+    out_.put("\n");
 }
 
 void SvgWriter::putColor(Color color)
@@ -309,47 +296,36 @@ void SvgWriter::putColor(Color color)
     const uint8_t parts[] = {color.r, color.g, color.b};
     // #rgb where each part is a repeated digit, as in every colour the drawing uses.
     const bool shortForm = std::all_of(std::begin(parts), std::end(parts), [](uint8_t v) { return v >> 4 == (v & 15); });
-    buffer_ += '#';
+    TextBuffer& out = out_.text();
+    out.put('#');
     for (const uint8_t v : parts) {
-        buffer_ += kHex[v >> 4];
+        out.put(kHex[v >> 4]);
         if (!shortForm)
-            buffer_ += kHex[v & 15];
+            out.put(kHex[v & 15]);
     }
 }
 
 void SvgWriter::putEscaped(std::string_view utf8)
 {
+    TextBuffer& out = out_.text();
     for (const char c : utf8) {
         switch (c) {
         case '&':
-            put("&amp;");
+            out.put("&amp;");
             break;
         case '<':
-            put("&lt;");
+            out.put("&lt;");
             break;
         case '>':
-            put("&gt;");
+            out.put("&gt;");
             break;
         case '"':
-            put("&quot;");
+            out.put("&quot;");
             break;
         default:
-            buffer_ += c;
+            out.put(c);
         }
     }
-}
-
-void SvgWriter::flushIfFull()
-{
-    if (buffer_.size() >= kFlushSize)
-        flush();
-}
-
-void SvgWriter::flush()
-{
-    if (!failed_ && !buffer_.empty())
-        failed_ = device_.write(buffer_.data(), qint64(buffer_.size())) != qint64(buffer_.size());
-    buffer_.clear();
 }
 
 } // namespace corvix

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "render/batching_target.h"
-#include "surfaces/qt_text_measurer.h"
+#include "surfaces/advance_measurer.h"
+#include "surfaces/output_buffer.h"
 
 #include <QSize>
 #include <QString>
 
-#include <string>
+#include <string_view>
 
 class QIODevice;
 
@@ -19,7 +20,7 @@ namespace corvix {
 class SvgWriter final : public BatchWriter {
 public:
     // Writes the document's start; font must outlive the writer.
-    SvgWriter(QIODevice& device, QSize sheet, const QString& title, const QtTextMeasurer& font);
+    SvgWriter(QIODevice& device, QSize sheet, const QString& title, const AdvanceMeasurer& font);
 
     // Writes the document's end; false when the device did not take all of it.
     bool end();
@@ -31,18 +32,12 @@ public:
 
 private:
     void writeMarkerDefinitions();
-    void put(std::string_view text);
-    void putNumber(int64_t value);
-    void putNumber(double value);
+    void putRects(std::span<const SurfaceRect> rects);
     void putColor(Color color);
     void putEscaped(std::string_view utf8);
-    void flushIfFull();
-    void flush();
 
-    QIODevice& device_;
-    const QtTextMeasurer& font_;
-    std::string buffer_;
-    bool failed_ = false;
+    OutputBuffer out_;
+    const AdvanceMeasurer& font_;
 };
 
 } // namespace corvix

@@ -172,6 +172,29 @@ TEST(BatchingTarget, everyUnitShowsWhatThePassPaintedThereLast)
     EXPECT_LT(target.batchCount() * 20, recording.ops.size());
 }
 
+TEST(BatchingTarget, batchesBeyondWhatTheOwnerTableNumbersStillPaintInOrder)
+{
+    // Lines of two colours in turn over the same units, each of a length of its own: every
+    // line needs a batch of its own, some seventy thousand in all.
+    constexpr int32_t kWidth = 8;
+    const RecordingTarget font(kCell, kLine);
+    RecordingTarget recording(kCell, kLine);
+    UnitPage batched(kWidth, 1);
+    PaintingWriter writer(batched);
+    BatchingTarget target(writer, font, kWidth, 1, colors::White);
+    for (int32_t i = 0; i < 70000; ++i) {
+        const Color color = i % 2 ? colors::Red : colors::Blue;
+        const int32_t end = 1 + (i * 5) % kWidth;
+        recording.Line(0, 0, end, 0, color);
+        target.Line(0, 0, end, 0, color);
+    }
+    target.finish();
+    UnitPage inOrder(kWidth, 1);
+    paintInCallOrder(recording, inOrder, kWidth, 1, colors::White);
+    EXPECT_GT(target.batchCount(), size_t(0xFFFF));
+    EXPECT_TRUE(batched == inOrder);
+}
+
 // Path commands as text, one letter and its units each.
 struct PathText {
     std::string text;
