@@ -29,6 +29,15 @@ namespace {
 
 constexpr int kBarThickness = Viewport::kBarThickness;
 constexpr int kTimerIntervalMs = 100;
+
+// A file of the program's own folder. Appended rather than concatenated: GCC 12 at -O3
+// warns falsely (-Wrestrict) on the concatenation of two temporaries.
+std::string programFile(const EditorState& state, std::string_view name)
+{
+    std::string path = state.programDir;
+    path += name;
+    return path;
+}
 constexpr QSize kStartSize(700, 500);
 
 // Canto: fills the corner between the two bars.
@@ -61,8 +70,8 @@ MainWindow::MainWindow(EditorState& state, DesktopDialogs& dialogs, QWidget* par
     , canvas_(new CanvasWidget(*this, canvasSurface_))
     , ui_(*this, dialogs)
     , editor_(state, ui_, canvasSurface_, windowFont_)
-    , files_(editor_, ui_, *this, state.programDir + std::string(kHistoryFileName),
-             state.programDir + std::string(kRecoveryFileName), executableBaseName())
+    , files_(editor_, ui_, *this, programFile(state, kHistoryFileName), programFile(state, kRecoveryFileName),
+             executableBaseName())
     , recovery_(editor_, ui_, files_)
     , keyPreview_(*this, *this)
     , timer_(this)
