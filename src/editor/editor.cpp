@@ -235,7 +235,6 @@ void Editor::restoreView(int32_t scrollX, int32_t scrollY)
 void Editor::loaded()
 {
     commands_.history().clear();
-    view_.repinta_tudo();
     interaction_.cancela_operacao();
 }
 

@@ -110,8 +110,9 @@ public:
     double nowSeconds() const override { return clock_(); }
     void setTickTail(std::function<void(double)> step) override;
 
-    // LoadHooks: the stored paper and view, then repaint and idle; a load also starts a new
-    // undo history with the loaded drawing as the saved state.
+    // LoadHooks: the stored paper and view, then idle; a load also starts a new undo history
+    // with the loaded drawing as the saved state. The file commands repaint once the
+    // drawing has its name.
     void applyPaper(int32_t paperType) override;
     void restoreView(int32_t scrollX, int32_t scrollY) override;
     void loaded() override;

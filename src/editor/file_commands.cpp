@@ -118,7 +118,7 @@ bool FileCommands::loadDiagram(const std::string& path)
         state.fileName = path;
         atualiza_titulo(path);
     }
-    // The load's own repaint came before the name: the page's header names the file now.
+    // Repainted once the drawing has its name, which the page's header shows.
     session_.repinta_tudo();
     return true;
 }

@@ -19,7 +19,8 @@ public:
     virtual void applyPaper(int32_t paperType) = 0;
     // Scroll the view to the stored position, each value clamped to its bar's maximum.
     virtual void restoreView(int32_t scrollX, int32_t scrollY) = 0;
-    // The diagram was replaced: repinta_tudo, then cancela_operacao.
+    // The diagram was replaced: cancela_operacao. The caller of carrega_arquivo repaints
+    // once it has named the drawing.
     virtual void loaded() = 0;
     // The file was refused and the open diagram kept: cancela_operacao.
     virtual void rejected() = 0;

@@ -55,8 +55,7 @@ TEST_F(Load, RestoresPaperAndViewAndStartsAFreshHistory)
     EXPECT_FALSE(state.modified);  // back to the loaded drawing
 }
 
-// The header is drawn by the load's repaint, before the file became the drawing's own; a
-// later repaint names it.
+// The last repaint of an Open names the file in the page's header.
 TEST_F(Load, OpenedFilesNameIsInThePagesHeaderAtOnce)
 {
     testing::FakeFileWindow window;
