@@ -14,15 +14,16 @@ std::vector<int32_t> BlockSelection::blocks() const
 {
     if (several())
         return several_;
-    if (state_.selectedBlock >= 0 && state_.selectedBlock < state_.blockCount)
+    if (oneSelected())
         return {state_.selectedBlock};
     return {};
 }
 
 bool BlockSelection::contains(int32_t block) const
 {
-    const std::vector<int32_t> selected = blocks();
-    return std::binary_search(selected.begin(), selected.end(), block);
+    if (several())
+        return std::binary_search(several_.begin(), several_.end(), block);
+    return oneSelected() && block == state_.selectedBlock;
 }
 
 void BlockSelection::select(std::vector<int32_t> blocks)

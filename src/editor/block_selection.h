@@ -20,7 +20,7 @@ public:
 
     // The selected blocks, ascending: several, the drawing's selected block, or none.
     std::vector<int32_t> blocks() const;
-    bool empty() const { return blocks().empty(); }
+    bool empty() const { return !several() && !oneSelected(); }
     bool several() const { return !several_.empty(); }
     bool contains(int32_t block) const;
 
@@ -37,6 +37,9 @@ public:
     Highlights highlights() const;
 
 private:
+    // The drawing's own selection is a block in use.
+    bool oneSelected() const { return state_.selectedBlock >= 0 && state_.selectedBlock < state_.blockCount; }
+
     EditorState& state_;
     std::vector<int32_t> several_;  // ascending, two or more, or empty
 };
