@@ -193,11 +193,12 @@ void Editor::desabilita_menus()
     menus_.desabilita_menus();
 }
 
-// The file keeps the view in sheet units, so that it does not depend on the zoom.
+// The file keeps the view in sheet units, so that it does not depend on the zoom: the
+// sheet point at the canvas's corner.
 ViewPosition Editor::viewPosition() const
 {
-    const Viewport& v = view_.viewport();
-    return {canvasToSheet(v.hScroll().value, 0, zoom()), canvasToSheet(v.vScroll().value, 0, zoom())};
+    const Point corner = view_.sheetPoint(0, 0);
+    return {corner.x, corner.y};
 }
 
 void Editor::markSaved()
