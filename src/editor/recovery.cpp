@@ -19,7 +19,6 @@ Recovery::Recovery(DocumentSession& session, MessagePort& ui, FileCommands& file
     : session_(session)
     , ui_(ui)
     , files_(files)
-    , path_(files.recoveryPath())
     , schedule_(session.nowSeconds())
 {
 }
@@ -38,7 +37,7 @@ void Recovery::autosaveStep(double nowSeconds)
     EditorState& state = session_.state();
     if (state.blockCount > 0) {
         const ViewPosition view = session_.viewPosition();
-        grava_arquivo(state, ui_, path_, view.scrollX, view.scrollY);
+        grava_arquivo(state, ui_, path(), view.scrollX, view.scrollY);
     }
     // Counted from the end of the attempt: a failure message left open for a long time
     // must not bring the next attempt straight after it.
@@ -48,17 +47,17 @@ void Recovery::autosaveStep(double nowSeconds)
 bool Recovery::offerAtStart()
 {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(fsPath(path_), ec))
+    if (!std::filesystem::is_regular_file(fsPath(path()), ec))
         return false;
     if (!ui_.askYesNo(std::string(kRecoveryQuestion)))
         return false;
-    files_.openAtStart(path_);
+    files_.openAtStart(path());
     return true;
 }
 
 void Recovery::removeFile()
 {
-    const std::filesystem::path file = fsPath(path_);
+    const std::filesystem::path file = fsPath(path());
     std::error_code ec;
     if (!std::filesystem::exists(file, ec))
         return;

@@ -34,13 +34,12 @@ public:
     // The window really closes: the file goes, read-only or not.
     void removeFile();
 
-    const std::string& path() const { return path_; }
+    const std::string& path() const { return files_.recoveryPath(); }
 
 private:
     DocumentSession& session_;
     MessagePort& ui_;
     FileCommands& files_;
-    std::string path_;
     AutosaveSchedule schedule_;
 };
 
