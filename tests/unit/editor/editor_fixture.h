@@ -29,6 +29,13 @@ inline Tables snapshot(const EditorState& s)
     return {s.blocks, s.blockCount, s.links, s.linkCount};
 }
 
+// The canvas point where sheet point p is shown now, at the editor's zoom.
+inline CanvasPoint canvasPointOf(const Editor& editor, Point p)
+{
+    const Viewport& v = editor.viewport();
+    return {float(p.x * editor.zoom() - v.viewOffsetX()), float(p.y * editor.zoom() - v.viewOffsetY())};
+}
+
 inline constexpr MouseButton kLeft = MouseButton::Left;
 inline constexpr MouseButton kRight = MouseButton::Right;
 inline constexpr KeyModifiers kCtrl = kCtrlHeld;
@@ -44,10 +51,7 @@ protected:
     }
 
     // The canvas point over sheet point p; the view is at the origin unless a test moves it.
-    CanvasPoint toCanvas(Point p) const
-    {
-        return {float(p.x - editor.viewport().viewOffsetX()), float(p.y - editor.viewport().viewOffsetY())};
-    }
+    CanvasPoint toCanvas(Point p) const { return canvasPointOf(editor, p); }
 
     // A press at sheet point (x, y).
     void press(int32_t x, int32_t y, MouseButton button = kLeft, KeyModifiers modifiers = {})

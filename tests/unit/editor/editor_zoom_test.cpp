@@ -14,20 +14,8 @@ constexpr auto H = ScrollAxis::Horizontal;
 constexpr auto V = ScrollAxis::Vertical;
 constexpr KeyModifiers kAlt{KeyModifiers::kAlt};
 
-// The canvas point where sheet point p is shown now.
-std::pair<float, float> canvasPointOf(const Editor& editor, Point p)
-{
-    const Viewport& v = editor.viewport();
-    return {float(p.x * editor.zoom() - v.viewOffsetX()), float(p.y * editor.zoom() - v.viewOffsetY())};
-}
-
 class EditorZoomTest : public ThreeBlocks {
 protected:
-    void pressAt(Point p, MouseButton button = kLeft, KeyModifiers modifiers = {})
-    {
-        const auto [x, y] = canvasPointOf(editor, p);
-        editor.Diagrama_MouseDown(button, modifiers, x, y);
-    }
     void wheel(int32_t notches, KeyModifiers modifiers, float x, float y)
     {
         editor.Diagrama_MouseWheel(notches, modifiers, x, y);
@@ -129,7 +117,7 @@ TEST_F(EditorZoomTest, WheelScrollsAsFarAsAnArrowKey)
 // second press still ends the link.
 TEST_F(EditorZoomTest, OperationGoesOnAcrossAZoom)
 {
-    pressAt(kActionBottom);
+    press(kActionBottom.x, kActionBottom.y);
     ASSERT_EQ(state.editMode, EditMode::Connecting);
     editor.Diagrama_MouseMove(MouseButton::None, {}, 300, 300);
 
@@ -145,7 +133,7 @@ TEST_F(EditorZoomTest, OperationGoesOnAcrossAZoom)
     EXPECT_EQ(*(band + 1), lineOp(pointer.x - ox.unit, pointer.y - oy.unit, kActionBottom.x - ox.unit + 2,
                                   kActionBottom.y - oy.unit + 2, colors::White));
 
-    pressAt(kLowerTop);
+    press(kLowerTop.x, kLowerTop.y);
     EXPECT_EQ(state.linkCount, 1);
     EXPECT_EQ(state.links[0], (Link{connectionCode(0, Port::Bottom), connectionCode(2, Port::Top)}));
 }
@@ -175,8 +163,8 @@ TEST_F(EditorZoomTest, LinkingAndMovingGiveTheSameDrawingAtEveryZoom)
         }
         void press(Point p, MouseButton button = kLeft)
         {
-            const auto [x, y] = canvasPointOf(editor, p);
-            editor.Diagrama_MouseDown(button, {}, x, y);
+            const CanvasPoint at = canvasPointOf(editor, p);
+            editor.Diagrama_MouseDown(button, {}, at.x, at.y);
         }
         void insert(Point p)
         {
