@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev zlib1g-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev zlib1g-dev
   fonts-liberation fontconfig python3
   clang libclang-rt-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev

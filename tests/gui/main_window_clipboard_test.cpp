@@ -26,8 +26,6 @@ private slots:
     void dragsMoveABlockAndLinkTwoPorts();
 
 private:
-    EditorState& state() { return *state_; }
-    CanvasWidget* canvas() { return window_->findChild<CanvasWidget*>(QStringLiteral("Diagrama")); }
     QPoint toCanvas(Point sheet) const
     {
         const Viewport& view = window_->editor().viewport();

@@ -24,7 +24,6 @@ private slots:
     void gotoTargetKeyGoesBothWays();
 
 private:
-    EditorState& state() { return *state_; }
     QListWidget* problemsList() { return window_->findChild<QListWidget*>(QStringLiteral("problemsList")); }
     QLineEdit* findField() { return window_->findChild<QLineEdit*>(QStringLiteral("findField")); }
     QStringList problemLines()

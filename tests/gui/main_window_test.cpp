@@ -119,8 +119,6 @@ private slots:
     void screenReadersHearTheKindsAndTheCanvas();
 
 private:
-    EditorState& state() { return *state_; }
-
     QPoint toCanvas(Point sheet);
     void pressSheet(Point sheet, Qt::MouseButton button = Qt::LeftButton);
     void insertBlock(int panelIndex, Point sheet);

@@ -27,8 +27,6 @@ private slots:
     void actualSizeShowsThePlainPass();
 
 private:
-    EditorState& state() { return *state_; }
-    CanvasWidget* canvas() { return window_->findChild<CanvasWidget*>(QStringLiteral("Diagrama")); }
     QPointF toCanvas(Point sheet);
     void pressSheet(Point sheet);
     void insertAction(Point sheet);

@@ -53,6 +53,7 @@ protected:
         dir_.reset();
     }
 
+    EditorState& state() { return *state_; }
     QAction* action(const char* name) { return window_->findChild<QAction*>(QString::fromLatin1(name)); }
     CanvasWidget* canvas() const { return window_->findChild<CanvasWidget*>(QStringLiteral("Diagrama")); }
     QString path(const QString& name) const { return dir_->filePath(name); }

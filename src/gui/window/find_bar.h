@@ -16,7 +16,6 @@ public:
     // Shows the bar with the field's text selected, ready to be typed over.
     void open();
     QString text() const;
-    QLineEdit& field() { return *field_; }
 
 signals:
     void findRequested();

@@ -175,7 +175,6 @@ private:
     QAction* mfind_ = nullptr;
     QAction* mfindnext_ = nullptr;
     QAction* mgototarget_ = nullptr;
-    QAction* mproblems_ = nullptr;
 };
 
 } // namespace corvix

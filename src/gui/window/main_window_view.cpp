@@ -48,11 +48,11 @@ void MainWindow::createViewMenu()
     showZoom();
 
     mview_->addSeparator();
-    mproblems_ = problems_->toggleViewAction();
-    mproblems_->setText(tr("Pro&blems"));
-    mproblems_->setObjectName(QStringLiteral("mproblems"));
-    mproblems_->setShortcut(QKeySequence(Qt::Key_F7));
-    mview_->addAction(mproblems_);
+    QAction* mproblems = problems_->toggleViewAction();
+    mproblems->setText(tr("Pro&blems"));
+    mproblems->setObjectName(QStringLiteral("mproblems"));
+    mproblems->setShortcut(QKeySequence(Qt::Key_F7));
+    mview_->addAction(mproblems);
 }
 
 void MainWindow::showZoom()
