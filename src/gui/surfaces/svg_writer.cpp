@@ -5,7 +5,6 @@
 #include "surfaces/sheet_font_measures.h"
 
 #include <algorithm>
-#include <cmath>
 #include <iterator>
 #include <vector>
 
@@ -140,9 +139,9 @@ SvgWriter::SvgWriter(QIODevice& device, QSize sheet, const QString& title, const
     , font_(font)
 {
     out_.put("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n<svg width=\"");
-    out_.putNumber(std::nearbyint(sheet.width() * kMillimetresPerUnit * 1000) / 1000);
+    out_.text().putRounded(sheet.width() * kMillimetresPerUnit);
     out_.put("mm\" height=\"");
-    out_.putNumber(std::nearbyint(sheet.height() * kMillimetresPerUnit * 1000) / 1000);
+    out_.text().putRounded(sheet.height() * kMillimetresPerUnit);
     out_.put("mm\" viewBox=\"0 0 ");
     out_.putNumber(int64_t(sheet.width()));
     out_.put(" ");
