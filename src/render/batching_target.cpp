@@ -307,16 +307,15 @@ void BatchingTarget::Print(std::string_view text)
         const int32_t width = wholeUnits(measurer_.TextWidth(line));
         const int64_t right = int64_t(textX_) + width - 1;
         const int64_t bottom = top + lineHeight_ - 1;
-        if (!fontTransparent_) {
-            const Cover box = rectCover(textX_, top, right, bottom);
-            if (box.count > 0)
-                batchFor({Kind::Fills, background_, LineStyle::Solid}, box).fills.push_back({textX_, int32_t(top), int32_t(right),
-                                                                            int32_t(bottom)});
-        }
+        // The line's box, behind the text unless the font is transparent.
         const Cover cover = rectCover(textX_, top, right, bottom);
-        if (cover.count > 0)
-            batchFor({Kind::Texts, textColor_, LineStyle::Solid}, cover)
-                .texts.push_back({textX_, int32_t(top), width, lineHeight_, std::string(line)});
+        if (cover.count == 0)
+            continue;
+        if (!fontTransparent_)
+            batchFor({Kind::Fills, background_, LineStyle::Solid}, cover)
+                .fills.push_back({textX_, int32_t(top), int32_t(right), int32_t(bottom)});
+        batchFor({Kind::Texts, textColor_, LineStyle::Solid}, cover)
+            .texts.push_back({textX_, int32_t(top), width, lineHeight_, std::string(line)});
     }
 }
 

@@ -224,21 +224,22 @@ void PainterTarget::Print(std::string_view text)
 {
     printLines_.split(text);
     usePen(textColor_);
+    PixelCanvas* pixels = plainPixels();
+    PixelCanvas* shrunk = shrunkPixels();
     for (int32_t k = 0; k < printLines_.count(); ++k) {
         const std::string_view line = printLines_[k];
-        const double top = textY_ + double(k) * measurer_.lineHeight();
+        const int64_t top = int64_t(textY_) + int64_t(k) * measurer_.lineHeight();
         if (!fontTransparent_)
-            painter_.fillRect(QRectF(textX_, top, measurer_.TextWidth(line), measurer_.lineHeight()), background_);
-        PixelCanvas* pixels = plainPixels();
-        PixelCanvas* shrunk = shrunkPixels();
-        const int32_t lineTop = int32_t(std::clamp<int64_t>(int64_t(textY_) + int64_t(k) * measurer_.lineHeight(),
-                                                            INT32_MIN, INT32_MAX));
-        if (pixels && glyphs().fits(line))
-            glyphs().draw(*pixels, line, textX_, int64_t(textY_) + int64_t(k) * measurer_.lineHeight(), textColor_.rgb());
-        else if (shrunk && glyphs().fits(line))
+            painter_.fillRect(QRectF(textX_, double(top), measurer_.TextWidth(line), measurer_.lineHeight()),
+                              background_);
+        if (pixels && glyphs().fits(line)) {
+            glyphs().draw(*pixels, line, textX_, top, textColor_.rgb());
+        } else if (shrunk && shrunkGlyphs_->fits(line)) {
+            const auto lineTop = int32_t(std::clamp<int64_t>(top, INT32_MIN, INT32_MAX));
             shrunkGlyphs_->draw(*shrunk, line, deviceX(textX_), deviceY(lineTop), textColor_.rgb());
-        else
-            painter_.drawText(QPointF(textX_, top + measurer_.ascent()), QtTextMeasurer::displayLine(line));
+        } else {
+            painter_.drawText(QPointF(textX_, double(top) + measurer_.ascent()), QtTextMeasurer::displayLine(line));
+        }
     }
 }
 

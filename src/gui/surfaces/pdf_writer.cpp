@@ -4,7 +4,6 @@
 #include "surfaces/qt_text_measurer.h"
 #include "surfaces/sheet_font_measures.h"
 
-#include <cmath>
 #include <cstdio>
 
 namespace corvix {
@@ -28,17 +27,12 @@ constexpr int kObjectCount = kContentLength;
 // Courier's advance, as in every glyph of the font: 600 thousandths of the size.
 constexpr double kCourierAdvance = 0.6;
 
-// To the thousandth: enough for colours of 255 steps and for spacings in sheet units.
-void putRounded(TextBuffer& out, double value)
-{
-    out.putNumber(std::nearbyint(value * 1000) / 1000);
-}
-
-// "r g b rg" for fills and texts, "r g b RG" for lines.
+// "r g b rg" for fills and texts, "r g b RG" for lines; the thousandth is enough for
+// colours of 255 steps.
 void putColor(TextBuffer& out, Color color, std::string_view op)
 {
     for (const uint8_t part : {color.r, color.g, color.b}) {
-        putRounded(out, part / 255.0);
+        out.putRounded(part / 255.0);
         out.put(' ');
     }
     out.put(op);
@@ -267,7 +261,7 @@ void PdfWriter::texts(Color color, std::span<const TextRun> runs)
     c.put("BT /F ");
     c.putNumber(int64_t(kSheetFontPixelSize));
     c.put(" Tf ");
-    putRounded(c, font_.advance('a') - kCourierAdvance * kSheetFontPixelSize);
+    c.putRounded(font_.advance('a') - kCourierAdvance * kSheetFontPixelSize);
     c.put(" Tc\n");
     for (const TextRun& run : runs) {
         // Upright again in the sheet's downward space.

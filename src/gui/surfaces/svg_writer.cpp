@@ -1,12 +1,14 @@
 #include "surfaces/svg_writer.h"
 
+#include "model/text_codec.h"
 #include "surfaces/marker_pictures.h"
 #include "surfaces/qt_text_measurer.h"
 #include "surfaces/sheet_font_measures.h"
 
 #include <algorithm>
-#include <cmath>
+#include <array>
 #include <iterator>
+#include <string>
 #include <vector>
 
 namespace corvix {
@@ -16,6 +18,38 @@ namespace {
 constexpr std::string_view kDotOffset = "2.5";
 // The page as the earlier Qt generator sized it: 72 units to the inch.
 constexpr double kMillimetresPerUnit = 25.4 / 72;
+
+// A character as XML text: those that markup gives a meaning as their entities.
+std::string_view xmlText(const char& c)
+{
+    switch (c) {
+    case '&':
+        return "&amp;";
+    case '<':
+        return "&lt;";
+    case '>':
+        return "&gt;";
+    case '"':
+        return "&quot;";
+    default:
+        return {&c, 1};
+    }
+}
+
+// Each Windows-1252 character as the sheet shows it (QtTextMeasurer::displayByte), in
+// UTF-8 as XML text; made once, so that a text is written as its characters' entries.
+const std::array<std::string, 256>& shownCharacters()
+{
+    static const std::array<std::string, 256> table = [] {
+        std::array<std::string, 256> shown;
+        for (size_t b = 0; b < shown.size(); ++b) {
+            for (const char& c : cp1252ToUtf8(std::string(1, QtTextMeasurer::displayByte(char(b)))))
+                shown[b] += xmlText(c);
+        }
+        return shown;
+    }();
+    return table;
+}
 
 // A second number needs a space only when it has no sign to set it apart.
 void putSecond(TextBuffer& out, int64_t value)
@@ -140,9 +174,9 @@ SvgWriter::SvgWriter(QIODevice& device, QSize sheet, const QString& title, const
     , font_(font)
 {
     out_.put("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n<svg width=\"");
-    out_.putNumber(std::nearbyint(sheet.width() * kMillimetresPerUnit * 1000) / 1000);
+    out_.text().putRounded(sheet.width() * kMillimetresPerUnit);
     out_.put("mm\" height=\"");
-    out_.putNumber(std::nearbyint(sheet.height() * kMillimetresPerUnit * 1000) / 1000);
+    out_.text().putRounded(sheet.height() * kMillimetresPerUnit);
     out_.put("mm\" viewBox=\"0 0 ");
     out_.putNumber(int64_t(sheet.width()));
     out_.put(" ");
@@ -235,6 +269,7 @@ void SvgWriter::strokes(Color color, LineStyle style, std::span<const Stroke> st
 
 void SvgWriter::texts(Color color, std::span<const TextRun> runs)
 {
+    const std::array<std::string, 256>& shown = shownCharacters();
     const bool grouped = runs.size() > 1;
     if (grouped) {
         out_.put("<g fill=\"");
@@ -253,7 +288,8 @@ void SvgWriter::texts(Color color, std::span<const TextRun> runs)
         out_.put("\" y=\"");
         out_.putNumber(int64_t(run.top) + font_.ascent());
         out_.put("\">");
-        putEscaped(QtTextMeasurer::displayLine(run.text).toStdString());
+        for (const unsigned char byte : run.text)
+            out_.put(shown[byte]);
         out_.put("</text>");
         out_.flushIfFull();
     }
@@ -307,25 +343,8 @@ void SvgWriter::putColor(Color color)
 
 void SvgWriter::putEscaped(std::string_view utf8)
 {
-    TextBuffer& out = out_.text();
-    for (const char c : utf8) {
-        switch (c) {
-        case '&':
-            out.put("&amp;");
-            break;
-        case '<':
-            out.put("&lt;");
-            break;
-        case '>':
-            out.put("&gt;");
-            break;
-        case '"':
-            out.put("&quot;");
-            break;
-        default:
-            out.put(c);
-        }
-    }
+    for (const char& c : utf8)
+        out_.put(xmlText(c));
 }
 
 } // namespace corvix

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -38,6 +39,8 @@ public:
         room(kNumberRoom);
         end_ = std::to_chars(end_, end_ + kNumberRoom, value).ptr;
     }
+    // The value to the thousandth, as putNumber writes that.
+    void putRounded(double value) { putNumber(std::nearbyint(value * 1000) / 1000); }
 
     std::string_view view() const { return {data_.get(), size()}; }
     size_t size() const { return size_t(end_ - data_.get()); }
