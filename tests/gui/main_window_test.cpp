@@ -384,8 +384,8 @@ void MainWindowTest::tickRefreshesTheMenus()
     pressSheet({state().blocks[0].x, state().blocks[0].y});
     waitForTick();
     QVERIFY(action("mapagabloco")->isEnabled());
-    QVERIFY(!action("msaveas")->isEnabled());  // no link yet
-    QVERIFY(!action("msave")->isEnabled());
+    QVERIFY(action("msaveas")->isEnabled());  // a block without links is worth saving
+    QVERIFY(!action("msave")->isEnabled());   // never saved: no file to write back to
     pressSheet({900, 900});
     waitForTick();
     QVERIFY(!action("mapagabloco")->isEnabled());
