@@ -97,7 +97,7 @@ private slots:
     void tickRefreshesTheMenus();
     void fileKeysFollowTheirItems();
     void arrowKeyPansTheView();
-    void canvasWiderThanTheSheetScrollsBeforeItsOrigin();
+    void canvasWiderThanTheSheetHasNothingToScroll();
     void dropAsksBeforeDiscardingChanges();
     void f1OpensTheHelpPage();
     void undoAndRedoKeysRepaintAtOnce();
@@ -401,22 +401,26 @@ void MainWindowTest::arrowKeyPansTheView()
     QCOMPARE(window_->editor().viewport().viewOffsetX(), 59);
 }
 
-void MainWindowTest::canvasWiderThanTheSheetScrollsBeforeItsOrigin()
+void MainWindowTest::canvasWiderThanTheSheetHasNothingToScroll()
 {
     window_->resize(1400, 600);
-    auto* bar = window_->findChild<QScrollBar*>(QStringLiteral("HScroll1"));
-    const int max = 1188 - (window_->centralWidget()->width() - 12);
-    QTRY_COMPARE(window_->editor().viewport().hScroll().maximum, max);
-    QVERIFY(max < 0);
-    // 0 stays at the bar's start, the negative maximum at its far end.
-    QCOMPARE(bar->maximum(), 0);
-    QCOMPARE(bar->minimum(), max);
-    QVERIFY(bar->invertedAppearance());
-    QCOMPARE(bar->value(), 0);
+    auto* hBar = window_->findChild<QScrollBar*>(QStringLiteral("HScroll1"));
+    auto* vBar = window_->findChild<QScrollBar*>(QStringLiteral("VScroll1"));
+    QTRY_VERIFY(window_->centralWidget()->width() - 12 >= 1188);
+    QCOMPARE(hBar->minimum(), 0);
+    QCOMPARE(hBar->maximum(), 0);
+    QVERIFY(!hBar->isEnabled());
+    QVERIFY(vBar->isEnabled());  // the sheet is still taller than the canvas
 
-    QTest::keyClick(canvas(), Qt::Key_End);
-    QCOMPARE(bar->value(), max);
-    QCOMPARE(window_->editor().viewport().viewOffsetX(), max);
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_End, Qt::Key_Left})
+        QTest::keyClick(canvas(), key);
+    QCOMPARE(window_->editor().viewport().viewOffsetX(), 0);
+    QTest::keyClick(canvas(), Qt::Key_Down);
+    QCOMPARE(window_->editor().viewport().viewOffsetY(), 60);
+
+    window_->resize(700, 600);  // narrower than the sheet again: the bar scrolls
+    QTRY_VERIFY(hBar->isEnabled());
+    QCOMPARE(hBar->maximum(), 1188 - (window_->centralWidget()->width() - 12));
 }
 
 void MainWindowTest::dropAsksBeforeDiscardingChanges()

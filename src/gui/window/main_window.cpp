@@ -223,10 +223,8 @@ void MainWindow::mirrorScrollBars()
     const Viewport& view = editor_.viewport();
     const QSignalBlocker blockH(hScroll_);
     const QSignalBlocker blockV(vScroll_);
-    setClassicRange(*hScroll_, view.hScroll().maximum);
-    hScroll_->setValue(view.hScroll().value);
-    setClassicRange(*vScroll_, view.vScroll().maximum);
-    vScroll_->setValue(view.vScroll().value);
+    mirrorScrollBar(*hScroll_, view.hScroll());
+    mirrorScrollBar(*vScroll_, view.vScroll());
 }
 
 void MainWindow::showKindPanel(bool visible)
