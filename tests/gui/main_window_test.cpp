@@ -102,6 +102,8 @@ private slots:
     void f1OpensTheHelpPage();
     void undoAndRedoKeysRepaintAtOnce();
     void editItemsFollowTheStepsAndOperations();
+    void editAndViewStayOffWhileAnOperationWaits();
+    void menuBarHasNoPopup();
     void accessKeysDifferWithinEachMenu();
     void everyStepUndoneAndRedoneSavesTheSameFile();
     void exportWritesWhatTheCommandLineWrites_data();
@@ -527,6 +529,60 @@ void MainWindowTest::editItemsFollowTheStepsAndOperations()
     QVERIFY(!undo->isEnabled() && redo->isEnabled());
     insertBlock(0, {200, 120});  // a new step forgets the one to redo
     QVERIFY(undo->isEnabled() && !redo->isEnabled());
+}
+
+// A deletion answered No and a Shift-held pan switch the four main menus back on while
+// the connection still waits; Edit and View must stay off all the same.
+void MainWindowTest::editAndViewStayOffWhileAnOperationWaits()
+{
+    QAction* file = window_->findChild<QMenu*>(QStringLiteral("mfile"))->menuAction();
+    QAction* edit = window_->findChild<QMenu*>(QStringLiteral("medit"))->menuAction();
+    QAction* view = window_->findChild<QMenu*>(QStringLiteral("mview"))->menuAction();
+    const auto editAndViewOff = [&] {
+        return !edit->isEnabled() && !view->isEnabled() && !action("mproblems")->isEnabled()
+               && !action("mfind")->isEnabled();
+    };
+    insertBlock(0, {200, 120});
+    pressSheet(portPoint(state().blocks[0], Port::Bottom));
+    QCOMPARE(state().editMode, EditMode::Connecting);
+    waitForTick();  // the delete item follows the selected block
+
+    dialogs_->answers.enqueue(false);
+    action("mapagabloco")->trigger();
+    QVERIFY(dialogs_->answers.isEmpty());
+    QVERIFY(file->isEnabled());
+    QVERIFY(editAndViewOff());
+
+    file->setEnabled(false);  // so that the end of the pan shows as File coming back
+    QTest::keyPress(canvas(), Qt::Key_Shift, Qt::ShiftModifier);
+    QTimer::singleShot(200, canvas(), [this] { QTest::keyRelease(canvas(), Qt::Key_Shift, Qt::NoModifier); });
+    QTRY_VERIFY(file->isEnabled());  // the pan ended
+    QVERIFY(editAndViewOff());
+    QTest::keyClick(canvas(), Qt::Key_F7);
+    QVERIFY(!window_->findChild<QListWidget*>(QStringLiteral("problemsList"))->isVisible());
+
+    QCOMPARE(state().editMode, EditMode::Connecting);
+    QTest::keyClick(canvas(), Qt::Key_Escape);
+    QVERIFY(edit->isEnabled() && view->isEnabled() && action("mproblems")->isEnabled());
+}
+
+// Qt's popup of the menu bar would show the problems panel and the find bar past every
+// rule of the menus.
+void MainWindowTest::menuBarHasNoPopup()
+{
+    QWidget* popup = nullptr;
+    // A popup runs its own loop: look at it from inside, then close it.
+    QTimer::singleShot(100, this, [&popup] {
+        popup = QApplication::activePopupWidget();
+        if (popup)
+            popup->close();
+    });
+    QMenuBar* bar = window_->menuBar();
+    const QPoint free(bar->width() - 5, bar->height() / 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, free, bar->mapToGlobal(free));
+    QCoreApplication::sendEvent(bar, &event);
+    QTest::qWait(200);
+    QVERIFY(!popup);
 }
 
 void MainWindowTest::accessKeysDifferWithinEachMenu()

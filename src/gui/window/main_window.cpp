@@ -80,6 +80,9 @@ MainWindow::MainWindow(EditorState& state, DesktopDialogs& dialogs, QWidget* par
     createClientArea();
     createActions();
     createMenus();
+    // Qt's own popup over the menu bar, the panel and the find bar would show and hide
+    // them past the menus' rules, also while an operation waits.
+    setContextMenuPolicy(Qt::NoContextMenu);
 
     textDialog_ = new TextDialog(this);
     connect(textDialog_, &TextDialog::textAccepted, this,
@@ -215,6 +218,7 @@ void MainWindow::refreshCanvas()
 {
     canvas_->update();
     problems_->drawingMayHaveChanged();
+    switchEditAndView();
     refreshEditCommands();
 }
 
