@@ -105,8 +105,11 @@ void FileCommands::openDiagram(const std::string& path)
 bool FileCommands::loadDiagram(const std::string& path)
 {
     EditorState& state = session_.state();
-    if (!carrega_arquivo(state, ui_, session_, path))
+    if (!carrega_arquivo(state, ui_, session_, path)) {
+        // The refused load still ended the operation and the selection: show that.
+        session_.repinta_tudo();
         return false;
+    }
     if (isRecoveryFile(path)) {
         // The recovery file goes at the next close and is overwritten by the next
         // autosave: what it holds is work that is saved nowhere yet.
