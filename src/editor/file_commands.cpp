@@ -70,7 +70,7 @@ bool FileCommands::pode_descartar()
 {
     if (!session_.state().modified)
         return true;
-    return ui_.askYesNo(std::string(kDiscardQuestion));
+    return ui_.askYesNoDefaultNo(std::string(kDiscardQuestion));
 }
 
 void FileCommands::atualiza_titulo(const std::string& name)

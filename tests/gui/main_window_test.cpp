@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "dialogs/desktop_dialogs.h"
 #include "model/program_info.h"
 #include "render/block_geometry.h"
 #include "scripted_dialogs.h"
@@ -9,11 +10,13 @@
 #include "window_test_base.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QAction>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -99,6 +102,7 @@ private slots:
     void arrowKeyPansTheView();
     void canvasWiderThanTheSheetHasNothingToScroll();
     void dropAsksBeforeDiscardingChanges();
+    void enterOnTheDiscardQuestionKeepsTheWork();
     void f1OpensTheHelpPage();
     void undoAndRedoKeysRepaintAtOnce();
     void editItemsFollowTheStepsAndOperations();
@@ -447,6 +451,31 @@ void MainWindowTest::dropAsksBeforeDiscardingChanges()
     QCOMPARE(captionTail(), file);
 
     QVERIFY(!dropFile(path(QStringLiteral("notes.txt"))));
+}
+
+// The desktop's own box: Enter presses No, so a hasty Enter keeps the work.
+void MainWindowTest::enterOnTheDiscardQuestionKeepsTheWork()
+{
+    StandardDialogs desktop;
+    EditorState drawing;
+    drawing.programDir = state().programDir;
+    MainWindow window(drawing, desktop);
+    window.load({});
+    QVERIFY(window.editor().insere_bloco(BlockKind::Action, "== 0 ==", 200, 120));
+    QVERIFY(drawing.modified);
+    QString asked;
+    QTimer::singleShot(0, this, [&asked] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        asked = box->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+
+    window.fileCommands().mnew_Click();
+
+    QCOMPARE(asked, QStringLiteral("The drawing can have been changed. Do you want to discard it?"));
+    QCOMPARE(drawing.blockCount, 1);
+    QVERIFY(drawing.modified);
 }
 
 void MainWindowTest::f1OpensTheHelpPage()
