@@ -80,6 +80,9 @@ MainWindow::MainWindow(EditorState& state, DesktopDialogs& dialogs, QWidget* par
     createClientArea();
     createActions();
     createMenus();
+    // Qt's own popup over the menu bar, the panel and the find bar would show and hide
+    // them past the menus' rules, also while an operation waits.
+    setContextMenuPolicy(Qt::NoContextMenu);
 
     textDialog_ = new TextDialog(this);
     connect(textDialog_, &TextDialog::textAccepted, this,
@@ -215,6 +218,7 @@ void MainWindow::refreshCanvas()
 {
     canvas_->update();
     problems_->drawingMayHaveChanged();
+    switchEditAndView();
     refreshEditCommands();
 }
 
@@ -223,10 +227,8 @@ void MainWindow::mirrorScrollBars()
     const Viewport& view = editor_.viewport();
     const QSignalBlocker blockH(hScroll_);
     const QSignalBlocker blockV(vScroll_);
-    setClassicRange(*hScroll_, view.hScroll().maximum);
-    hScroll_->setValue(view.hScroll().value);
-    setClassicRange(*vScroll_, view.vScroll().maximum);
-    vScroll_->setValue(view.vScroll().value);
+    mirrorScrollBar(*hScroll_, view.hScroll());
+    mirrorScrollBar(*vScroll_, view.vScroll());
 }
 
 void MainWindow::showKindPanel(bool visible)

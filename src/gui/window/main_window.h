@@ -81,6 +81,8 @@ private:
     // The level item of the editor's zoom checked, or none between the levels.
     void showZoom();
     void createExportAction();
+    // Edit and View on when the four main menus are and no operation waits.
+    void switchEditAndView();
     // Undo and redo enabled when the editor has a step to take; the clipboard's commands
     // when the editor and the clipboard allow them; the find commands when no operation waits.
     void refreshEditCommands();

@@ -30,6 +30,11 @@ bool QtUiPort::askYesNo(const std::string& text)
     return dialogs_.question(&window_, QString::fromStdString(text));
 }
 
+bool QtUiPort::askYesNoDefaultNo(const std::string& text)
+{
+    return dialogs_.question(&window_, QString::fromStdString(text), DefaultAnswer::No);
+}
+
 // The pointer is the program's, not one widget's: it holds over every window.
 void QtUiPort::setPointer(Pointer pointer, BlockKind kind)
 {

@@ -15,6 +15,7 @@ public:
 
     void showMessage(const std::string& text, MessageIcon icon) override;
     bool askYesNo(const std::string& text) override;
+    bool askYesNoDefaultNo(const std::string& text) override;
     void setPointer(Pointer pointer, BlockKind kind) override;
     void setMainMenusEnabled(bool enabled) override;
     void setCommandStates(const CommandStates& states) override;

@@ -74,6 +74,7 @@ TEST_F(ThreeBlocks, LimpaDesenhoEmptiesTheDrawingAndReturnsTheView)
 
 struct CommandCase {
     const char* name;
+    int32_t blocks;
     int32_t links;
     const char* fileName;
     bool modified;
@@ -89,6 +90,7 @@ class CommandRefresh : public ThreeBlocks, public ::testing::WithParamInterface<
 TEST_P(CommandRefresh, FollowsTheDrawing)
 {
     const CommandCase& c = GetParam();
+    state.blockCount = c.blocks;
     state.linkCount = c.links;
     state.fileName = c.fileName;
     state.modified = c.modified;
@@ -104,12 +106,13 @@ TEST_P(CommandRefresh, FollowsTheDrawing)
 
 // saveAs, deleteItem, save, canvas, undo, redo
 INSTANTIATE_TEST_SUITE_P(Timer, CommandRefresh, ::testing::Values(
-    CommandCase{"BlocksWithoutLinks", 0, "/d.FXG", true, -1, -1, {false, false, false, true, false, false}},
-    CommandCase{"NeverSaved", 1, "", true, -1, -1, {true, false, false, true, false, false}},
-    CommandCase{"ChangedWithAFile", 1, "/d.FXG", true, -1, -1, {true, false, true, true, false, false}},
-    CommandCase{"SavedWithAFile", 1, "/d.FXG", false, -1, -1, {true, false, false, true, false, false}},
-    CommandCase{"BlockSelected", 0, "", false, 2, -1, {false, true, false, true, false, false}},
-    CommandCase{"LinkSelected", 1, "", false, -1, 0, {true, true, false, true, false, false}}),
+    CommandCase{"NoBlocks", 0, 0, "/d.FXG", true, -1, -1, {false, false, false, true, false, false}},
+    CommandCase{"BlocksWithoutLinks", 3, 0, "/d.FXG", true, -1, -1, {true, false, true, true, false, false}},
+    CommandCase{"NeverSaved", 3, 0, "", true, -1, -1, {true, false, false, true, false, false}},
+    CommandCase{"ChangedWithAFile", 3, 1, "/d.FXG", true, -1, -1, {true, false, true, true, false, false}},
+    CommandCase{"SavedWithAFile", 3, 1, "/d.FXG", false, -1, -1, {true, false, false, true, false, false}},
+    CommandCase{"BlockSelected", 3, 0, "", false, 2, -1, {true, true, false, true, false, false}},
+    CommandCase{"LinkSelected", 3, 1, "", false, -1, 0, {true, true, false, true, false, false}}),
     testing::CaseName());
 
 TEST_F(ThreeBlocks, KindPanelDisablesTheCanvasFromTheNextTick)
