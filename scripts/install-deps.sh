@@ -12,6 +12,7 @@ packages=(
   dpkg-dev file
   librsvg2-bin poppler-utils
   desktop-file-utils appstream libxml2-utils man-db
+  libgraphviz-dev graphviz
 )
 
 missing=()
