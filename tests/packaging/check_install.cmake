@@ -1,6 +1,6 @@
 # Installs the build into an empty prefix and checks that it holds every file of the
 # desktop application and that the installed program runs.
-# cmake -DBUILD_DIR=... -DPREFIX=... -DSAMPLE=FILE.fxg -P check_install.cmake
+# cmake -DBUILD_DIR=... -DPREFIX=... -DSAMPLE=FILE.fxg "-DLANGUAGES=de;fr" -P check_install.cmake
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 OUTPUT_QUIET RESULT_VARIABLE status)
@@ -21,6 +21,9 @@ set(expected
   share/doc/corvix/changelog.gz)
 foreach(size 16 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/org.corvix.Corvix.png)
+endforeach()
+foreach(language IN LISTS LANGUAGES)
+  list(APPEND expected share/corvix/translations/corvix_${language}.qm)
 endforeach()
 foreach(file IN LISTS expected)
   if(NOT EXISTS ${PREFIX}/${file})

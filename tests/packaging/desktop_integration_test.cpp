@@ -1,5 +1,6 @@
 #include "app/desktop_identity.h"
 #include "app/program_folders.h"
+#include "app/translations.h"
 #include "support/diagram_samples.h"
 
 #include <QDir>
@@ -102,6 +103,26 @@ private slots:
         for (const QString& file : present)
             touch(prefix.filePath(file));
         QCOMPARE(corvix::helpPagePathFor(prefix.filePath(QStringLiteral("bin")), baseName), prefix.filePath(expected));
+    }
+
+    void translationsFolderLookup_data()
+    {
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("build tree: beside the executable")
+            << QStringList{"bin/translations/corvix_de.qm", "share/corvix/translations/corvix_de.qm"} << "bin/translations";
+        QTest::newRow("installed data folder") << QStringList{"share/corvix/translations/corvix_de.qm"}
+                                               << "share/corvix/translations";
+    }
+    void translationsFolderLookup()
+    {
+        QFETCH(QStringList, present);
+        QFETCH(QString, expected);
+        QTemporaryDir prefix;
+        QVERIFY(prefix.isValid());
+        for (const QString& file : present)
+            touch(prefix.filePath(file));
+        QCOMPARE(corvix::translationsFolderFor(prefix.filePath(QStringLiteral("bin"))), prefix.filePath(expected));
     }
 
     void historyAndRecoveryFolder_data()

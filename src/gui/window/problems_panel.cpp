@@ -23,7 +23,7 @@ public:
 
 QString problemLine(const Problem& problem)
 {
-    return QStringLiteral("block %1: %2").arg(problem.block + 1).arg(QString::fromStdString(problemText(problem)));
+    return ProblemsPanel::tr("block %1: %2").arg(problem.block + 1).arg(QString::fromStdString(problemText(problem)));
 }
 
 } // namespace
