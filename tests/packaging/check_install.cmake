@@ -33,6 +33,13 @@ endforeach()
 if(missing)
   message(FATAL_ERROR "not installed: ${missing}")
 endif()
+# The software centre tells the user which languages the window speaks.
+file(READ ${PREFIX}/share/metainfo/org.corvix.Corvix.metainfo.xml metainfo)
+foreach(language en ${LANGUAGES})
+  if(NOT metainfo MATCHES "<lang>${language}</lang>")
+    message(FATAL_ERROR "the metainfo does not list the language ${language}")
+  endif()
+endforeach()
 
 execute_process(COMMAND ${PREFIX}/bin/corvix --check ${SAMPLE}
                 OUTPUT_VARIABLE verdict RESULT_VARIABLE status)
