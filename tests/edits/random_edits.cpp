@@ -2,8 +2,8 @@
 
 #include "editor/editor.h"
 #include "editor/file_commands.h"
+#include "editor/file_procedures.h"
 #include "storage/diagram_codec.h"
-#include "storage/diagram_file.h"
 
 #include <algorithm>
 #include <array>
@@ -633,16 +633,10 @@ private:
         if (!bytes)
             return;
         const Drawing before = drawingOf(state_);
-        ReadResult read = decodeDiagram(*bytes);
-        if (read.status != ReadStatus::Ok) {
+        if (!takeDiagram(editor_, ui_, decodeDiagram(*bytes), "memory.fxg")) {
             broken_ = "a saved drawing is refused by the reader";
             return;
         }
-        replaceDiagram(state_, std::move(read.data));
-        editor_.applyPaper(state_.header.paperType);
-        editor_.restoreView(state_.header.scrollX, state_.header.scrollY);
-        state_.modified = false;
-        editor_.loaded();
         editor_.repinta_tudo();
         if (drawingOf(state_) != before)
             broken_ = "save then load changed the drawing";
