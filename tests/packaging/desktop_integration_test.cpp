@@ -24,6 +24,13 @@ void touch(const QString& path)
     QVERIFY(file.open(QIODevice::WriteOnly));
 }
 
+// An installation prefix holding these files (paths below it), each empty.
+void touchAll(const QTemporaryDir& prefix, const QStringList& files)
+{
+    for (const QString& file : files)
+        touch(prefix.filePath(file));
+}
+
 } // namespace
 
 class DesktopIntegrationTest : public QObject {
@@ -100,8 +107,7 @@ private slots:
         QFETCH(QString, expected);
         QTemporaryDir prefix;
         QVERIFY(prefix.isValid());
-        for (const QString& file : present)
-            touch(prefix.filePath(file));
+        touchAll(prefix, present);
         QCOMPARE(corvix::helpPagePathFor(prefix.filePath(QStringLiteral("bin")), baseName), prefix.filePath(expected));
     }
 
@@ -120,8 +126,7 @@ private slots:
         QFETCH(QString, expected);
         QTemporaryDir prefix;
         QVERIFY(prefix.isValid());
-        for (const QString& file : present)
-            touch(prefix.filePath(file));
+        touchAll(prefix, present);
         QCOMPARE(corvix::translationsFolderFor(prefix.filePath(QStringLiteral("bin"))), prefix.filePath(expected));
     }
 
@@ -140,8 +145,7 @@ private slots:
         QFETCH(bool, besideExecutable);
         QTemporaryDir prefix;
         QVERIFY(prefix.isValid());
-        for (const QString& file : present)
-            touch(prefix.filePath(file));
+        touchAll(prefix, present);
         const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QLatin1Char('/');
         QCOMPARE(corvix::programFolderFor(prefix.filePath(QStringLiteral("bin"))),
                  besideExecutable ? prefix.filePath(QStringLiteral("bin/")) : perUser);
