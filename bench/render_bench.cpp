@@ -1,7 +1,7 @@
 // The render pass on a diagram at the tables' capacity: into the editor's canvas at
 // several scroll positions and zooms, into the whole page image, a zoom step of the
 // editor from the command to the new canvas image, and the page exported to SVG and PDF
-// in memory with every block on the sheet.
+// in memory with every block on the sheet, and its thumbnail.
 
 #include "capacity_state.h"
 #include "editor/editor.h"
@@ -15,6 +15,7 @@
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -115,6 +116,19 @@ void pageExport(benchmark::State& bench, PageFormat format)
     }
 }
 
+// The file manager's picture at its large size, written to a file as the thumbnailer
+// writes it; the whole run of corvix --thumbnail adds the program's start and its fonts.
+void pageThumbnail(benchmark::State& bench)
+{
+    const EditorState& state = wholeDrawingOnTheSheet();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("thumbnail.png"));
+    for (auto _ : bench) {
+        if (!exportThumbnail(state, path, int(bench.range(0))))
+            bench.SkipWithError("the thumbnail was not written");
+    }
+}
+
 BENCHMARK(canvasPass)
     ->ArgNames({"ox", "oy"})
     ->Args({0, 0})
@@ -128,6 +142,7 @@ BENCHMARK(canvasFitPage)->Unit(benchmark::kMillisecond)->Repetitions(10)->Report
 BENCHMARK(canvasLargestZoom)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(zoomStep)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(pagePass)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(pageThumbnail)->Arg(128)->Arg(256)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(pageExport, svg, PageFormat::Svg)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(pageExport, pdf, PageFormat::Pdf)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 

@@ -11,6 +11,8 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   dpkg-dev file
   librsvg2-bin poppler-utils
+  desktop-file-utils appstream libxml2-utils man-db
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgraphviz-dev graphviz
 )
 

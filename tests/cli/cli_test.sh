@@ -117,6 +117,16 @@ run "$corvix" --export="$work/page.bmp" "$drawing"
 [[ $status == 1 && $err == "corvix: $work/page.bmp: OUT must end in .png, .svg, .pdf or .fxg" ]] ||
     fail "export to an unknown format: status $status, '$err'"
 
+# --thumbnail=SIZE IN OUT, the file manager's command: a PNG, and nothing for a damaged file.
+run "$corvix" --thumbnail=128 "$drawing" "$work/thumb.png"
+[[ $status == 0 && $(head -c 8 "$work/thumb.png" | od -An -tx1 | tr -d ' \n') == 89504e470d0a1a0a ]] ||
+    fail "thumbnail: status $status, '$err'"
+run "$corvix" --thumbnail=128 "$damaged" "$work/none.png"
+[[ $status == 1 && $err == "corvix: $damaged: damaged: length trailer mismatch" && ! -e $work/none.png ]] ||
+    fail "thumbnail of a damaged file: status $status, '$err'"
+run "$corvix" --thumbnail=128 "$drawing"
+[[ $status == 2 ]] || fail "thumbnail without OUT: status $status"
+
 if ((failures > 0)); then
     echo "$failures failure(s)" >&2
     exit 1

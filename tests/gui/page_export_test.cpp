@@ -183,6 +183,10 @@ private slots:
     void pagesAtCapacityAreWellFormed();
     void failuresAreReported_data();
     void failuresAreReported();
+    void thumbnailIsTheWholePageScaled_data();
+    void thumbnailIsTheWholePageScaled();
+    void thumbnailRefusals_data();
+    void thumbnailRefusals();
 
 private:
     QTemporaryDir dir_;
@@ -410,6 +414,73 @@ void PageExportTest::failuresAreReported()
     QFETCH(QString, out);
     QFETCH(QString, in);
     QCOMPARE(cli::runExport(dir_.filePath(out).toStdString(), dir_.filePath(in).toStdString()), 1);
+}
+
+void PageExportTest::thumbnailIsTheWholePageScaled_data()
+{
+    QTest::addColumn<int32_t>("paperType");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QSize>("expected");
+    // The page is 1188 units wide, 1537 high on paper 0 and 1433 on paper 1.
+    QTest::newRow("paper 0, the file manager's normal size") << 0 << 128 << QSize(99, 128);
+    QTest::newRow("paper 1, large") << 1 << 256 << QSize(212, 256);
+    QTest::newRow("larger than the page") << 0 << 2048 << QSize(1583, 2048);
+    QTest::newRow("one pixel") << 0 << 1 << QSize(1, 1);
+}
+
+void PageExportTest::thumbnailIsTheWholePageScaled()
+{
+    QFETCH(int32_t, paperType);
+    QFETCH(int, size);
+    QFETCH(QSize, expected);
+    writeFile(input_, encodeSample(diagram(paperType)));
+    const QString out = dir_.filePath("thumbnail.png");
+    QCOMPARE(cli::runThumbnail(std::to_string(size), input_.toStdString(), out.toStdString()), 0);
+    const QImage thumbnail(out, "PNG");
+    QCOMPARE(thumbnail.size(), expected);
+    if (size < 128)
+        return;
+    // The outer frame's top edge, y = 30, at the middle of the page: grey where the smoothing
+    // spreads its unit over a dozen (at 128 pixels), and white above it, in the margin.
+    const double scale = double(expected.height()) / (paperType == 0 ? 1537 : 1433);
+    const int x = expected.width() / 2;
+    const int frameY = int(30 * scale);
+    QVERIFY2(qGray(thumbnail.pixel(x, frameY)) < 240, qPrintable(QString::number(qGray(thumbnail.pixel(x, frameY)))));
+    QCOMPARE(thumbnail.pixel(x, int(15 * scale)), kWhite);
+}
+
+void PageExportTest::thumbnailRefusals_data()
+{
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("status");
+    QTest::newRow("damaged: a byte appended") << "128" << "byte appended" << 1;
+    QTest::newRow("inconsistent: a header of zeros") << "128" << "zero header" << 1;
+    QTest::newRow("missing") << "128" << "missing" << 1;
+    QTest::newRow("size zero") << "0" << "sound" << 2;
+    QTest::newRow("size not a number") << "large" << "sound" << 2;
+    QTest::newRow("size with a unit") << "128px" << "sound" << 2;
+    QTest::newRow("size beyond the largest") << "4097" << "sound" << 2;
+}
+
+// Nothing is written, so the file manager keeps its generic icon rather than a wrong page.
+void PageExportTest::thumbnailRefusals()
+{
+    QFETCH(QString, size);
+    QFETCH(QString, input);
+    QFETCH(int, status);
+    std::vector<uint8_t> bytes = encodeSample(diagram(0));
+    if (input == "byte appended")
+        bytes.push_back('x');
+    else if (input == "zero header")
+        bytes = std::vector<uint8_t>(751, 0);
+    if (input == "missing")
+        QFile::remove(input_);
+    else
+        writeFile(input_, bytes);
+    const QString out = dir_.filePath("refused.png");
+    QCOMPARE(cli::runThumbnail(size.toStdString(), input_.toStdString(), out.toStdString()), status);
+    QVERIFY(!QFile::exists(out));
 }
 
 } // namespace corvix

@@ -1,5 +1,6 @@
 #include "app/desktop_identity.h"
 #include "app/program_folders.h"
+#include "app/translations.h"
 #include "support/diagram_samples.h"
 
 #include <QDir>
@@ -21,6 +22,13 @@ void touch(const QString& path)
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+// An installation prefix holding these files (paths below it), each empty.
+void touchAll(const QTemporaryDir& prefix, const QStringList& files)
+{
+    for (const QString& file : files)
+        touch(prefix.filePath(file));
 }
 
 } // namespace
@@ -99,9 +107,27 @@ private slots:
         QFETCH(QString, expected);
         QTemporaryDir prefix;
         QVERIFY(prefix.isValid());
-        for (const QString& file : present)
-            touch(prefix.filePath(file));
+        touchAll(prefix, present);
         QCOMPARE(corvix::helpPagePathFor(prefix.filePath(QStringLiteral("bin")), baseName), prefix.filePath(expected));
+    }
+
+    void translationsFolderLookup_data()
+    {
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("build tree: beside the executable")
+            << QStringList{"bin/translations/corvix_de.qm", "share/corvix/translations/corvix_de.qm"} << "bin/translations";
+        QTest::newRow("installed data folder") << QStringList{"share/corvix/translations/corvix_de.qm"}
+                                               << "share/corvix/translations";
+    }
+    void translationsFolderLookup()
+    {
+        QFETCH(QStringList, present);
+        QFETCH(QString, expected);
+        QTemporaryDir prefix;
+        QVERIFY(prefix.isValid());
+        touchAll(prefix, present);
+        QCOMPARE(corvix::translationsFolderFor(prefix.filePath(QStringLiteral("bin"))), prefix.filePath(expected));
     }
 
     void historyAndRecoveryFolder_data()
@@ -119,8 +145,7 @@ private slots:
         QFETCH(bool, besideExecutable);
         QTemporaryDir prefix;
         QVERIFY(prefix.isValid());
-        for (const QString& file : present)
-            touch(prefix.filePath(file));
+        touchAll(prefix, present);
         const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QLatin1Char('/');
         QCOMPARE(corvix::programFolderFor(prefix.filePath(QStringLiteral("bin"))),
                  besideExecutable ? prefix.filePath(QStringLiteral("bin/")) : perUser);

@@ -3,6 +3,7 @@
 #include "app/desktop_identity.h"
 #include "app/program_folders.h"
 #include "app/splash.h"
+#include "app/translations.h"
 #include "dialogs/desktop_dialogs.h"
 #include "model/program_info.h"
 #include "window/main_window.h"
@@ -39,6 +40,7 @@ int runEditor(int argc, char** argv, const std::string& commandLine)
 {
     QApplication app(argc, argv);
     applyDesktopIdentity(app);
+    installTranslations(desktopLanguages());
 
     EditorState state;
     state.programDir = programFolder().toStdString();

@@ -17,6 +17,7 @@ void printUsage(std::FILE* out)
                  "       corvix --check FILE...\n"
                  "       corvix --lint FILE...\n"
                  "       corvix --export=OUT FILE\n"
+                 "       corvix --thumbnail=SIZE FILE OUT\n"
                  "\n"
                  "Corvix edits flowcharts stored in .FXG diagram files.\n"
                  "\n"
@@ -30,6 +31,10 @@ void printUsage(std::FILE* out)
                  "                  has a problem, 1 when one has, 2 when a file is not ok\n"
                  "  --export=OUT    render FILE's page to OUT without a window; OUT's extension\n"
                  "                  chooses the format: .png, .svg, .pdf, or .fxg (written anew)\n"
+                 "  --thumbnail=SIZE\n"
+                 "                  write FILE's page to OUT as a PNG picture whose longer side is\n"
+                 "                  SIZE pixels, for the file manager; nothing is written when FILE\n"
+                 "                  is not ok\n"
                  "  --help          show this help\n"
                  "  --version       show the version\n");
 }
@@ -80,6 +85,13 @@ int main(int argc, char** argv)
                 return 2;
             }
             return corvix::cli::runExport(out, argv[2]);
+        }
+        if (first.rfind("--thumbnail=", 0) == 0) {
+            if (argc != 4) {
+                printUsage(stderr);
+                return 2;
+            }
+            return corvix::cli::runThumbnail(first.substr(std::strlen("--thumbnail=")), argv[2], argv[3]);
         }
         if (first.rfind("--", 0) == 0) {
             std::fprintf(stderr, "corvix: unknown option %s\n", first.c_str());

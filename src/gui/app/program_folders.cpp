@@ -18,13 +18,12 @@ QString withSlash(QString dir)
     return dir;
 }
 
-// The data folder of an installation whose executable lies in exeDir.
+} // namespace
+
 QString installedDataFolder(const QString& exeDir)
 {
     return QDir::cleanPath(withSlash(exeDir) + QStringLiteral(CORVIX_DATA_FROM_BIN));
 }
-
-} // namespace
 
 QString programFolder()
 {

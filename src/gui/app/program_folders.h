@@ -10,6 +10,9 @@ QString programFolder();
 // Same rule for an executable in exeDir; exposed for tests.
 QString programFolderFor(const QString& exeDir);
 
+// The data folder of an installation whose executable lies in exeDir (share/corvix).
+QString installedDataFolder(const QString& exeDir);
+
 // The help page, named after the executable (corvix.html for corvix): the one beside the
 // executable, else the installed one in the data folder, else the path beside it anyway.
 QString helpPagePath();

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
+
+class QGuiApplication;
 
 namespace corvix {
 struct ReadResult;
@@ -24,12 +27,24 @@ int runLint(const std::vector<std::string>& files);
 // Puts the diagram at path into state for an export; false, with the verdict on stderr,
 // when the file is not ok.
 bool readInputDiagram(const std::string& path, EditorState& state);
+// The diagram at path in state for drawing its page as printing draws it: its paper, its
+// path in the header. False, with the verdict on stderr, when the file is not ok.
+bool readPageDiagram(const std::string& path, EditorState& state);
+// The page image draws with the sheet font, which needs a GUI application: one on the
+// offscreen platform unless another is chosen, so that a headless run needs no display.
+// None when an application exists already.
+std::unique_ptr<QGuiApplication> headlessApplication();
 // corvix --export=OUT FILE: OUT's extension chooses PNG, SVG, PDF or FXG; 0 on success.
 int runExport(const std::string& outPath, const std::string& inPath);
 // The FXG case: FILE read and written anew to OUT as a save would; 1 with a message on stderr.
 int runExportFxg(const std::string& outPath, const std::string& inPath);
 // The PNG, SVG and PDF cases: FILE's page drawn as printing draws it, without a display.
 int runExportPage(const std::string& outPath, const std::string& inPath, PageFormat format);
+// corvix --thumbnail=SIZE IN OUT: IN's page as a PNG whose longer side is SIZE pixels, for
+// the file manager. 0 on success; 1, writing nothing, when IN is not ok or OUT cannot be
+// written; 2 when SIZE is not a whole number from 1 to kMaxThumbnailSize.
+int runThumbnail(const std::string& sizeText, const std::string& inPath, const std::string& outPath);
+inline constexpr int kMaxThumbnailSize = 4096;
 // The editor itself; commandLine is the argument text naming a diagram, possibly empty.
 int runEditor(int argc, char** argv, const std::string& commandLine);
 

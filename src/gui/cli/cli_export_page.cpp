@@ -15,20 +15,6 @@ namespace corvix::cli {
 
 namespace {
 
-// The page image draws with the sheet font, which needs a GUI application; a headless
-// run must not need a display. The vector formats load no font and need none.
-std::unique_ptr<QGuiApplication> headlessApplication(PageFormat format)
-{
-    if (format != PageFormat::Png || QGuiApplication::instance())
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "corvix";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 std::string absolutePath(const std::string& path)
 {
     std::error_code ec;
@@ -38,16 +24,35 @@ std::string absolutePath(const std::string& path)
 
 } // namespace
 
+std::unique_ptr<QGuiApplication> headlessApplication()
+{
+    if (QGuiApplication::instance())
+        return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "corvix";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+bool readPageDiagram(const std::string& path, EditorState& state)
+{
+    if (!readInputDiagram(path, state))
+        return false;
+    applyPaperType(state.paper, state.header.paperType);
+    state.fileName = absolutePath(path);
+    state.programNotice = makeProgramNotice(executableBaseName());
+    return true;
+}
+
 int runExportPage(const std::string& outPath, const std::string& inPath, PageFormat format)
 {
     EditorState state;
-    if (!readInputDiagram(inPath, state))
+    if (!readPageDiagram(inPath, state))
         return 1;
-    applyPaperType(state.paper, state.header.paperType);
-    state.fileName = absolutePath(inPath);
-    state.programNotice = makeProgramNotice(executableBaseName());
-
-    const std::unique_ptr<QGuiApplication> app = headlessApplication(format);
+    // The vector formats load no font and need no GUI application.
+    const std::unique_ptr<QGuiApplication> app = format == PageFormat::Png ? headlessApplication() : nullptr;
     if (!exportPage(state, QString::fromStdString(outPath), format)) {
         std::fprintf(stderr, "corvix: cannot write %s\n", outPath.c_str());
         return 1;

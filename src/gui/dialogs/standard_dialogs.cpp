@@ -1,5 +1,6 @@
 #include "dialogs/desktop_dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -49,7 +50,7 @@ QString StandardDialogs::saveFileName(QWidget* parent, const QString& initialPat
 QString StandardDialogs::exportFileName(QWidget* parent, const QString& initialPath, const QStringList& filters,
                                         QString& selectedFilter)
 {
-    return QFileDialog::getSaveFileName(parent, QObject::tr("Export"), initialPath, filters.join(QStringLiteral(";;")),
+    return QFileDialog::getSaveFileName(parent, QCoreApplication::translate("corvix::StandardDialogs", "Export"), initialPath, filters.join(QStringLiteral(";;")),
                                         &selectedFilter);
 }
 

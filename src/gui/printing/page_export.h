@@ -24,6 +24,11 @@ std::optional<PageFormat> pageFormatForExtension(std::string_view extension);
 // already at path as it was, when the file cannot be written.
 bool exportPage(const EditorState& state, const QString& path, PageFormat format);
 
+// The file manager's picture of a drawing: the page of exportPage's PNG as a PNG whose
+// longer side is longerSide pixels, drawn at twice that size as the zoomed-out canvas
+// draws it and smoothed down. False, as exportPage, when the file cannot be written.
+bool exportThumbnail(const EditorState& state, const QString& path, int longerSide);
+
 // The page of exportPage onto a device open for writing; title names the SVG and PDF
 // document. False when the device did not take it all.
 bool writePage(const EditorState& state, QIODevice& device, PageFormat format, const QString& title);

@@ -23,7 +23,7 @@ PrintPreview::PrintPreview(const EditorState& state, const Highlights& highlight
     : QDialog(parent)
     , print_(std::move(print))
 {
-    setWindowTitle(executableBaseName + QStringLiteral(" PrintPreview - click on the form to dismiss"));
+    setWindowTitle(tr("%1 PrintPreview - click on the form to dismiss").arg(executableBaseName));
     setModal(true);
 
     const Paper& paper = state.paper;

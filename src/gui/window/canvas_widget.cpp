@@ -2,6 +2,7 @@
 
 #include "window/input_events.h"
 
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -33,7 +34,7 @@ CanvasWidget::CanvasWidget(CanvasInput& input, const CanvasSurface& surface, QWi
     , surface_(surface)
 {
     setObjectName(QStringLiteral("Diagrama"));
-    setAccessibleName(QStringLiteral("Drawing"));
+    setAccessibleName(QCoreApplication::translate("corvix::CanvasWidget", "Drawing"));
     setMouseTracking(true);
     setAcceptDrops(true);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -16,7 +16,8 @@ KindPanel::KindPanel(QWidget* parent)
     setAutoFillBackground(true);
 
     static const std::array<const char*, kButtonCount> toolTips = {
-        "Actions", "Decision", "Goto jumps", "goto targets", "Explanations",
+        QT_TR_NOOP("Actions"), QT_TR_NOOP("Decision"), QT_TR_NOOP("Goto jumps"), QT_TR_NOOP("goto targets"),
+        QT_TR_NOOP("Explanations"),
     };
     auto* row = new QHBoxLayout(this);
     for (int i = 0; i < kButtonCount; ++i) {
@@ -25,7 +26,7 @@ KindPanel::KindPanel(QWidget* parent)
         button->setIcon(kindPicture(kindFromCode(i + 1)));
         button->setIconSize(QSize(32, 32));
         // A picture has no text, so without a name a screen reader says the panel's title.
-        button->setToolTip(QString::fromLatin1(toolTips[size_t(i)]));
+        button->setToolTip(tr(toolTips[size_t(i)]));
         button->setAccessibleName(button->toolTip());
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QToolButton::clicked, this, [this, i] { emit kindChosen(i); });

@@ -24,16 +24,22 @@ struct ExportFilter {
 
 // The first is offered first.
 constexpr std::array<ExportFilter, 3> kExportFilters = {{
-    {PageFormat::Png, "PNG image (*.png)", ".png"},
-    {PageFormat::Svg, "SVG drawing (*.svg)", ".svg"},
-    {PageFormat::Pdf, "PDF document (*.pdf)", ".pdf"},
+    {PageFormat::Png, QT_TRANSLATE_NOOP("corvix::MainWindow", "PNG image (*.png)"), ".png"},
+    {PageFormat::Svg, QT_TRANSLATE_NOOP("corvix::MainWindow", "SVG drawing (*.svg)"), ".svg"},
+    {PageFormat::Pdf, QT_TRANSLATE_NOOP("corvix::MainWindow", "PDF document (*.pdf)"), ".pdf"},
 }};
+
+// The filter as the dialog shows it, in the user's language.
+QString filterText(const ExportFilter& f)
+{
+    return MainWindow::tr(f.filter);
+}
 
 QStringList exportFilterList()
 {
     QStringList filters;
     for (const ExportFilter& f : kExportFilters)
-        filters << QString::fromLatin1(f.filter);
+        filters << filterText(f);
     return filters;
 }
 
@@ -51,7 +57,7 @@ ExportTarget exportTarget(const QString& chosen, const QString& filter)
     if (const std::optional<PageFormat> format = pageFormatForExtension(extension.toStdString()))
         return {chosen, *format, false};
     const auto* picked = std::find_if(kExportFilters.begin(), kExportFilters.end(),
-                                      [&](const ExportFilter& f) { return filter == QLatin1String(f.filter); });
+                                      [&](const ExportFilter& f) { return filter == filterText(f); });
     const ExportFilter& f = picked != kExportFilters.end() ? *picked : kExportFilters.front();
     return {chosen + QLatin1String(f.extension), f.format, true};
 }
@@ -76,7 +82,7 @@ void MainWindow::createExportAction()
 
 void MainWindow::mexport_Click()
 {
-    QString filter = QString::fromLatin1(kExportFilters.front().filter);
+    QString filter = filterText(kExportFilters.front());
     const QString chosen = dialogs_.exportFileName(this, initialExportPath(state_.fileName), exportFilterList(), filter);
     if (chosen.isEmpty())
         return;

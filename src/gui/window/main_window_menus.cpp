@@ -58,7 +58,7 @@ void MainWindow::createActions()
         connect(mhist_[size_t(i)], &QAction::triggered, this, [this, i] { files_.mhist_Click(int16_t(i)); });
     }
 
-    static const std::array<const char*, kPaperTypeCount> paperCaptions = {"A&4", "&Letter"};
+    static const std::array<const char*, kPaperTypeCount> paperCaptions = {QT_TR_NOOP("A&4"), QT_TR_NOOP("&Letter")};
     for (int i = 0; i < kPaperTypeCount; ++i) {
         QAction* item = namedAction(this, QStringLiteral("mtippapel%1").arg(i), tr(paperCaptions[size_t(i)]));
         item->setCheckable(true);

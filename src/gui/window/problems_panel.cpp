@@ -38,7 +38,7 @@ QString quotedText(const std::string& cp1252Text)
 QString problemLine(const EditorState& state, const Problem& problem)
 {
     // One arg() for all: a "%1" in the block's text stays as typed.
-    return QStringLiteral("block %1 %2: %3")
+    return ProblemsPanel::tr("block %1 %2: %3")
         .arg(QString::number(problem.block + 1), quotedText(state.blocks[size_t(problem.block)].text),
              QString::fromStdString(problemText(problem)));
 }

@@ -1,0 +1,141 @@
+#include "app/translations.h"
+#include "window_test_base.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace corvix {
+
+namespace {
+
+const QStringList kEnglishMenus = {"&File", "&Edit", "&View", "&Options", "&Insert Block", "&Delete block or link",
+                                   "&Help"};
+const QStringList kGermanMenus = {"&Datei",   "&Bearbeiten",     "&Ansicht", "&Optionen",
+                                  "Block &einfügen", "Block oder Verbindung &löschen", "&Hilfe"};
+
+// Sets exactly these of the four variables gettext reads, clearing the others.
+void setDesktopLanguage(const QString& lcAll, const QString& language, const QString& lang)
+{
+    const std::pair<const char*, QString> variables[] = {
+        {"LC_ALL", lcAll}, {"LC_MESSAGES", QString()}, {"LANGUAGE", language}, {"LANG", lang}};
+    for (const auto& [name, value] : variables) {
+        if (value.isEmpty())
+            qunsetenv(name);
+        else
+            qputenv(name, value.toUtf8());
+    }
+}
+
+} // namespace
+
+class TranslationsTest : public WindowTestBase {
+    Q_OBJECT
+
+    QStringList menuTitles() const
+    {
+        QStringList titles;
+        for (QAction* menu : window_->menuBar()->actions())
+            titles << menu->text();
+        return titles;
+    }
+
+private slots:
+    void cleanup()
+    {
+        destroyWindow();
+        installTranslations({}, CORVIX_TRANSLATIONS_DIR);
+    }
+
+    void windowFollowsTheDesktop_data()
+    {
+        QTest::addColumn<QString>("lcAll");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("firstMenu");
+        QTest::addColumn<QString>("yesButton");  // Qt's own catalogue
+        QTest::newRow("LANG=de_DE.UTF-8") << "" << "" << "de_DE.UTF-8" << "&Datei" << "&Ja";
+        QTest::newRow("LANG=C") << "" << "" << "C" << "&File" << "&Yes";
+        QTest::newRow("nothing set") << "" << "" << "" << "&File" << "&Yes";
+        // As gettext: under the C locale LANGUAGE is not read.
+        QTest::newRow("LANG=C.UTF-8 with LANGUAGE=de") << "" << "de" << "C.UTF-8" << "&File" << "&Yes";
+        QTest::newRow("LANGUAGE's first") << "" << "pt_BR:de" << "fr_FR.UTF-8" << "&Arquivo" << "&Sim";
+        QTest::newRow("LANGUAGE past a language without a catalogue") << "" << "it:es" << "it_IT.UTF-8" << "&Archivo"
+                                                                       << "&Sí";
+        QTest::newRow("LC_ALL before LANG") << "fr_FR.UTF-8" << "" << "de_DE.UTF-8" << "&Fichier" << "&Oui";
+        QTest::newRow("a language without a catalogue") << "" << "" << "it_IT.UTF-8" << "&File" << "&Yes";
+    }
+    void windowFollowsTheDesktop()
+    {
+        QFETCH(QString, lcAll);
+        QFETCH(QString, language);
+        QFETCH(QString, lang);
+        QFETCH(QString, firstMenu);
+        QFETCH(QString, yesButton);
+        setDesktopLanguage(lcAll, language, lang);
+        installTranslations(desktopLanguages(), CORVIX_TRANSLATIONS_DIR);
+        makeWindow();
+        QCOMPARE(menuTitles().first(), firstMenu);
+        QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.button(QMessageBox::Yes)->text(), yesButton);
+    }
+
+    // The whole menu bar, word for word: German under a German desktop, and under LANG=C
+    // exactly the English of the sources.
+    void menuBarWordForWord_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QStringList>("titles");
+        QTest::newRow("de_DE.UTF-8") << "de_DE.UTF-8" << kGermanMenus;
+        QTest::newRow("C") << "C" << kEnglishMenus;
+    }
+    void menuBarWordForWord()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QStringList, titles);
+        setDesktopLanguage({}, {}, lang);
+        installTranslations(desktopLanguages(), CORVIX_TRANSLATIONS_DIR);
+        makeWindow();
+        QCOMPARE(menuTitles(), titles);
+    }
+
+    // In every menu and in the menu bar, no two items share an access key, in any language.
+    void accessKeysAreUniqueInEveryMenu_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"en", "de", "fr", "es", "pt_BR"})
+            QTest::newRow(language) << language;
+    }
+    void accessKeysAreUniqueInEveryMenu()
+    {
+        QFETCH(QString, language);
+        QCOMPARE(installTranslations({QLocale(language)}, CORVIX_TRANSLATIONS_DIR), language != "en");
+        makeWindow();
+        // The recent files' digits count too, so every one of them is shown.
+        for (int i = 0; i < 6; ++i) {
+            QAction* entry = action(qPrintable(QStringLiteral("mhist%1").arg(i)));
+            entry->setText(QStringLiteral("&%1 /drawings/flow.FXG").arg(i + 1));
+            entry->setVisible(true);
+        }
+        std::vector<QWidget*> menus = {window_->menuBar()};
+        for (QMenu* menu : window_->findChildren<QMenu*>())
+            menus.push_back(menu);
+        for (QWidget* menu : menus) {
+            QMap<QKeySequence, QString> taken;
+            for (QAction* item : menu->actions()) {
+                const QKeySequence key = QKeySequence::mnemonic(item->text());
+                if (item->isSeparator() || !item->isVisible() || key.isEmpty())
+                    continue;
+                QVERIFY2(!taken.contains(key), qPrintable(QStringLiteral("%1 and %2 share %3")
+                                                              .arg(taken.value(key), item->text(), key.toString())));
+                taken.insert(key, item->text());
+            }
+        }
+    }
+};
+
+} // namespace corvix
+
+QTEST_MAIN(corvix::TranslationsTest)
+#include "translations_test.moc"

@@ -1,0 +1,252 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>corvix::CanvasWidget</name>
+    <message>
+        <source>Drawing</source>
+        <translation>Zeichnung</translation>
+    </message>
+</context>
+<context>
+    <name>corvix::FindBar</name>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+</context>
+<context>
+    <name>corvix::KindPanel</name>
+    <message>
+        <source>Select Block</source>
+        <translation>Block wählen</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Aktionen</translation>
+    </message>
+    <message>
+        <source>Decision</source>
+        <translation>Entscheidung</translation>
+    </message>
+    <message>
+        <source>Goto jumps</source>
+        <translation>Goto-Sprünge</translation>
+    </message>
+    <message>
+        <source>goto targets</source>
+        <translation>Goto-Ziele</translation>
+    </message>
+    <message>
+        <source>Explanations</source>
+        <translation>Erläuterungen</translation>
+    </message>
+</context>
+<context>
+    <name>corvix::MainWindow</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>E&amp;infügen</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicate</source>
+        <translation>&amp;Duplizieren</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Alles &amp;markieren</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>The file (%1) already exists. Do you want to replace it?</source>
+        <translation>Die Datei (%1) existiert bereits. Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>Failed to export file (%1)</source>
+        <translation>Die Datei (%1) konnte nicht exportiert werden</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>W&amp;eitersuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Target</source>
+        <translation>Zum &amp;Ziel gehen</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Speichern &amp;unter</translation>
+    </message>
+    <message>
+        <source>print previe&amp;W ...</source>
+        <translation>Seitenansic&amp;ht ...</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>A&amp;4</source>
+        <translation>A&amp;4</translation>
+    </message>
+    <message>
+        <source>&amp;Letter</source>
+        <translation>&amp;Letter (US)</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Block</source>
+        <translation>Block &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete block or link</source>
+        <translation>Block oder Verbindung &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Paper Size</source>
+        <translation>&amp;Papierformat</translation>
+    </message>
+    <message>
+        <source>Error: Could not print!</source>
+        <translation>Fehler: Drucken nicht möglich!</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Fit Page</source>
+        <translation>Ganze &amp;Seite</translation>
+    </message>
+    <message>
+        <source>Pro&amp;blems</source>
+        <translation>&amp;Probleme</translation>
+    </message>
+</context>
+<context>
+    <name>corvix::PrintPreview</name>
+    <message>
+        <source>%1 PrintPreview - click on the form to dismiss</source>
+        <translation>%1 Seitenansicht – zum Schließen in das Fenster klicken</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+</context>
+<context>
+    <name>corvix::ProblemsPanel</name>
+    <message>
+        <source>block %1 %2: %3</source>
+        <translation>Block %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Probleme</translation>
+    </message>
+</context>
+<context>
+    <name>corvix::StandardDialogs</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>corvix::TextDialog</name>
+    <message>
+        <source>Modify the text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,252 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>corvix::CanvasWidget</name>
+    <message>
+        <source>Drawing</source>
+        <translation>Dibujo</translation>
+    </message>
+</context>
+<context>
+    <name>corvix::FindBar</name>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+</context>
+<context>
+    <name>corvix::KindPanel</name>
+    <message>
+        <source>Select Block</source>
+        <translation>Seleccionar bloque</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Acciones</translation>
+    </message>
+    <message>
+        <source>Decision</source>
+        <translation>Decisión</translation>
+    </message>
+    <message>
+        <source>Goto jumps</source>
+        <translation>Saltos (goto)</translation>
+    </message>
+    <message>
+        <source>goto targets</source>
+        <translation>Destinos de salto (goto)</translation>
+    </message>
+    <message>
+        <source>Explanations</source>
+        <translation>Explicaciones</translation>
+    </message>
+</context>
+<context>
+    <name>corvix::MainWindow</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicate</source>
+        <translation>D&amp;uplicar</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dibujo SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportar...</translation>
+    </message>
+    <message>
+        <source>The file (%1) already exists. Do you want to replace it?</source>
+        <translation>El archivo (%1) ya existe. ¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Failed to export file (%1)</source>
+        <translation>No se pudo exportar el archivo (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Buscar...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Buscar si&amp;guiente</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Target</source>
+        <translation>&amp;Ir al destino</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Guardar &amp;como</translation>
+    </message>
+    <message>
+        <source>print previe&amp;W ...</source>
+        <translation>&amp;Vista preliminar ...</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>A&amp;4</source>
+        <translation>A&amp;4</translation>
+    </message>
+    <message>
+        <source>&amp;Letter</source>
+        <translation>&amp;Carta</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Block</source>
+        <translation>&amp;Insertar bloque</translation>
+    </message>
+    <message>
+        <source>&amp;Delete block or link</source>
+        <translation>&amp;Borrar bloque o enlace</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Paper Size</source>
+        <translation>&amp;Tamaño del papel</translation>
+    </message>
+    <message>
+        <source>Error: Could not print!</source>
+        <translation>Error: ¡no se pudo imprimir!</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reducir</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Tamaño real</translation>
+    </message>
+    <message>
+        <source>&amp;Fit Page</source>
+        <translation>&amp;Página completa</translation>
+    </message>
+    <message>
+        <source>Pro&amp;blems</source>
+        <translation>Pro&amp;blemas</translation>
+    </message>
+</context>
+<context>
+    <name>corvix::PrintPreview</name>
+    <message>
+        <source>%1 PrintPreview - click on the form to dismiss</source>
+        <translation>%1 Vista preliminar: haga clic en la ventana para cerrarla</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+</context>
+<context>
+    <name>corvix::ProblemsPanel</name>
+    <message>
+        <source>block %1 %2: %3</source>
+        <translation>bloque %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Problemas</translation>
+    </message>
+</context>
+<context>
+    <name>corvix::StandardDialogs</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+</context>
+<context>
+    <name>corvix::TextDialog</name>
+    <message>
+        <source>Modify the text</source>
+        <translation>Modificar el texto</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,252 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>corvix::CanvasWidget</name>
+    <message>
+        <source>Drawing</source>
+        <translation>Desenho</translation>
+    </message>
+</context>
+<context>
+    <name>corvix::FindBar</name>
+    <message>
+        <source>Find</source>
+        <translation>Localizar</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Localizar:</translation>
+    </message>
+</context>
+<context>
+    <name>corvix::KindPanel</name>
+    <message>
+        <source>Select Block</source>
+        <translation>Selecionar bloco</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Ações</translation>
+    </message>
+    <message>
+        <source>Decision</source>
+        <translation>Decisão</translation>
+    </message>
+    <message>
+        <source>Goto jumps</source>
+        <translation>Saltos (goto)</translation>
+    </message>
+    <message>
+        <source>goto targets</source>
+        <translation>Destinos de salto (goto)</translation>
+    </message>
+    <message>
+        <source>Explanations</source>
+        <translation>Explicações</translation>
+    </message>
+</context>
+<context>
+    <name>corvix::MainWindow</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Recor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Co&amp;lar</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicate</source>
+        <translation>D&amp;uplicar</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagem PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Desenho SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportar...</translation>
+    </message>
+    <message>
+        <source>The file (%1) already exists. Do you want to replace it?</source>
+        <translation>O arquivo (%1) já existe. Deseja substituí-lo?</translation>
+    </message>
+    <message>
+        <source>Failed to export file (%1)</source>
+        <translation>Falha ao exportar o arquivo (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>Locali&amp;zar...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Localizar &amp;próxima</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Target</source>
+        <translation>&amp;Ir para o destino</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Novo</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Salvar &amp;como</translation>
+    </message>
+    <message>
+        <source>print previe&amp;W ...</source>
+        <translation>&amp;Visualizar impressão ...</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>Sai&amp;r</translation>
+    </message>
+    <message>
+        <source>A&amp;4</source>
+        <translation>A&amp;4</translation>
+    </message>
+    <message>
+        <source>&amp;Letter</source>
+        <translation>&amp;Carta</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Block</source>
+        <translation>&amp;Inserir bloco</translation>
+    </message>
+    <message>
+        <source>&amp;Delete block or link</source>
+        <translation>Excluir &amp;bloco ou ligação</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>&amp;Paper Size</source>
+        <translation>&amp;Tamanho do papel</translation>
+    </message>
+    <message>
+        <source>Error: Could not print!</source>
+        <translation>Erro: não foi possível imprimir!</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>E&amp;xibir</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reduzir</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Tamanho real</translation>
+    </message>
+    <message>
+        <source>&amp;Fit Page</source>
+        <translation>&amp;Página inteira</translation>
+    </message>
+    <message>
+        <source>Pro&amp;blems</source>
+        <translation>Pro&amp;blemas</translation>
+    </message>
+</context>
+<context>
+    <name>corvix::PrintPreview</name>
+    <message>
+        <source>%1 PrintPreview - click on the form to dismiss</source>
+        <translation>%1 Visualizar impressão – clique na janela para fechá-la</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+</context>
+<context>
+    <name>corvix::ProblemsPanel</name>
+    <message>
+        <source>block %1 %2: %3</source>
+        <translation>bloco %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Problemas</translation>
+    </message>
+</context>
+<context>
+    <name>corvix::StandardDialogs</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+</context>
+<context>
+    <name>corvix::TextDialog</name>
+    <message>
+        <source>Modify the text</source>
+        <translation>Modificar o texto</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+</TS>
