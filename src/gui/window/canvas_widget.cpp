@@ -1,5 +1,6 @@
 #include "window/canvas_widget.h"
 
+#include "window/canvas_accessible.h"
 #include "window/input_events.h"
 
 #include <QDragEnterEvent>
@@ -32,6 +33,7 @@ CanvasWidget::CanvasWidget(CanvasInput& input, const CanvasSurface& surface, QWi
     , input_(input)
     , surface_(surface)
 {
+    installBlockAccessibility();
     setObjectName(QStringLiteral("Diagrama"));
     setAccessibleName(QStringLiteral("Drawing"));
     setMouseTracking(true);
@@ -39,7 +41,8 @@ CanvasWidget::CanvasWidget(CanvasInput& input, const CanvasSurface& surface, QWi
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A press takes the focus back from the find field or the problems list, so that the
     // window's keys reach the editor again.
-    setFocusPolicy(Qt::ClickFocus);
+    // Tab reaches it too: from the keys alone the drawing can be built and read.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event)
