@@ -15,6 +15,16 @@ namespace {
 
 const char* const kBlocksProperty = "corvixCanvasBlocks";
 
+AnnouncementSink announcementSink = nullptr;
+
+void announceEvent(QAccessibleEvent* event)
+{
+    if (announcementSink)
+        announcementSink(event);
+    else
+        QAccessible::updateAccessibility(event);
+}
+
 const CanvasBlocks* blocksOf(const QObject* canvas)
 {
     return static_cast<const CanvasBlocks*>(canvas->property(kBlocksProperty).value<const void*>());
@@ -117,7 +127,7 @@ public:
             forgetChildrenFrom(count);
             announcedCount_ = count;
             QAccessibleEvent reorder(canvas(), QAccessible::ObjectReorder);
-            QAccessible::updateAccessibility(&reorder);
+            announceEvent(&reorder);
         }
         const int selected = b->selectedBlock();
         const QString name = selected >= 0 ? b->blockName(selected) : QString();
@@ -140,7 +150,7 @@ private:
     {
         QAccessibleEvent event(canvas(), type);
         event.setChild(index);
-        QAccessible::updateAccessibility(&event);
+        announceEvent(&event);
     }
 
     void forgetChildrenFrom(int count)
@@ -232,6 +242,11 @@ void installBlockAccessibility()
 void exposeBlocks(QWidget& canvas, const CanvasBlocks& blocks)
 {
     canvas.setProperty(kBlocksProperty, QVariant::fromValue(static_cast<const void*>(&blocks)));
+}
+
+void setAnnouncementSink(AnnouncementSink sink)
+{
+    announcementSink = sink;
 }
 
 void announceBlockChanges(QWidget& canvas)

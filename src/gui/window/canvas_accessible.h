@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QString>
 
+class QAccessibleEvent;
 class QWidget;
 
 namespace corvix {
@@ -30,6 +31,11 @@ void installBlockAccessibility();
 // Makes every block an accessible child of canvas: the accessible interface of the
 // canvas widget reads them from blocks, which outlives the widget.
 void exposeBlocks(QWidget& canvas, const CanvasBlocks& blocks);
+
+// Where the canvas's announcements go: to assistive technology through Qt, unless a
+// test listens instead (nullptr: back to Qt).
+using AnnouncementSink = void (*)(QAccessibleEvent* event);
+void setAnnouncementSink(AnnouncementSink sink);
 
 // After a repaint: tells assistive technology that blocks came or went, that a block's
 // words changed, and which block is selected (the focus moves to it).
