@@ -96,7 +96,7 @@ bool DrawingCommands::insertLinked(BlockKind kind, const std::string& text, int3
 {
     if (!fromExit)
         return insere_bloco(kind, text, x, y);
-    if (blockTableFull() || linkTableFull())
+    if (!roomToInsert(true))
         return false;
     const int32_t index = state_.blockCount;
     std::vector<std::unique_ptr<DrawingChange>> parts;
@@ -104,6 +104,11 @@ bool DrawingCommands::insertLinked(BlockKind kind, const std::string& text, int3
     parts.push_back(changes::appendLink({*fromExit, connectionCode(index, Port::Top)}));
     history_.perform(state_, changes::batch(std::move(parts)));
     return true;
+}
+
+bool DrawingCommands::roomToInsert(bool withLink) const
+{
+    return !blockTableFull() && !(withLink && linkTableFull());
 }
 
 void DrawingCommands::defineJoined(int32_t index, BlockKind kind, const std::string& text, int32_t x, int32_t y)

@@ -36,6 +36,9 @@ public:
     // link from it to the new block's entry, as one step; false, with a message and the
     // tables untouched, when either table is full.
     bool insertLinked(BlockKind kind, const std::string& text, int32_t x, int32_t y, std::optional<int32_t> fromExit);
+    // Whether a block, with a link when withLink, can be added; else false, with the
+    // message a full table gives.
+    bool roomToInsert(bool withLink) const;
     // define_bloco made part of the last step.
     void defineJoined(int32_t index, BlockKind kind, const std::string& text, int32_t x, int32_t y);
     // False, with a message, when the link table is full.

@@ -33,6 +33,61 @@ bool meets(const Extent& a, const Extent& b)
     return a.left <= b.right && a.right >= b.left && a.top <= b.bottom && a.bottom >= b.top;
 }
 
+// The drawings a new block must keep clear of, each grown by the clearance, looked up by
+// cells of the page so that a candidate meets only its neighbours: on a crowded sheet the
+// search may try every grid place.
+class TakenArea {
+public:
+    TakenArea(const SurfaceRect& page, std::vector<Extent> taken)
+        : left_(page.left)
+        , top_(page.top)
+        , columns_(cellOf(page.right - page.left) + 1)
+        , rows_(cellOf(page.bottom - page.top) + 1)
+        , cells_(size_t(columns_ * rows_))
+    {
+        // Candidates lie inside the page: what lies wholly beyond it meets none.
+        const Extent whole{page.left, page.top, page.right, page.bottom};
+        for (const Extent& e : taken) {
+            if (meets(e, whole))
+                forCells(*this, e, [&](std::vector<Extent>& cell) { cell.push_back(e); });
+        }
+    }
+
+    bool meetsAny(const Extent& area) const
+    {
+        bool met = false;
+        forCells(*this, area, [&](const std::vector<Extent>& cell) {
+            met = met || std::any_of(cell.begin(), cell.end(), [&](const Extent& t) { return meets(area, t); });
+        });
+        return met;
+    }
+
+private:
+    static constexpr int64_t kCell = 64;
+
+    static int64_t cellOf(int64_t offset) { return offset < 0 ? -1 : offset / kCell; }
+
+    // Every cell the area reaches; parts beyond the page fall in the border cells.
+    template<typename Self, typename Visit>
+    static void forCells(Self& self, const Extent& e, Visit visit)
+    {
+        const int64_t c0 = std::clamp<int64_t>(cellOf(e.left - self.left_), 0, self.columns_ - 1);
+        const int64_t c1 = std::clamp<int64_t>(cellOf(e.right - self.left_), 0, self.columns_ - 1);
+        const int64_t r0 = std::clamp<int64_t>(cellOf(e.top - self.top_), 0, self.rows_ - 1);
+        const int64_t r1 = std::clamp<int64_t>(cellOf(e.bottom - self.top_), 0, self.rows_ - 1);
+        for (int64_t r = r0; r <= r1; ++r) {
+            for (int64_t c = c0; c <= c1; ++c)
+                visit(self.cells_[size_t(r * self.columns_ + c)]);
+        }
+    }
+
+    int64_t left_;
+    int64_t top_;
+    int64_t columns_;
+    int64_t rows_;
+    std::vector<std::vector<Extent>> cells_;
+};
+
 struct Candidate {
     int64_t distance = 0;  // squared
     int64_t x = 0;
@@ -89,9 +144,9 @@ std::optional<Point> freePlace(const EditorState& state, const Block& fresh, Poi
         }
     }
     std::sort(candidates.begin(), candidates.end());
+    const TakenArea area(inner, std::move(taken));
     for (const Candidate& c : candidates) {
-        const Extent at{shape->left + c.x, shape->top + c.y, shape->right + c.x, shape->bottom + c.y};
-        if (std::none_of(taken.begin(), taken.end(), [&at](const Extent& t) { return meets(at, t); }))
+        if (!area.meetsAny({shape->left + c.x, shape->top + c.y, shape->right + c.x, shape->bottom + c.y}))
             return Point{int32_t(c.x), int32_t(c.y)};
     }
     return std::nullopt;

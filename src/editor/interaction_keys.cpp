@@ -125,6 +125,11 @@ void Interaction::insertChosenKind(BlockKind kind)
             state_.selectedBlock = codeBlock(*from.fromExit);
         view_.repinta_tudo();
     };
+    // A full table is said before the search for a place, which a crowded sheet makes long.
+    if (!commands_.roomToInsert(from.fromExit.has_value())) {
+        refuse();
+        return;
+    }
     const std::string text = "== " + std::to_string(state_.blockCount) + " ==";
     const Block fresh = commands_.blockAsDefined(state_.blockCount, kind, text);
     const std::optional<Point> place = freePlace(state_, fresh, wantedPlace(from, fresh), -1);
