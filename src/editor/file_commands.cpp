@@ -70,7 +70,7 @@ bool FileCommands::pode_descartar()
 {
     if (!session_.state().modified)
         return true;
-    return ui_.askYesNo(std::string(kDiscardQuestion));
+    return ui_.askYesNoDefaultNo(std::string(kDiscardQuestion));
 }
 
 void FileCommands::atualiza_titulo(const std::string& name)
@@ -105,8 +105,11 @@ void FileCommands::openDiagram(const std::string& path)
 bool FileCommands::loadDiagram(const std::string& path)
 {
     EditorState& state = session_.state();
-    if (!carrega_arquivo(session_, ui_, path))
+    if (!carrega_arquivo(session_, ui_, path)) {
+        // The refused load still ended the operation and the selection: show that.
+        session_.repinta_tudo();
         return false;
+    }
     if (isRecoveryFile(path)) {
         // The recovery file goes at the next close and is overwritten by the next
         // autosave: what it holds is work that is saved nowhere yet.

@@ -1,5 +1,6 @@
 // Drags on the canvas: blocks moved with the pointer, a link drawn from port to port, a
-// box that selects the blocks inside it, and Ctrl + click adding or taking out a block.
+// box that selects the blocks inside it, and Ctrl + click on a block's body adding or
+// taking it out.
 #include "editor/interaction.h"
 
 #include <cmath>
@@ -14,10 +15,15 @@ void Interaction::pressLeftToDrag(KeyModifiers modifiers, CanvasPoint at, Point 
     drag_.from = at;
     drag_.fromSheet = p;
     const int32_t block = acha_bloco_mais_proximo(state_, p.x, p.y);
-    if (modifiers.ctrl()) {
+    const bool onPort = block >= 0 && acha_ponto_de_conexao(state_.blocks[size_t(block)], p.x, p.y).port;
+    // Ctrl toggles a block pressed on its body; on a port it is a plain press (a link
+    // starts or is selected), and so is a click on empty sheet, which a drag turns into
+    // a box that adds to the selection.
+    if (modifiers.ctrl() && !onPort) {
         if (block < 0) {
             drag_.kind = DragKind::Box;
             drag_.addsToSelection = true;
+            drag_.selectsOnClick = true;
             return;
         }
         selection_.toggle(block);
@@ -25,7 +31,6 @@ void Interaction::pressLeftToDrag(KeyModifiers modifiers, CanvasPoint at, Point 
         return;
     }
 
-    const bool onPort = block >= 0 && acha_ponto_de_conexao(state_.blocks[size_t(block)], p.x, p.y).port;
     if (!onPort && selection_.several() && selection_.contains(block)) {
         drag_.kind = DragKind::Blocks;
         drag_.selectsOnClick = true;

@@ -9,6 +9,9 @@ namespace corvix {
 
 enum class MessageIcon { None, Critical, Question, Exclamation };
 
+// The answer Enter gives in a Yes/No box.
+enum class DefaultAnswer { Yes, No };
+
 // Screen pointers. InsertKind shows the picture of the block kind being inserted.
 enum class Pointer { Default, Arrow, SizeAll, Hourglass, InsertKind };
 
@@ -33,8 +36,11 @@ public:
 
     // A box with an OK button and the program's title.
     virtual void showMessage(const std::string& text, MessageIcon icon) = 0;
-    // A Yes/No box with the question icon; true for Yes.
+    // A Yes/No box with the question icon, Yes the default; true for Yes.
     virtual bool askYesNo(const std::string& text) = 0;
+    // The same with No the default, for a question whose Yes throws work away: a hasty
+    // Enter keeps it. Where no key can be pressed (headless), a plain question.
+    virtual bool askYesNoDefaultNo(const std::string& text) { return askYesNo(text); }
     // kind is the block kind for Pointer::InsertKind, else ignored.
     virtual void setPointer(Pointer pointer, BlockKind kind = BlockKind::None) = 0;
 };
@@ -59,9 +65,10 @@ public:
     // window until the dialog closes. The shell answers with Editor::textDialogOk and
     // Editor::textDialogClosed.
     virtual void openTextDialog(const std::string& cp1252Text) = 0;
-    // Lets window events run for about milliseconds, also those that arrive meanwhile,
-    // sleeping while none come (the Shift-held auto-pan loop's pause between passes).
-    virtual void processEventsFor(int32_t milliseconds) = 0;
+    // The Shift-held pan's own timer: ticks every milliseconds, each passed to
+    // Editor::panTimerTick, until it is stopped.
+    virtual void startPanTimer(int32_t milliseconds) = 0;
+    virtual void stopPanTimer() = 0;
 };
 
 } // namespace corvix

@@ -16,12 +16,18 @@ int16_t toInt16(int32_t v)
                                                     std::numeric_limits<int16_t>::max()));
 }
 
+// A sheet no longer than the canvas has nothing to scroll: the bar keeps it at the
+// canvas's start instead of letting it wander off into blank space.
+int32_t maximumUnlessFits(int32_t zoomedSheet, int32_t canvas, int32_t maximum)
+{
+    return zoomedSheet <= canvas ? 0 : maximum;
+}
+
 } // namespace
 
 int16_t ScrollBar::clamp(int64_t v) const
 {
-    const auto [low, high] = std::minmax(minimum, maximum);
-    return static_cast<int16_t>(std::clamp<int64_t>(v, low, high));
+    return static_cast<int16_t>(std::clamp<int64_t>(v, minimum, maximum));
 }
 
 Viewport::Viewport(UiPort& ui, std::function<void()> atualizaVista)
@@ -68,7 +74,7 @@ void Viewport::userScrolled(ScrollAxis axis, int16_t value)
 void Viewport::setMaximum(ScrollAxis axis, int32_t maximum)
 {
     ScrollBar& b = mutableBar(axis);
-    b.maximum = toInt16(maximum);
+    b.maximum = std::max(b.minimum, toInt16(maximum));
     const int16_t clamped = b.clamp(b.value);
     const bool valueChanged = clamped != b.value;
     b.value = clamped;
@@ -89,16 +95,20 @@ void Viewport::resize(int32_t clientWidth, int32_t clientHeight, const Paper& pa
 {
     clientWidth_ = clientWidth;
     clientHeight_ = clientHeight;
-    setMaximum(ScrollAxis::Vertical, zoomedLength(paper.pageHeight, zoom_) - (clientHeight - kBarThickness));
-    setMaximum(ScrollAxis::Horizontal, zoomedLength(paper.pageWidth, zoom_) - (clientWidth - kBarThickness));
+    const int32_t sheetHeight = zoomedLength(paper.pageHeight, zoom_);
+    const int32_t sheetWidth = zoomedLength(paper.pageWidth, zoom_);
+    setMaximum(ScrollAxis::Vertical, maximumUnlessFits(sheetHeight, canvasHeight(), sheetHeight - canvasHeight()));
+    setMaximum(ScrollAxis::Horizontal, maximumUnlessFits(sheetWidth, canvasWidth(), sheetWidth - canvasWidth()));
 }
 
 void Viewport::applyPaper(const Paper& paper)
 {
+    const int32_t sheetHeight = zoomedLength(paper.pageHeight, zoom_);
+    const int32_t sheetWidth = zoomedLength(paper.pageWidth, zoom_);
     setValue(ScrollAxis::Vertical, 0);
-    setMaximum(ScrollAxis::Vertical, zoomedLength(paper.pageHeight, zoom_) - clientHeight_ + 30);
+    setMaximum(ScrollAxis::Vertical, maximumUnlessFits(sheetHeight, canvasHeight(), sheetHeight - clientHeight_ + 30));
     setValue(ScrollAxis::Horizontal, 0);
-    setMaximum(ScrollAxis::Horizontal, zoomedLength(paper.pageWidth, zoom_) - clientWidth_ + 20);
+    setMaximum(ScrollAxis::Horizontal, maximumUnlessFits(sheetWidth, canvasWidth(), sheetWidth - clientWidth_ + 20));
 }
 
 ViewAnchor Viewport::anchorAt(double canvasX, double canvasY) const

@@ -10,8 +10,8 @@ namespace corvix {
 
 enum class ScrollAxis { Horizontal, Vertical };
 
-// One scroll bar as the editor window has it. A maximum below the minimum is allowed:
-// the values then run from the minimum at the bar's start down to the maximum at its end.
+// One scroll bar as the editor window has it. The maximum is never below the minimum: a
+// canvas larger than the sheet along the bar has nothing to scroll, the range is 0.
 struct ScrollBar {
     int16_t minimum = 0;
     int16_t maximum = 0;
@@ -19,7 +19,7 @@ struct ScrollBar {
     int16_t smallChange = 1;
     int16_t largeChange = 60;
 
-    // v within the bar's range, whichever way round its ends lie.
+    // v within the bar's range.
     int16_t clamp(int64_t v) const;
 
     bool operator==(const ScrollBar&) const = default;
@@ -64,13 +64,15 @@ public:
     // The user moved a bar (change or scroll notification): takes the value over and runs
     // the notification, whether or not the value changed.
     void userScrolled(ScrollAxis axis, int16_t value);
-    // Converted to 16 bits; a value left outside the new range is pulled into it.
+    // Converted to 16 bits, never below the minimum; a value left outside the new range is
+    // pulled into it.
     void setMaximum(ScrollAxis axis, int32_t maximum);
 
-    // A new client size (bars included): each maximum becomes zoomed sheet size - canvas size.
+    // A new client size (bars included): each maximum becomes zoomed sheet size - canvas size,
+    // or 0 where the sheet fits the canvas.
     void resize(int32_t clientWidth, int32_t clientHeight, const Paper& paper);
     // A new paper: both values back to 0, maxima zoomed sheet size - client size + 30
-    // (vertical) and + 20 (horizontal).
+    // (vertical) and + 20 (horizontal), or 0 where the sheet fits the canvas.
     void applyPaper(const Paper& paper);
 
     // The sheet point now under canvas point (canvasX, canvasY).

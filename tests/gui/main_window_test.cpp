@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "dialogs/desktop_dialogs.h"
 #include "model/program_info.h"
 #include "render/block_geometry.h"
 #include "scripted_dialogs.h"
@@ -9,11 +10,13 @@
 #include "window_test_base.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QAction>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -97,11 +100,14 @@ private slots:
     void tickRefreshesTheMenus();
     void fileKeysFollowTheirItems();
     void arrowKeyPansTheView();
-    void canvasWiderThanTheSheetScrollsBeforeItsOrigin();
+    void canvasWiderThanTheSheetHasNothingToScroll();
     void dropAsksBeforeDiscardingChanges();
+    void enterOnTheDiscardQuestionKeepsTheWork();
     void f1OpensTheHelpPage();
     void undoAndRedoKeysRepaintAtOnce();
     void editItemsFollowTheStepsAndOperations();
+    void editAndViewStayOffWhileAnOperationWaits();
+    void menuBarHasNoPopup();
     void accessKeysDifferWithinEachMenu();
     void everyStepUndoneAndRedoneSavesTheSameFile();
     void exportWritesWhatTheCommandLineWrites_data();
@@ -384,8 +390,8 @@ void MainWindowTest::tickRefreshesTheMenus()
     pressSheet({state().blocks[0].x, state().blocks[0].y});
     waitForTick();
     QVERIFY(action("mapagabloco")->isEnabled());
-    QVERIFY(!action("msaveas")->isEnabled());  // no link yet
-    QVERIFY(!action("msave")->isEnabled());
+    QVERIFY(action("msaveas")->isEnabled());  // a block without links is worth saving
+    QVERIFY(!action("msave")->isEnabled());   // never saved: no file to write back to
     pressSheet({900, 900});
     waitForTick();
     QVERIFY(!action("mapagabloco")->isEnabled());
@@ -401,22 +407,26 @@ void MainWindowTest::arrowKeyPansTheView()
     QCOMPARE(window_->editor().viewport().viewOffsetX(), 59);
 }
 
-void MainWindowTest::canvasWiderThanTheSheetScrollsBeforeItsOrigin()
+void MainWindowTest::canvasWiderThanTheSheetHasNothingToScroll()
 {
     window_->resize(1400, 600);
-    auto* bar = window_->findChild<QScrollBar*>(QStringLiteral("HScroll1"));
-    const int max = 1188 - (window_->centralWidget()->width() - 12);
-    QTRY_COMPARE(window_->editor().viewport().hScroll().maximum, max);
-    QVERIFY(max < 0);
-    // 0 stays at the bar's start, the negative maximum at its far end.
-    QCOMPARE(bar->maximum(), 0);
-    QCOMPARE(bar->minimum(), max);
-    QVERIFY(bar->invertedAppearance());
-    QCOMPARE(bar->value(), 0);
+    auto* hBar = window_->findChild<QScrollBar*>(QStringLiteral("HScroll1"));
+    auto* vBar = window_->findChild<QScrollBar*>(QStringLiteral("VScroll1"));
+    QTRY_VERIFY(window_->centralWidget()->width() - 12 >= 1188);
+    QCOMPARE(hBar->minimum(), 0);
+    QCOMPARE(hBar->maximum(), 0);
+    QVERIFY(!hBar->isEnabled());
+    QVERIFY(vBar->isEnabled());  // the sheet is still taller than the canvas
 
-    QTest::keyClick(canvas(), Qt::Key_End);
-    QCOMPARE(bar->value(), max);
-    QCOMPARE(window_->editor().viewport().viewOffsetX(), max);
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_End, Qt::Key_Left})
+        QTest::keyClick(canvas(), key);
+    QCOMPARE(window_->editor().viewport().viewOffsetX(), 0);
+    QTest::keyClick(canvas(), Qt::Key_Down);
+    QCOMPARE(window_->editor().viewport().viewOffsetY(), 60);
+
+    window_->resize(700, 600);  // narrower than the sheet again: the bar scrolls
+    QTRY_VERIFY(hBar->isEnabled());
+    QCOMPARE(hBar->maximum(), 1188 - (window_->centralWidget()->width() - 12));
 }
 
 void MainWindowTest::dropAsksBeforeDiscardingChanges()
@@ -441,6 +451,31 @@ void MainWindowTest::dropAsksBeforeDiscardingChanges()
     QCOMPARE(captionTail(), file);
 
     QVERIFY(!dropFile(path(QStringLiteral("notes.txt"))));
+}
+
+// The desktop's own box: Enter presses No, so a hasty Enter keeps the work.
+void MainWindowTest::enterOnTheDiscardQuestionKeepsTheWork()
+{
+    StandardDialogs desktop;
+    EditorState drawing;
+    drawing.programDir = state().programDir;
+    MainWindow window(drawing, desktop);
+    window.load({});
+    QVERIFY(window.editor().insere_bloco(BlockKind::Action, "== 0 ==", 200, 120));
+    QVERIFY(drawing.modified);
+    QString asked;
+    QTimer::singleShot(0, this, [&asked] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        asked = box->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+
+    window.fileCommands().mnew_Click();
+
+    QCOMPARE(asked, QStringLiteral("The drawing can have been changed. Do you want to discard it?"));
+    QCOMPARE(drawing.blockCount, 1);
+    QVERIFY(drawing.modified);
 }
 
 void MainWindowTest::f1OpensTheHelpPage()
@@ -523,6 +558,60 @@ void MainWindowTest::editItemsFollowTheStepsAndOperations()
     QVERIFY(!undo->isEnabled() && redo->isEnabled());
     insertBlock(0, {200, 120});  // a new step forgets the one to redo
     QVERIFY(undo->isEnabled() && !redo->isEnabled());
+}
+
+// A deletion answered No and a Shift-held pan switch the four main menus back on while
+// the connection still waits; Edit and View must stay off all the same.
+void MainWindowTest::editAndViewStayOffWhileAnOperationWaits()
+{
+    QAction* file = window_->findChild<QMenu*>(QStringLiteral("mfile"))->menuAction();
+    QAction* edit = window_->findChild<QMenu*>(QStringLiteral("medit"))->menuAction();
+    QAction* view = window_->findChild<QMenu*>(QStringLiteral("mview"))->menuAction();
+    const auto editAndViewOff = [&] {
+        return !edit->isEnabled() && !view->isEnabled() && !action("mproblems")->isEnabled()
+               && !action("mfind")->isEnabled();
+    };
+    insertBlock(0, {200, 120});
+    pressSheet(portPoint(state().blocks[0], Port::Bottom));
+    QCOMPARE(state().editMode, EditMode::Connecting);
+    waitForTick();  // the delete item follows the selected block
+
+    dialogs_->answers.enqueue(false);
+    action("mapagabloco")->trigger();
+    QVERIFY(dialogs_->answers.isEmpty());
+    QVERIFY(file->isEnabled());
+    QVERIFY(editAndViewOff());
+
+    file->setEnabled(false);  // so that the end of the pan shows as File coming back
+    QTest::keyPress(canvas(), Qt::Key_Shift, Qt::ShiftModifier);
+    QTimer::singleShot(200, canvas(), [this] { QTest::keyRelease(canvas(), Qt::Key_Shift, Qt::NoModifier); });
+    QTRY_VERIFY(file->isEnabled());  // the pan ended
+    QVERIFY(editAndViewOff());
+    QTest::keyClick(canvas(), Qt::Key_F7);
+    QVERIFY(!window_->findChild<QListWidget*>(QStringLiteral("problemsList"))->isVisible());
+
+    QCOMPARE(state().editMode, EditMode::Connecting);
+    QTest::keyClick(canvas(), Qt::Key_Escape);
+    QVERIFY(edit->isEnabled() && view->isEnabled() && action("mproblems")->isEnabled());
+}
+
+// Qt's popup of the menu bar would show the problems panel and the find bar past every
+// rule of the menus.
+void MainWindowTest::menuBarHasNoPopup()
+{
+    QWidget* popup = nullptr;
+    // A popup runs its own loop: look at it from inside, then close it.
+    QTimer::singleShot(100, this, [&popup] {
+        popup = QApplication::activePopupWidget();
+        if (popup)
+            popup->close();
+    });
+    QMenuBar* bar = window_->menuBar();
+    const QPoint free(bar->width() - 5, bar->height() / 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, free, bar->mapToGlobal(free));
+    QCoreApplication::sendEvent(bar, &event);
+    QTest::qWait(200);
+    QVERIFY(!popup);
 }
 
 void MainWindowTest::accessKeysDifferWithinEachMenu()

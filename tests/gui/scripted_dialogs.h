@@ -21,7 +21,7 @@ public:
         icons << icon;
     }
 
-    bool question(QWidget*, const QString& text) override
+    bool question(QWidget*, const QString& text, DefaultAnswer = DefaultAnswer::Yes) override
     {
         questions << text;
         if (answers.isEmpty()) {

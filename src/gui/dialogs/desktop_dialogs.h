@@ -16,8 +16,8 @@ public:
     virtual ~DesktopDialogs() = default;
 
     virtual void message(QWidget* parent, const QString& text, MessageIcon icon) = 0;
-    // Yes/No with the question icon, Yes the default; true for Yes.
-    virtual bool question(QWidget* parent, const QString& text) = 0;
+    // Yes/No with the question icon, defaultAnswer the button Enter presses; true for Yes.
+    virtual bool question(QWidget* parent, const QString& text, DefaultAnswer defaultAnswer = DefaultAnswer::Yes) = 0;
     // The chosen path, or an empty string when cancelled. Filter "FXG(*.FXG)", no
     // default extension; saving asks before replacing an existing file.
     virtual QString openFileName(QWidget* parent, const QString& initialPath) = 0;
@@ -33,7 +33,7 @@ public:
 class StandardDialogs final : public DesktopDialogs {
 public:
     void message(QWidget* parent, const QString& text, MessageIcon icon) override;
-    bool question(QWidget* parent, const QString& text) override;
+    bool question(QWidget* parent, const QString& text, DefaultAnswer defaultAnswer = DefaultAnswer::Yes) override;
     QString openFileName(QWidget* parent, const QString& initialPath) override;
     QString saveFileName(QWidget* parent, const QString& initialPath) override;
     QString exportFileName(QWidget* parent, const QString& initialPath, const QStringList& filters,

@@ -29,10 +29,10 @@ void StandardDialogs::message(QWidget* parent, const QString& text, MessageIcon 
     box.exec();
 }
 
-bool StandardDialogs::question(QWidget* parent, const QString& text)
+bool StandardDialogs::question(QWidget* parent, const QString& text, DefaultAnswer defaultAnswer)
 {
     QMessageBox box(QMessageBox::Question, kProgramTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(defaultAnswer == DefaultAnswer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

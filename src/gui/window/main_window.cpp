@@ -81,6 +81,9 @@ MainWindow::MainWindow(EditorState& state, DesktopDialogs& dialogs, QWidget* par
     createClientArea();
     createActions();
     createMenus();
+    // Qt's own popup over the menu bar, the panel and the find bar would show and hide
+    // them past the menus' rules, also while an operation waits.
+    setContextMenuPolicy(Qt::NoContextMenu);
 
     textDialog_ = new TextDialog(this);
     connect(textDialog_, &TextDialog::textAccepted, this,
@@ -89,9 +92,9 @@ MainWindow::MainWindow(EditorState& state, DesktopDialogs& dialogs, QWidget* par
 
     timer_.setObjectName(QStringLiteral("Timer1"));
     timer_.setInterval(kTimerIntervalMs);
-    // The editor keeps a tick that arrives inside another (the auto-pan loop processes
-    // events) from starting a second loop.
     connect(&timer_, &QTimer::timeout, this, [this] { editor_.Timer1_Timer(); });
+    panTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&panTimer_, &QTimer::timeout, this, [this] { editor_.panTimerTick(); });
 
     editor_.setDragDistance(QApplication::startDragDistance());
     connect(QGuiApplication::styleHints(), &QStyleHints::startDragDistanceChanged, this,
@@ -219,6 +222,7 @@ void MainWindow::refreshCanvas()
 {
     canvas_->update();
     problems_->drawingMayHaveChanged();
+    switchEditAndView();
     refreshEditCommands();
     announceBlockChanges(*canvas_);
 }
@@ -228,10 +232,8 @@ void MainWindow::mirrorScrollBars()
     const Viewport& view = editor_.viewport();
     const QSignalBlocker blockH(hScroll_);
     const QSignalBlocker blockV(vScroll_);
-    setClassicRange(*hScroll_, view.hScroll().maximum);
-    hScroll_->setValue(view.hScroll().value);
-    setClassicRange(*vScroll_, view.vScroll().maximum);
-    vScroll_->setValue(view.vScroll().value);
+    mirrorScrollBar(*hScroll_, view.hScroll());
+    mirrorScrollBar(*vScroll_, view.vScroll());
 }
 
 void MainWindow::showKindPanel(bool visible)
@@ -311,6 +313,16 @@ void MainWindow::keyUp(int16_t keyCode, KeyModifiers modifiers)
 void MainWindow::keyboardLost()
 {
     editor_.windowDeactivated();
+}
+
+void MainWindow::startPanTimer(int32_t milliseconds)
+{
+    panTimer_.start(milliseconds);
+}
+
+void MainWindow::stopPanTimer()
+{
+    panTimer_.stop();
 }
 
 } // namespace corvix

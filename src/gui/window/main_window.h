@@ -67,6 +67,8 @@ public:
     void mirrorScrollBars();
     void showKindPanel(bool visible);
     void openTextDialog(const std::string& cp1252Text);
+    void startPanTimer(int32_t milliseconds);
+    void stopPanTimer();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -88,6 +90,8 @@ private:
     // The level item of the editor's zoom checked, or none between the levels.
     void showZoom();
     void createExportAction();
+    // Edit and View on when the four main menus are and no operation waits.
+    void switchEditAndView();
     // Undo and redo enabled when the editor has a step to take; the clipboard's commands
     // when the editor and the clipboard allow them; the find commands when no operation waits.
     void refreshEditCommands();
@@ -159,6 +163,7 @@ private:
     PrinterSource printerSource_ = defaultPrinter;
     KeyPreview keyPreview_;
     QTimer timer_;
+    QTimer panTimer_;  // the Shift-held pan's steps, a screen frame apart
 
     QMenu* mfile_ = nullptr;
     QMenu* medit_ = nullptr;

@@ -113,20 +113,27 @@ void MainWindow::createMenus()
     menuBar()->addAction(mhelp_);
 }
 
-// Edit goes with the four: nothing may be undone while an operation waits for a press.
-// View too, keys included: only the wheel zooms while an operation waits, and the problems
-// panel coming or going would resize the canvas under the operation.
 void MainWindow::setMainMenusEnabled(bool enabled)
 {
     mfile_->menuAction()->setEnabled(enabled);
+    moptions_->menuAction()->setEnabled(enabled);
+    minserebloco_->setEnabled(enabled);
+    mapagabloco_->setEnabled(enabled);
+    switchEditAndView();
+    refreshEditCommands();
+}
+
+// Edit and View go with the four, and stay off while an operation waits for a press
+// even where the four come back on during it (a Shift-held pan, a deletion answered No):
+// nothing may be undone then, only the wheel zooms, and the problems panel coming or
+// going would resize the canvas under the operation. The View items too, for their keys.
+void MainWindow::switchEditAndView()
+{
+    const bool enabled = mfile_->menuAction()->isEnabled() && editor_.canGoToBlock();
     medit_->menuAction()->setEnabled(enabled);
     mview_->menuAction()->setEnabled(enabled);
     for (QAction* item : mview_->actions())
         item->setEnabled(enabled);
-    moptions_->menuAction()->setEnabled(enabled);
-    minserebloco_->setEnabled(enabled);
-    mapagabloco_->setEnabled(enabled);
-    refreshEditCommands();
 }
 
 void MainWindow::setCommandStates(const CommandStates& states)
@@ -135,6 +142,7 @@ void MainWindow::setCommandStates(const CommandStates& states)
     mapagabloco_->setEnabled(states.deleteItem);
     msave_->setEnabled(states.save);
     canvas_->setEnabled(states.canvas);
+    switchEditAndView();
     setEditCommands(states.undo, states.redo, states.goToBlock);
 }
 

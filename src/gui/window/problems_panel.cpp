@@ -1,6 +1,9 @@
 #include "window/problems_panel.h"
 
+#include "surfaces/text_convert.h"
+
 #include <QListWidget>
+#include <QSignalBlocker>
 
 namespace corvix {
 
@@ -8,6 +11,7 @@ namespace {
 
 constexpr int kBlockRole = Qt::UserRole;
 constexpr int kLinesShownAtFirst = 6;
+constexpr qsizetype kQuotedLength = 40;
 
 // A list a few lines tall when the panel first opens, so that the canvas keeps most of the
 // window; the user may drag the panel's edge for more.
@@ -21,9 +25,22 @@ public:
     }
 };
 
-QString problemLine(const Problem& problem)
+// The block's text beside its number, which the sheet does not show and which runs one
+// ahead of the default texts: on one line, cut short when long.
+QString quotedText(const std::string& cp1252Text)
 {
-    return QStringLiteral("block %1: %2").arg(problem.block + 1).arg(QString::fromStdString(problemText(problem)));
+    QString text = fromCp1252(cp1252Text).simplified();
+    if (text.size() > kQuotedLength)
+        text = text.left(kQuotedLength - 1) + QChar(0x2026);
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString problemLine(const EditorState& state, const Problem& problem)
+{
+    // One arg() for all: a "%1" in the block's text stays as typed.
+    return QStringLiteral("block %1 %2: %3")
+        .arg(QString::number(problem.block + 1), quotedText(state.blocks[size_t(problem.block)].text),
+             QString::fromStdString(problemText(problem)));
 }
 
 } // namespace
@@ -39,8 +56,15 @@ ProblemsPanel::ProblemsPanel(const EditorState& state, QWidget* parent)
     setAllowedAreas(Qt::BottomDockWidgetArea);
     list_->setObjectName(QStringLiteral("problemsList"));
     setWidget(list_);
-    connect(list_, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { emit blockChosen(item->data(kBlockRole).toInt()); });
+    const auto choose = [this](QListWidgetItem* item) {
+        if (item)
+            emit blockChosen(item->data(kBlockRole).toInt());
+    };
+    // A click on the line already current changes no current line, yet the user may have
+    // selected another block on the canvas since.
+    connect(list_, &QListWidget::currentItemChanged, this, choose);
+    connect(list_, &QListWidget::itemClicked, this, choose);
+    connect(list_, &QListWidget::itemActivated, this, choose);
 
     followTimer_.setSingleShot(true);
     followTimer_.setInterval(kFollowDelayMs);
@@ -61,17 +85,22 @@ void ProblemsPanel::showEvent(QShowEvent* event)
     refresh();
 }
 
-// Rebuilt only when the findings differ, so that a repaint keeps the user's place in the list.
+// Rebuilt only when the lines differ, so that a repaint keeps the user's place in the list;
+// rebuilding takes no one to a block.
 void ProblemsPanel::refresh()
 {
-    std::vector<Problem> problems = checkFlowchart(state_);
-    if (problems == shown_)
+    const std::vector<Problem> problems = checkFlowchart(state_);
+    QStringList lines;
+    for (const Problem& problem : problems)
+        lines << problemLine(state_, problem);
+    if (lines == shown_)
         return;
-    shown_ = std::move(problems);
+    shown_ = std::move(lines);
+    const QSignalBlocker quiet(list_);
     list_->clear();
-    for (const Problem& problem : shown_) {
-        auto* item = new QListWidgetItem(problemLine(problem), list_);
-        item->setData(kBlockRole, problem.block);
+    for (size_t i = 0; i < problems.size(); ++i) {
+        auto* item = new QListWidgetItem(shown_[qsizetype(i)], list_);
+        item->setData(kBlockRole, problems[i].block);
     }
 }
 

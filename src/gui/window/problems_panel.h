@@ -4,16 +4,15 @@
 #include "model/editor_state.h"
 
 #include <QDockWidget>
+#include <QStringList>
 #include <QTimer>
-
-#include <vector>
 
 class QListWidget;
 
 namespace corvix {
 
 // "Problems": the flowchart checks' findings, one line a problem, docked below the canvas.
-// Activating a line (double-click or Enter) asks for its block.
+// Making a line current (a click, the arrows) or activating it asks for its block.
 class ProblemsPanel final : public QDockWidget {
     Q_OBJECT
 public:
@@ -37,7 +36,7 @@ private:
     const EditorState& state_;
     QListWidget* list_;
     QTimer followTimer_;
-    std::vector<Problem> shown_;
+    QStringList shown_;
 };
 
 } // namespace corvix

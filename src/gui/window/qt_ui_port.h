@@ -15,6 +15,7 @@ public:
 
     void showMessage(const std::string& text, MessageIcon icon) override;
     bool askYesNo(const std::string& text) override;
+    bool askYesNoDefaultNo(const std::string& text) override;
     void setPointer(Pointer pointer, BlockKind kind) override;
     void setMainMenusEnabled(bool enabled) override;
     void setCommandStates(const CommandStates& states) override;
@@ -23,7 +24,8 @@ public:
     void scrollBarsChanged() override;
     void showKindPanel(bool visible) override;
     void openTextDialog(const std::string& cp1252Text) override;
-    void processEventsFor(int32_t milliseconds) override;
+    void startPanTimer(int32_t milliseconds) override;
+    void stopPanTimer() override;
 
 private:
     MainWindow& window_;

@@ -1,16 +1,16 @@
 #include "window/scroll_bars.h"
 
-#include <QScrollBar>
+#include "view/viewport.h"
 
-#include <algorithm>
+#include <QScrollBar>
 
 namespace corvix {
 
-void setClassicRange(QScrollBar& bar, int max)
+void mirrorScrollBar(QScrollBar& shown, const ScrollBar& bar)
 {
-    const bool inverted = max < 0;
-    bar.setInvertedAppearance(inverted);
-    bar.setRange(std::min(0, max), std::max(0, max));
+    shown.setRange(bar.minimum, bar.maximum);
+    shown.setValue(bar.value);
+    shown.setEnabled(bar.maximum > bar.minimum);
 }
 
 } // namespace corvix

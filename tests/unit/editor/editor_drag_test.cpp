@@ -125,8 +125,41 @@ TEST_F(Drag, CtrlClickAddsABlockOrTakesItOut)
     ctrlClick({400, 200});
     EXPECT_EQ(selected(), (std::vector<int32_t>{2}));
     EXPECT_EQ(state.selectedBlock, 2);  // one selected block is the drawing's own selection
-    ctrlClick({900, 900});              // empty sheet: the selection stays
-    EXPECT_EQ(state.selectedBlock, 2);
+}
+
+// Away from a block's body Ctrl changes nothing: the press does what a plain one does.
+TEST_F(Drag, CtrlClickOnAPortOrEmptySheetIsAPlainClick)
+{
+    connect(kActionBottom, kLowerTop);  // link 0
+    const struct {
+        const char* name;
+        Point at;
+        EditMode mode;
+        int32_t selectedBlock;
+        int32_t selectedLink;
+    } cases[] = {
+        {"free entry starts a link", kDecisionTop, EditMode::Connecting, 1, -1},
+        {"free exit starts a link", kDecisionLeft, EditMode::Connecting, 1, -1},
+        {"used exit selects its link", kActionBottom, EditMode::Idle, -1, 0},
+        {"used entry selects its link", kLowerTop, EditMode::Idle, -1, 0},
+        {"empty sheet clears the selection", {900, 900}, EditMode::Idle, -1, -1},
+    };
+    for (const auto& c : cases) {
+        editor.cancela_operacao();
+        drag({400, 200}, {400, 200}, kCtrlHeld);
+        drag({400, 400}, {400, 400}, kCtrlHeld);
+        ASSERT_EQ(selected(), (std::vector<int32_t>{0, 2})) << c.name;
+        const int refreshes = ui.canvasRefreshes;
+
+        drag(c.at, c.at, kCtrlHeld);
+
+        EXPECT_EQ(state.editMode, c.mode) << c.name;
+        EXPECT_EQ(state.selectedBlock, c.selectedBlock) << c.name;
+        EXPECT_EQ(state.selectedLink, c.selectedLink) << c.name;
+        EXPECT_FALSE(editor.selection().several()) << c.name;
+        EXPECT_GT(ui.canvasRefreshes, refreshes) << c.name;
+    }
+    EXPECT_EQ(state.linkCount, 1);
 }
 
 TEST_F(Drag, CtrlBoxAddsToTheSelection)

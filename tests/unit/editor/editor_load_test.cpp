@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace corvix {
 namespace {
 
@@ -99,6 +101,40 @@ TEST_F(Load, RefusedFileKeepsTheDrawingAndItsHistory)
     EXPECT_EQ(state.editMode, EditMode::Idle);
     EXPECT_TRUE(ui.menusEnabled());
     EXPECT_TRUE(editor.canUndo());
+}
+
+// The refused load ended the selection; the canvas must not go on showing it.
+TEST_F(Load, RefusedOpenOrDropRepaintsWithoutTheSelection)
+{
+    const std::string bad = folder.file("bad.FXG");
+    const uint8_t junk[] = {1, 2, 3};
+    writeBytes(bad, junk);
+    testing::FakeFileWindow window;
+    window.openAnswer = bad;
+    FileCommands files{editor, ui, window, folder.file("history"), folder.file("recovery.sav"), "corvix"};
+    state.modified = false;
+    const struct {
+        const char* name;
+        std::function<void()> load;
+    } routes[] = {
+        {"open", [&] { files.mload_Click(); }},
+        {"drop", [&] { files.Diagrama_OLEDragDrop({bad}); }},
+    };
+    for (const auto& route : routes) {
+        press(400, 200);
+        ASSERT_EQ(state.selectedBlock, 0) << route.name;
+        canvas.ops.clear();
+        const size_t messages = ui.messages.size();
+
+        route.load();
+
+        EXPECT_EQ(ui.messages.size(), messages + 1) << route.name;
+        EXPECT_EQ(state.selectedBlock, -1) << route.name;
+        const std::vector<testing::RecordedOp> shown = canvas.ops;
+        canvas.ops.clear();
+        editor.repinta_tudo();
+        EXPECT_EQ(shown, canvas.ops) << route.name;
+    }
 }
 
 } // namespace

@@ -67,7 +67,9 @@ TEST_P(CtrlWheel, KeepsTheSheetPointUnderThePointer)
 INSTANTIATE_TEST_SUITE_P(Zooms, CtrlWheel, ::testing::Values(
     WheelCase{"InFromActualSize", 1.0, 0, 0, 300.0f, 200.0f, 1, 1.25},
     WheelCase{"InScrolled", 1.5, 400, 700, 123.5f, 401.0f, 1, 2.0},
-    WheelCase{"OutToHalf", 0.75, 200, 300, 600.0f, 50.0f, -1, 0.5},
+    // At 50 % the sheet fits the canvas's width and stays at its start, where sheet x 800
+    // lies under canvas x 400 at both zooms.
+    WheelCase{"OutToHalf", 0.75, 200, 300, 400.0f, 50.0f, -1, 0.5},
     WheelCase{"TwoNotchesIn", 2.0, 1000, 1500, 10.0f, 470.0f, 2, 4.0},
     WheelCase{"OutOfTheLargest", 4.0, 3000, 4000, 344.0f, 244.0f, -1, 3.0}),
     CaseName());

@@ -54,11 +54,10 @@ TEST_F(ScrollIntoView, CountsTheZoomedSheetsPixels)
     EXPECT_EQ(scrollIntoView(view, {400, 100, 420, 150}), (BarValues{820 - 344, 250 - 244}));
 }
 
-TEST_F(ScrollIntoView, ClampsToABarWhoseMaximumIsBelowItsMinimum)
+TEST_F(ScrollIntoView, LeavesASheetThatFitsTheCanvasAtItsStart)
 {
-    // The canvas is larger than the sheet: the bars run 0 down to -300 and -151.
     view.resize(1500, 1700, Paper{});
-    EXPECT_EQ(scrollIntoView(view, {-400, -300, -350, -250}), (BarValues{-300, -151}));
+    EXPECT_EQ(scrollIntoView(view, {-400, -300, -350, -250}), (BarValues{0, 0}));
     EXPECT_EQ(scrollIntoView(view, {1400, 1700, 1500, 1750}), (BarValues{0, 0}));
 }
 
