@@ -2,29 +2,12 @@
 
 #include "checks/check_steps.h"
 
+#include "editor/flow_steps.h"
 #include "model/block_roles.h"
 
 #include <algorithm>
 
 namespace corvix::checks {
-
-namespace {
-
-// The lowest-numbered flow block that no link enters and that is not a goto target
-// (those are entered by their jumps); -1 = none.
-int32_t startBlock(std::span<const Block> blocks, const std::vector<Link>& links)
-{
-    std::vector<bool> entered(blocks.size());
-    for (const Link& l : links)
-        entered[size_t(codeBlock(l.target))] = true;
-    for (size_t i = 0; i < blocks.size(); ++i) {
-        if (!entered[i] && isFlowKind(blocks[i].kind) && !isGotoTarget(blocks[i].kind))
-            return int32_t(i);
-    }
-    return -1;
-}
-
-} // namespace
 
 void checkReachability(std::span<const Block> blocks, const std::vector<Link>& links, const GotoIndex& gotos,
                        std::vector<Problem>& out)

@@ -52,27 +52,70 @@ void DrawingCommands::define_bloco(int32_t index, BlockKind kind, const std::str
     history_.perform(state_, changes::replaceBlock(index, std::move(defined)));
 }
 
+bool DrawingCommands::blockTableFull() const
+{
+    if (state_.blockCount < kBlockCapacity)
+        return false;
+    ui_.showMessage(capacityMessage(kBlockCapacity, "blocks", "The block was not inserted."), MessageIcon::Exclamation);
+    return true;
+}
+
 bool DrawingCommands::insere_bloco(BlockKind kind, const std::string& text, int32_t x, int32_t y)
 {
-    if (state_.blockCount >= kBlockCapacity) {
-        ui_.showMessage(capacityMessage(kBlockCapacity, "blocks", "The block was not inserted."),
-                        MessageIcon::Exclamation);
+    if (blockTableFull())
         return false;
-    }
     // The entry may have held a block before: what a definition does not write stays.
     Block defined = definedBlock(state_.blocks[size_t(state_.blockCount)], kind, text, x, y);
     history_.perform(state_, changes::appendBlock(std::move(defined)));
     return true;
 }
 
+bool DrawingCommands::linkTableFull() const
+{
+    if (state_.linkCount < kLinkCapacity)
+        return false;
+    ui_.showMessage(capacityMessage(kLinkCapacity, "links", "The link was not made."), MessageIcon::Exclamation);
+    return true;
+}
+
 bool DrawingCommands::addLink(const Link& link)
 {
-    if (state_.linkCount >= kLinkCapacity) {
-        ui_.showMessage(capacityMessage(kLinkCapacity, "links", "The link was not made."), MessageIcon::Exclamation);
+    if (linkTableFull())
         return false;
-    }
     history_.perform(state_, changes::appendLink(link));
     return true;
+}
+
+Block DrawingCommands::blockAsDefined(int32_t index, BlockKind kind, const std::string& text) const
+{
+    return definedBlock(state_.blocks[size_t(std::clamp(index, 0, kBlockCapacity - 1))], kind, text, 0, 0);
+}
+
+bool DrawingCommands::insertLinked(BlockKind kind, const std::string& text, int32_t x, int32_t y,
+                                   std::optional<int32_t> fromExit)
+{
+    if (!fromExit)
+        return insere_bloco(kind, text, x, y);
+    if (!roomToInsert(true))
+        return false;
+    const int32_t index = state_.blockCount;
+    std::vector<std::unique_ptr<DrawingChange>> parts;
+    parts.push_back(changes::appendBlock(definedBlock(state_.blocks[size_t(index)], kind, text, x, y)));
+    parts.push_back(changes::appendLink({*fromExit, connectionCode(index, Port::Top)}));
+    history_.perform(state_, changes::batch(std::move(parts)));
+    return true;
+}
+
+bool DrawingCommands::roomToInsert(bool withLink) const
+{
+    return !blockTableFull() && !(withLink && linkTableFull());
+}
+
+void DrawingCommands::defineJoined(int32_t index, BlockKind kind, const std::string& text, int32_t x, int32_t y)
+{
+    if (!isBlockIndex(index))
+        return;
+    history_.performJoined(state_, changes::replaceBlock(index, definedBlock(state_.blocks[size_t(index)], kind, text, x, y)));
 }
 
 bool DrawingCommands::deleteBlock(int32_t index)

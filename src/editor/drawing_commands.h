@@ -29,6 +29,18 @@ public:
     // insere_bloco: appends a block defined as above; false, with a message and the
     // tables untouched, when the table is full.
     bool insere_bloco(BlockKind kind, const std::string& text, int32_t x, int32_t y);
+    // Entry index (the next free one for a new block) as define_bloco would define it
+    // with kind and text, its centre at (0, 0); any index within the table.
+    Block blockAsDefined(int32_t index, BlockKind kind, const std::string& text) const;
+    // Appends a block defined as insere_bloco does and, when fromExit names an exit, the
+    // link from it to the new block's entry, as one step; false, with a message and the
+    // tables untouched, when either table is full.
+    bool insertLinked(BlockKind kind, const std::string& text, int32_t x, int32_t y, std::optional<int32_t> fromExit);
+    // Whether a block, with a link when withLink, can be added; else false, with the
+    // message a full table gives.
+    bool roomToInsert(bool withLink) const;
+    // define_bloco made part of the last step.
+    void defineJoined(int32_t index, BlockKind kind, const std::string& text, int32_t x, int32_t y);
     // False, with a message, when the link table is full.
     bool addLink(const Link& link);
     // Ask first; true when the user agreed and the block (with its links) or the link went.
@@ -57,6 +69,9 @@ public:
     const UndoHistory& history() const { return history_; }
 
 private:
+    // Each shows its refusal when its table has no free entry.
+    bool blockTableFull() const;
+    bool linkTableFull() const;
     bool isBlockIndex(int32_t index) const;
     Block definedBlock(Block block, BlockKind kind, const std::string& text, int32_t x, int32_t y) const;
 

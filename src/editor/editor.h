@@ -155,6 +155,21 @@ public:
     // or a message saying why there is nowhere to go.
     void gotoTarget();
 
+    // The keyboard's way through the flow (editor_flow.cpp; see Interaction): F2 (and
+    // Return) edits the selected block's text, Alt+Down, Alt+Left and Alt+Right follow or
+    // insert from an exit, Alt+Up goes to the blocks entering the selected one, Ctrl+K
+    // links a free exit to a block found by its text. Like Find, each does nothing while
+    // an operation waits (canGoToBlock).
+    void editSelectedText();
+    void followExit(FlowSide side);
+    void followEntry();
+    // Ctrl+K: true when the selected block has a free exit, so the shell asks for the text.
+    bool startLinkByText();
+    void linkToBlockWithText(const std::string& cp1252Text);
+    // Where block index's drawing lies on the canvas now, at the zoom; none for an index
+    // not in use or a block without an outline.
+    std::optional<CanvasBox> blockOnCanvas(int32_t index) const;
+
     // Undo and redo, refused while an operation waits for a press, the kind panel is shown
     // or the text dialog is open. A step restores the tables and clears the selection.
     bool canUndo() const;

@@ -54,6 +54,10 @@ void Editor::Form_KeyDown(int16_t& keyCode, KeyModifiers modifiers)
     case keys::Delete:
         interaction_.deleteSelected();
         return;
+    case keys::Return:
+        if (!modifiers.ctrl() && !modifiers.alt())
+            interaction_.editSelectedText();
+        return;
     default:
         return;
     }

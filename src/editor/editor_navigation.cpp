@@ -3,7 +3,6 @@
 
 #include "editor/navigation.h"
 #include "model/block_roles.h"
-#include "model/text_codec.h"
 
 namespace corvix {
 
@@ -44,7 +43,7 @@ void Editor::findNext(const std::string& cp1252Text)
         return;
     const int32_t found = findNextBlock(state_, cp1252Text);
     if (found < 0) {
-        messages_.showMessage("No block contains '" + cp1252ToUtf8(cp1252Text) + "'.", MessageIcon::None);
+        messages_.showMessage(noBlockContainsMessage(cp1252Text), MessageIcon::None);
         return;
     }
     selectBlock(found);

@@ -1,5 +1,6 @@
 #include "editor/hit_test.h"
 
+#include "model/block_roles.h"
 #include "render/extent.h"
 
 #include <algorithm>
@@ -18,27 +19,6 @@ int64_t distanceToBox(int64_t centre, int64_t point, int64_t half)
 {
     return std::min({std::llabs(centre - point + half), std::llabs(centre - point - half),
                      std::llabs(centre - point)});
-}
-
-std::span<const Port> portsOfKind(BlockKind kind)
-{
-    static constexpr Port action[] = {Port::Top, Port::Bottom};
-    static constexpr Port decision[] = {Port::Top, Port::Right, Port::Left};
-    static constexpr Port gotoJump[] = {Port::Top};
-    static constexpr Port gotoTarget[] = {Port::Bottom};
-    switch (kind) {
-    case BlockKind::Action:
-        return action;
-    case BlockKind::Decision:
-    case BlockKind::DecisionSwapped:
-        return decision;
-    case BlockKind::GotoJump:
-        return gotoJump;
-    case BlockKind::GotoTarget:
-        return gotoTarget;
-    default:
-        return {};
-    }
 }
 
 struct WidePoint {

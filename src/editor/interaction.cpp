@@ -45,6 +45,7 @@ void Interaction::cancela_operacao()
     state_.editMode = EditMode::Idle;
     ui_.setPointer(Pointer::Default);
     drag_ = {};
+    keyInsertion_.reset();
     view_.endSelectionBox();
 }
 
@@ -184,12 +185,20 @@ void Interaction::doubleClick()
 {
     if (!menus_.canvasEnabled() || !isBlockIndex(state_.selectedBlock))
         return;
-    const int32_t edited = state_.selectedBlock;
+    openTextDialogOn(state_.selectedBlock, false, false);
+}
+
+// The repaint comes before the block is selected again, so that it is not drawn
+// highlighted while the dialog is open.
+void Interaction::openTextDialogOn(int32_t block, bool keepSelection, bool onInsertion)
+{
     cancela_operacao();
     view_.repinta_tudo();
-    state_.selectedBlock = edited;
+    state_.selectedBlock = block;
     textDialogOpen_ = true;
-    ui_.openTextDialog(state_.blocks[size_t(edited)].text);
+    dialogKeepsSelection_ = keepSelection;
+    dialogOnInsertion_ = onInsertion;
+    ui_.openTextDialog(state_.blocks[size_t(block)].text);
 }
 
 void Interaction::textDialogOk(const std::string& cp1252Text)
@@ -197,6 +206,10 @@ void Interaction::textDialogOk(const std::string& cp1252Text)
     const std::string text = trimSpaces(cp1252Text);
     if (text.empty() || !isBlockIndex(state_.selectedBlock))
         return;
+    if (dialogOnInsertion_) {
+        defineInsertedText(text);
+        return;
+    }
     const Block& b = state_.blocks[size_t(state_.selectedBlock)];
     commands_.define_bloco(state_.selectedBlock, b.kind, text, b.x, b.y);
 }
@@ -204,14 +217,20 @@ void Interaction::textDialogOk(const std::string& cp1252Text)
 void Interaction::textDialogClosed()
 {
     textDialogOpen_ = false;
-    state_.selectedBlock = -1;
+    if (!dialogKeepsSelection_)
+        state_.selectedBlock = -1;
+    dialogKeepsSelection_ = false;
+    dialogOnInsertion_ = false;
     view_.repinta_tudo();
 }
 
 void Interaction::escape()
 {
+    // An insertion from the keys goes back to the block it started from.
+    const int32_t from = keyInsertion_ && keyInsertion_->fromExit ? codeBlock(*keyInsertion_->fromExit) : -1;
     showKindPanel(false);
     cancela_operacao();
+    state_.selectedBlock = from;
     view_.repinta_tudo();
 }
 
@@ -233,6 +252,10 @@ void Interaction::chooseKindToInsert(int16_t index)
 {
     if (index < 0 || index >= kKindButtons)
         return;
+    if (keyInsertion_) {
+        insertChosenKind(kindFromCode(index + 1));
+        return;
+    }
     state_.kindToInsert = kindFromCode(index + 1);
     showKindPanel(false);
     ui_.setPointer(Pointer::InsertKind, state_.kindToInsert);

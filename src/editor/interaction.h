@@ -6,6 +6,7 @@
 #include "editor/block_selection.h"
 #include "editor/canvas_view.h"
 #include "editor/drawing_commands.h"
+#include "editor/flow_steps.h"
 #include "editor/hit_test.h"
 #include "editor/menu_state.h"
 #include "model/editor_state.h"
@@ -13,6 +14,7 @@
 #include "model/ui_port.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace corvix {
@@ -67,6 +69,24 @@ public:
     // text dialog is open.
     bool operationWaiting() const;
 
+    // The keyboard's way through the flow (interaction_keys.cpp). Each does nothing while
+    // an operation waits.
+    // F2 or Return: the text dialog on the selected block, which stays selected after it.
+    void editSelectedText();
+    // Alt+Down, Alt+Left, Alt+Right: to the block the exit on that side leads to, or, when
+    // the exit is free, a new block linked from it: the kind panel, then the text dialog
+    // on the block, one undo step in all. With nothing selected, to the start block; on
+    // an empty drawing Alt+Down inserts the first block at the top of the view.
+    void followExit(FlowSide side);
+    // Alt+Up: to the lowest-numbered block that enters the selected one; again, to the
+    // next block entering that same one, and once they are all visited, on up the flow.
+    void followEntry();
+    // Ctrl+K: whether the selected block has a free exit to link from; else a message.
+    bool startLinkByText();
+    // Links that exit to the first block after the selected one whose text contains
+    // cp1252Text, under the usual rules; the selection stays.
+    void linkToBlockWithText(const std::string& cp1252Text);
+
 private:
     // What a left press may become once the pointer moves past the drag distance.
     enum class DragKind { None, Blocks, Link, Box };
@@ -104,6 +124,22 @@ private:
     void startOperation(EditMode mode, Pointer pointer, Point anchor);
     void showKindPanel(bool visible);
     bool isBlockIndex(int32_t index) const;
+    // Opens the text dialog on the block; keepSelection leaves it selected after, and
+    // onInsertion makes its text part of the insertion's undo step.
+    void openTextDialogOn(int32_t block, bool keepSelection, bool onInsertion);
+
+    // An insertion from the keys: from the exit (a connection code) or, for the first
+    // block, under a sheet point at the top of the view.
+    struct KeyInsertion {
+        std::optional<int32_t> fromExit;
+        Point top;
+    };
+    void selectAndShow(int32_t block);
+    bool selectStartBlock();
+    void startKeyInsertion(KeyInsertion from);
+    void insertChosenKind(BlockKind kind);
+    void defineInsertedText(const std::string& text);
+    Point wantedPlace(const KeyInsertion& from, const Block& fresh) const;
 
     EditorState& state_;
     UiPort& ui_;
@@ -118,6 +154,13 @@ private:
     Point moveOrigin_;        // sheet point where moving everything started
     bool kindPanelVisible_ = false;
     bool textDialogOpen_ = false;
+    std::optional<KeyInsertion> keyInsertion_;  // the kind panel waits for its kind
+    KeyInsertion inserted_;                     // where the block the dialog edits came from
+    bool dialogKeepsSelection_ = false;
+    bool dialogOnInsertion_ = false;
+    // Alt+Up's last step: from the block `from` to `reached`, one of those entering it.
+    int32_t upFrom_ = -1;
+    int32_t upReached_ = -1;
 };
 
 } // namespace corvix

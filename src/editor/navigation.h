@@ -3,6 +3,7 @@
 #include "model/editor_state.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace corvix {
@@ -11,6 +12,8 @@ namespace corvix {
 // selected), going round to the selected one last, whose text contains text in any
 // letter case; -1 = none. text is Windows-1252 bytes; an empty text is in no block.
 int32_t findNextBlock(const EditorState& state, std::string_view text);
+// What Find says when no block contains the text (UTF-8).
+std::string noBlockContainsMessage(std::string_view cp1252Text);
 
 // One step of Go to Target and the goto jump to remember for the next.
 struct GotoStep {

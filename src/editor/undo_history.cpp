@@ -1,6 +1,7 @@
 #include "editor/undo_history.h"
 
 #include <utility>
+#include <vector>
 
 namespace corvix {
 
@@ -31,6 +32,28 @@ void UndoHistory::perform(EditorState& state, std::unique_ptr<DrawingChange> cha
 
     while (!steps_.empty() && (steps_.size() > kDepth || bytes_ > kByteBudget))
         forgetOldest();
+}
+
+void UndoHistory::performJoined(EditorState& state, std::unique_ptr<DrawingChange> change)
+{
+    if (!canUndo() || canRedo()) {
+        perform(state, std::move(change));
+        return;
+    }
+    noteSavedState(state);
+    // The last change is taken back and made again as the first part of one batch.
+    Step& last = steps_.back();
+    last.change->revert(state);
+    std::vector<std::unique_ptr<DrawingChange>> parts;
+    parts.push_back(std::move(last.change));
+    parts.push_back(std::move(change));
+    last.change = changes::batch(std::move(parts));
+    last.change->apply(state);
+    state.modified = true;
+    bytes_ -= last.bytes;
+    last.bytes = sizeof(Step) + last.change->bytes();
+    bytes_ += last.bytes;
+    last.after = current_ = ++lastId_;
 }
 
 void UndoHistory::forgetOldest()

@@ -23,6 +23,11 @@ public:
     // redone are forgotten.
     void perform(EditorState& state, std::unique_ptr<DrawingChange> change);
 
+    // Applies change as part of the last step, so that one undo takes both back (a block
+    // inserted from the keys and then its text); a step of its own when the last step was
+    // undone or there is none.
+    void performJoined(EditorState& state, std::unique_ptr<DrawingChange> change);
+
     bool canUndo() const { return next_ > 0; }
     bool canRedo() const { return next_ < steps_.size(); }
     // One step back or forward; false, changing nothing, when there is none. `modified`

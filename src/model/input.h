@@ -26,6 +26,15 @@ struct CanvasPoint {
     float y = 0;
 };
 
+// A rectangle of canvas units: the corner and the size.
+struct CanvasBox {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+    bool operator==(const CanvasBox&) const = default;
+};
+
 // The modifier keys held during an event, as the bit set Shift 1, Ctrl 2, Alt 4.
 class KeyModifiers {
 public:
@@ -57,6 +66,7 @@ inline constexpr KeyModifiers kCtrlHeld{KeyModifiers::kCtrl};
 // The key codes the editor acts on (the classic virtual-key numbers); the shell maps
 // every other key to a code of its own or to 0.
 namespace keys {
+inline constexpr int16_t Return = 13;
 inline constexpr int16_t Esc = 27;
 inline constexpr int16_t PageUp = 33;
 inline constexpr int16_t PageDown = 34;

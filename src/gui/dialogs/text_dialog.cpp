@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -42,9 +43,11 @@ TextDialog::TextDialog(QWidget* parent)
     ok->setObjectName(QStringLiteral("Command1"));
     QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("Command2"));
-    // Enter makes a new line in the text; only a click or Space presses OK.
+    // Enter makes a new line in the text; Ctrl+Enter, a click or Space presses OK.
     ok->setAutoDefault(false);
     cancel->setAutoDefault(false);
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, ok, &QPushButton::click);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(edit_);

@@ -1,5 +1,6 @@
 #include "window/canvas_widget.h"
 
+#include "window/canvas_accessible.h"
 #include "window/input_events.h"
 
 #include <QCoreApplication>
@@ -33,6 +34,7 @@ CanvasWidget::CanvasWidget(CanvasInput& input, const CanvasSurface& surface, QWi
     , input_(input)
     , surface_(surface)
 {
+    installBlockAccessibility();
     setObjectName(QStringLiteral("Diagrama"));
     setAccessibleName(QCoreApplication::translate("corvix::CanvasWidget", "Drawing"));
     setMouseTracking(true);
@@ -40,7 +42,8 @@ CanvasWidget::CanvasWidget(CanvasInput& input, const CanvasSurface& surface, QWi
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A press takes the focus back from the find field or the problems list, so that the
     // window's keys reach the editor again.
-    setFocusPolicy(Qt::ClickFocus);
+    // Tab reaches it too: from the keys alone the drawing can be built and read.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event)

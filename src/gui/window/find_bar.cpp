@@ -8,23 +8,41 @@ namespace corvix {
 
 FindBar::FindBar(QWidget* parent)
     : QToolBar(tr("Find"), parent)
+    , label_(new QLabel(tr("&Find:"), this))
     , field_(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("findBar"));
     setMovable(false);
     setFloatable(false);
-    auto* label = new QLabel(tr("&Find:"), this);
-    label->setBuddy(field_);
-    addWidget(label);
+    label_->setBuddy(field_);
+    addWidget(label_);
     field_->setObjectName(QStringLiteral("findField"));
     field_->setAccessibleName(tr("Find"));
     field_->installEventFilter(this);
     addWidget(field_);
-    connect(field_, &QLineEdit::returnPressed, this, &FindBar::findRequested);
+    connect(field_, &QLineEdit::returnPressed, this, [this] {
+        if (linking_)
+            emit linkRequested();
+        else
+            emit findRequested();
+    });
 }
 
 void FindBar::open()
 {
+    openFor(false);
+}
+
+void FindBar::openForLink()
+{
+    openFor(true);
+}
+
+void FindBar::openFor(bool linking)
+{
+    linking_ = linking;
+    label_->setText(linking ? tr("&Link to:") : tr("&Find:"));
+    field_->setAccessibleName(linking ? tr("Link to") : tr("Find"));
     show();
     field_->setFocus(Qt::ShortcutFocusReason);
     field_->selectAll();

@@ -77,6 +77,7 @@ MainWindow::MainWindow(EditorState& state, DesktopDialogs& dialogs, QWidget* par
     , timer_(this)
 {
     setObjectName(QStringLiteral("Form1"));
+    exposeBlocks(*canvas_, *this);
     createClientArea();
     createActions();
     createMenus();
@@ -135,6 +136,8 @@ void MainWindow::createClientArea()
     kindPanel_->move(8, 8);
     kindPanel_->hide();
     connect(kindPanel_, &KindPanel::kindChosen, this, [this](int index) { editor_.SelBloco_Click(int16_t(index)); });
+    connect(kindPanel_, &KindPanel::cancelled, this, [this] { editor_.Form_KeyPress(keys::Esc); });
+    keyPreview_.giveKeysTo(*kindPanel_);
 
     // Both shrink the central widget when shown, so the canvas takes the change as a resize.
     problems_ = new ProblemsPanel(state_, this);
@@ -199,6 +202,7 @@ void MainWindow::load(const std::string& commandLine)
         files_.openAtStart(commandLine);
     editor_.cancela_operacao();
     timer_.start();
+    canvas_->setFocus();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -220,6 +224,7 @@ void MainWindow::refreshCanvas()
     problems_->drawingMayHaveChanged();
     switchEditAndView();
     refreshEditCommands();
+    announceBlockChanges(*canvas_);
 }
 
 void MainWindow::mirrorScrollBars()
@@ -233,9 +238,14 @@ void MainWindow::mirrorScrollBars()
 
 void MainWindow::showKindPanel(bool visible)
 {
+    const bool hadKeys = kindPanel_->isAncestorOf(focusWidget());
     kindPanel_->setVisible(visible);
-    if (visible)
+    if (visible) {
         kindPanel_->raise();
+        kindPanel_->takeKeys();
+    } else if (hadKeys) {
+        canvas_->setFocus();
+    }
 }
 
 void MainWindow::openTextDialog(const std::string& cp1252Text)
@@ -251,6 +261,7 @@ void MainWindow::textDialogFinished()
     menuBar()->setEnabled(true);
     editor_.textDialogClosed();
     activateWindow();
+    canvas_->setFocus();
 }
 
 void MainWindow::canvasPressed(MouseButton button, KeyModifiers modifiers, QPointF pos)

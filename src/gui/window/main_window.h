@@ -8,6 +8,7 @@
 #include "printing/print_job.h"
 #include "surfaces/canvas_surface.h"
 #include "surfaces/qt_text_measurer.h"
+#include "window/canvas_accessible.h"
 #include "window/canvas_widget.h"
 #include "window/key_preview.h"
 #include "window/qt_ui_port.h"
@@ -35,7 +36,11 @@ class TextDialog;
 
 // Form1, the editor window: menus, the canvas "Diagrama" with its scroll bars, the
 // "Select Block" panel and the 100 ms timer. Every event goes to the editor core.
-class MainWindow final : public QMainWindow, private CanvasInput, private KeyListener, private FileWindow {
+class MainWindow final : public QMainWindow,
+                         private CanvasInput,
+                         private KeyListener,
+                         private FileWindow,
+                         private CanvasBlocks {
     Q_OBJECT
 public:
     // state.programDir holds the folder of the history file; dialogs answers every box
@@ -76,6 +81,10 @@ private:
     // Find, Find Next and Go to Target, at the end of the Edit menu (main_window_find.cpp).
     void createFindActions();
     void findNext();
+    // The keyboard's way through the flow, after the find items (main_window_flow.cpp).
+    void createFlowActions();
+    void setFlowCommands(bool enabled);
+    void linkToBlock();
     // View, between Edit and Options (main_window_view.cpp).
     void createViewMenu();
     // The level item of the editor's zoom checked, or none between the levels.
@@ -119,6 +128,13 @@ private:
     void keyPress(int16_t keyAscii) override;
     void keyUp(int16_t keyCode, KeyModifiers modifiers) override;
     void keyboardLost() override;
+
+    // CanvasBlocks
+    int blockCount() const override;
+    int selectedBlock() const override;
+    QString blockName(int index) const override;
+    QString blockDescription(int index) const override;
+    QRect blockRect(int index) const override;
 
     // FileWindow
     std::string chooseFileToOpen(const std::string& initialPath) override;
@@ -180,6 +196,8 @@ private:
     QAction* mfind_ = nullptr;
     QAction* mfindnext_ = nullptr;
     QAction* mgototarget_ = nullptr;
+    // Edit Text, Follow or Insert Below, Left and Right, Go Up the Flow, Link to Block.
+    std::array<QAction*, 6> mflow_{};
 };
 
 } // namespace corvix

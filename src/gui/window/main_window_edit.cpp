@@ -41,6 +41,7 @@ void MainWindow::createEditMenu()
     mselectall_->setObjectName(QStringLiteral("mselectall"));
     mselectall_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     createFindActions();
+    createFlowActions();
 
     // Asking the clipboard on every refresh could wait on another program; its owner
     // announces every change instead.
@@ -62,6 +63,7 @@ void MainWindow::setEditCommands(bool undo, bool redo, bool goToBlock)
     mfind_->setEnabled(goToBlock);
     mfindnext_->setEnabled(goToBlock);
     mgototarget_->setEnabled(goToBlock);
+    setFlowCommands(goToBlock);
 }
 
 // Runs on every repaint and whenever the main menus are switched: every change to the
