@@ -72,7 +72,7 @@ MainWindow::MainWindow(EditorState& state, DesktopDialogs& dialogs, QWidget* par
     , editor_(state, ui_, canvasSurface_, windowFont_)
     , files_(editor_, ui_, *this, programFile(state, kHistoryFileName), programFile(state, kRecoveryFileName),
              executableBaseName())
-    , recovery_(editor_, ui_, files_)
+    , recovery_(editor_, ui_, files_, recoveryLocks_)
     , keyPreview_(*this, *this)
     , timer_(this)
 {
