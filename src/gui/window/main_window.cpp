@@ -81,7 +81,7 @@ MainWindow::MainWindow(EditorState& state, DesktopDialogs& dialogs, QWidget* par
     createActions();
     createMenus();
 
-    textDialog_ = new TextDialog(this);
+    textDialog_ = new TextDialog(dialogs_, this);
     connect(textDialog_, &TextDialog::textAccepted, this,
             [this](const QString& text) { editor_.textDialogOk(toCp1252Lines(text)); });
     connect(textDialog_, &QDialog::finished, this, &MainWindow::textDialogFinished);
