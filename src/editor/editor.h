@@ -92,10 +92,12 @@ public:
     // Device pixels per canvas pixel on the window's screen; the caller repaints next.
     void setDeviceRatio(double ratio);
 
-    // One tick of the 100 ms timer "Timer1": command refresh, then the Shift-held auto-pan
-    // loop, then the tail. A tick that arrives while another runs (from inside the loop's
-    // event processing or a message box) only refreshes the commands.
+    // One tick of the 100 ms timer "Timer1": command refresh, then the start of the
+    // Shift-held auto-pan (menus off, its first step, the pan timer), then the tail. A tick
+    // that arrives while a message box of another tick is open only refreshes the commands.
     void Timer1_Timer();
+    // One tick of the pan timer (a screen frame): the next step while Shift stays held.
+    void panTimerTick();
 
     // DocumentSession.
     EditorState& state() override { return state_; }
@@ -110,13 +112,11 @@ public:
     double nowSeconds() const override { return clock_(); }
     void setTickTail(std::function<void(double)> step) override;
 
-    // LoadHooks: the stored paper and view, then idle; a load also starts a new undo history
-    // with the loaded drawing as the saved state. The file commands repaint once the
-    // drawing has its name.
+    // A load: the stored paper and view, then idle with a new undo history, the loaded
+    // drawing its saved state. The file commands repaint once the drawing has its name.
     void applyPaper(int32_t paperType) override;
     void restoreView(int32_t scrollX, int32_t scrollY) override;
-    void loaded() override;
-    void rejected() override;
+    void diagramReplaced() override;
 
     // Block definition and insertion (see DrawingCommands).
     void define_bloco(int32_t index, BlockKind kind, const std::string& text, int32_t x, int32_t y);
@@ -175,8 +175,12 @@ public:
 
 private:
     void showHistoryStep();
+    // Shift alone held or not, from a key event's modifiers; releasing it ends the pan.
+    void followShift(bool held);
+    void endPan();
 
     EditorState& state_;
+    UiPort& ui_;  // the pan timer
     // Find's and Go to Target's messages; every other part reaches the user on its own.
     MessagePort& messages_;
     MenuState menus_;
@@ -188,7 +192,8 @@ private:
     int32_t machineTag_;
     Clock clock_;
     std::function<void(double)> tickTail_;
-    bool tickRunning_ = false;
+    bool tickRunning_ = false;  // a tick's tail is under way (its message may be open)
+    bool panning_ = false;      // the pan timer runs and the menus are off
     int32_t lastJump_ = -1;  // the goto jump Go to Target visited last; -1 = none
 };
 
