@@ -2,6 +2,7 @@
 
 #include "editor/file_procedures.h"
 #include "model/program_info.h"
+#include "storage/autosave.h"
 
 #include <algorithm>
 #include <cctype>
@@ -24,12 +25,6 @@ std::filesystem::path resolvedPath(const std::string& path)
     const std::filesystem::path absolute = std::filesystem::absolute(std::filesystem::u8path(path), ec);
     const std::filesystem::path resolved = std::filesystem::weakly_canonical(absolute, ec);
     return ec ? absolute.lexically_normal() : resolved;
-}
-
-// Also true for a file that does not exist yet, or two spellings of one name.
-bool namesSameFile(const std::string& a, const std::string& b)
-{
-    return resolvedPath(a) == resolvedPath(b);
 }
 
 } // namespace
@@ -128,7 +123,10 @@ bool FileCommands::loadDiagram(const std::string& path)
 
 bool FileCommands::isRecoveryFile(const std::string& path) const
 {
-    return namesSameFile(path, recoveryPath_);
+    // Any running Corvix's file: each one's close deletes its own.
+    const std::filesystem::path file = resolvedPath(path);
+    return recoveryFileNumber(file.filename().string()) > 0
+           && file.parent_path() == resolvedPath(recoveryPath_).parent_path();
 }
 
 bool FileCommands::writeDiagram(const std::string& path)

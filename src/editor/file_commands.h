@@ -41,8 +41,9 @@ bool hasDiagramExtension(std::string_view path);
 
 class FileCommands {
 public:
-    // historyPath: the history file; recoveryPath: the recovery file, which no save
-    // writes and every load takes as unsaved work; executableName: the caption's first word.
+    // historyPath: the history file; recoveryPath: the first Corvix's recovery file, beside
+    // which every other lies; no save writes any of them and every load takes one as
+    // unsaved work; executableName: the caption's first word.
     FileCommands(DocumentSession& session, MessagePort& ui, FileWindow& window, std::string historyPath, std::string recoveryPath,
                  std::string executableName);
 

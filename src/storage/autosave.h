@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace corvix {
@@ -10,6 +11,12 @@ inline constexpr std::string_view kRecoveryFileName = "salvamento.sav";
 inline constexpr std::string_view kRecoveryQuestion =
     "The last session was terminated abnormally.\r\n Do you want to load the last saved session?";
 inline constexpr double kAutosaveIntervalSeconds = 240.0;
+
+// Every Corvix running over one program folder has a recovery file of its own, numbered
+// from 1: the first keeps kRecoveryFileName, the second "salvamento-2.sav", and so on.
+std::string recoveryFileName(int number);
+// The number of the recovery file called fileName, or 0 when that is no recovery file's name.
+int recoveryFileNumber(std::string_view fileName);
 
 // Decides when the timer writes the recovery file. Times are seconds on a monotonic
 // clock, so a run across midnight keeps its rhythm.

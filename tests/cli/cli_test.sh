@@ -102,17 +102,17 @@ run "$corvix" --export="$work/missing/x.fxg" "$sample"
 
 # --export=OUT.png, .svg and .pdf draw the page of a file from the independent writer:
 # its stored geometry fixes the frame, block edges and link pixels of the image, the
-# SVG spans the sheet and the PDF is one page of the paper (8.5 x 10.25 in).
+# SVG and the PDF are one page of Letter paper (8.5 x 11 in) of the same size.
 drawing=$work/independent.fxg
 run "$corvix" --export="$work/page.PNG" "$drawing"
 [[ $status == 0 ]] || fail "png export: status $status, '$err'"
 "$python" "$(dirname "$verify")/page_verify.py" "$drawing" "$work/page.PNG" >"$work/pixels" ||
     fail "png export: $(head -5 "$work/pixels")"
 run "$corvix" --export="$work/page.svg" "$drawing"
-[[ $status == 0 ]] && grep -q 'viewBox="0 0 1188 1433"' "$work/page.svg" || fail "svg export: status $status, '$err'"
+[[ $status == 0 ]] && grep -q 'width="215.9mm" height="279.4mm"' "$work/page.svg" || fail "svg export: status $status, '$err'"
 run "$corvix" --export="$work/page.pdf" "$drawing"
 [[ $status == 0 && $(grep -aEo '/Type ?/Page([^s]|$)' "$work/page.pdf" | wc -l) == 1 ]] &&
-    grep -aEq '/MediaBox ?\[0 0 612(\.0*)? 738(\.0*)?\]' "$work/page.pdf" || fail "pdf export: status $status, '$err'"
+    grep -aEq '/MediaBox ?\[0 0 612(\.0*)? 792(\.0*)?\]' "$work/page.pdf" || fail "pdf export: status $status, '$err'"
 run "$corvix" --export="$work/page.bmp" "$drawing"
 [[ $status == 1 && $err == "corvix: $work/page.bmp: OUT must end in .png, .svg, .pdf or .fxg" ]] ||
     fail "export to an unknown format: status $status, '$err'"
@@ -126,6 +126,11 @@ run "$corvix" --thumbnail=128 "$damaged" "$work/none.png"
     fail "thumbnail of a damaged file: status $status, '$err'"
 run "$corvix" --thumbnail=128 "$drawing"
 [[ $status == 2 ]] || fail "thumbnail without OUT: status $status"
+
+# Without a display the editor says so instead of Qt's abort; the headless modes need none.
+run env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$corvix" "$sample"
+[[ $status == 2 && $err == "corvix: no display to open a window on; --check, --lint and --export need none" ]] ||
+    fail "editor without a display: status $status, '$err'"
 
 if ((failures > 0)); then
     echo "$failures failure(s)" >&2

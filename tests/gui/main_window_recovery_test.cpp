@@ -1,3 +1,4 @@
+#include "app/recovery_lock_files.h"
 #include "scripted_dialogs.h"
 #include "support/diagram_samples.h"
 #include "window/main_window.h"
@@ -11,6 +12,9 @@
 #include <QTimer>
 
 #include <memory>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace corvix {
 
@@ -30,6 +34,8 @@ private slots:
     void recoveryFileOpenedByNameIsUnsavedWork();
     void saveAsNeverWritesOntoTheRecoveryFile_data();
     void saveAsNeverWritesOntoTheRecoveryFile();
+    void aSecondCorvixLeavesTheFirstOnesRecoveryFileAlone();
+    void aLockIsTakenOverOnlyFromAProcessThatEnded();
 
 private:
     void start(const QString& commandLine = {});
@@ -187,6 +193,7 @@ void RecoveryWindowTest::saveAsNeverWritesOntoTheRecoveryFile_data()
     QTest::addColumn<bool>("autosaved");
     QTest::newRow("not written yet") << "salvamento.sav" << false;
     QTest::newRow("autosaved, another spelling") << "./salvamento.sav" << true;
+    QTest::newRow("another Corvix's") << "salvamento-2.sav" << false;
 }
 
 void RecoveryWindowTest::saveAsNeverWritesOntoTheRecoveryFile()
@@ -221,6 +228,75 @@ void RecoveryWindowTest::saveAsNeverWritesOntoTheRecoveryFile()
     QCOMPARE(QString::fromStdString(state_->fileName), named);
     QCOMPARE(captionTail(), named);
     QVERIFY(!action("mhist0")->isVisible());
+}
+
+// Two windows over one folder are two Corvix running at once: each keeps its own recovery
+// file, and the later one neither offers nor deletes the file the first still relies on.
+void RecoveryWindowTest::aSecondCorvixLeavesTheFirstOnesRecoveryFileAlone()
+{
+    start();
+    QVERIFY(window_->editor().insere_bloco(BlockKind::Action, "== 0 ==", 200, 120));
+    now_ += 241;
+    waitForTick();
+    QFile first(recoveryPath());
+    QVERIFY(first.open(QIODevice::ReadOnly));
+    const QByteArray firstBytes = first.readAll();
+    first.close();
+
+    EditorState secondState;
+    secondState.programDir = state_->programDir;
+    ScriptedDialogs secondDialogs;
+    {
+        MainWindow second(secondState, secondDialogs);
+        double secondNow = 5000;
+        second.editor().setClock([&secondNow] { return secondNow; });
+        second.load({});
+        second.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&second));
+        QVERIFY(secondDialogs.questions.isEmpty());
+        QCOMPARE(secondState.blockCount, 0);
+
+        QVERIFY(second.editor().insere_bloco(BlockKind::Decision, "== 0 ==", 200, 320));
+        QVERIFY(second.editor().insere_bloco(BlockKind::Action, "== 1 ==", 200, 520));
+        secondNow += 241;
+        QSignalSpy tick(second.findChild<QTimer*>(QStringLiteral("Timer1")), &QTimer::timeout);
+        QVERIFY(tick.wait(2000));
+        const QString secondFile = path(QStringLiteral("salvamento-2.sav"));
+        QTRY_VERIFY(QFile::exists(secondFile));
+
+        secondState.modified = false;
+        QVERIFY(second.close());
+        QVERIFY(!QFile::exists(secondFile));
+    }
+    QVERIFY(first.open(QIODevice::ReadOnly));
+    QCOMPARE(first.readAll(), firstBytes);
+    first.close();
+
+    state_->modified = false;
+    QVERIFY(window_->close());
+    QVERIFY(!QFile::exists(recoveryPath()));
+}
+
+void RecoveryWindowTest::aLockIsTakenOverOnlyFromAProcessThatEnded()
+{
+    const std::string file = recoveryPath().toStdString();
+    const pid_t child = fork();
+    if (child == 0) {
+        // A Corvix that ends without closing its window leaves its lock behind.
+        QLockFile lock(recoveryPath() + QStringLiteral(".lock"));
+        _exit(lock.tryLock(0) ? 0 : 1);
+    }
+    int status = -1;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QVERIFY(QFile::exists(recoveryPath() + QStringLiteral(".lock")));
+
+    RecoveryLockFiles first;
+    RecoveryLockFiles second;
+    QCOMPARE(first.claim(file), RecoveryLocks::Claim::Owned);
+    QCOMPARE(second.claim(file), RecoveryLocks::Claim::InUse);
+    first.release(file);
+    QCOMPARE(second.claim(file), RecoveryLocks::Claim::Owned);
 }
 
 } // namespace corvix

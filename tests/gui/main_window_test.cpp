@@ -114,7 +114,9 @@ private slots:
     void exportWritesWhatTheCommandLineWrites();
     void exportFormatFromExtensionOrFilter_data();
     void exportFormatFromExtensionOrFilter();
-    void exportAsksBeforeReplacingACompletedName();
+    void exportAsksBeforeReplacingTheFileItWrites_data();
+    void exportAsksBeforeReplacingTheFileItWrites();
+    void exportProposesTheNameWithTheFormatsExtension();
     void failedExportKeepsTheOldFile_data();
     void failedExportKeepsTheOldFile();
     void quickSecondRightPressDropsTheBlock();
@@ -372,7 +374,13 @@ void MainWindowTest::fileKeysFollowTheirItems()
     QVERIFY(state().modified);
     QVERIFY(!QFile::exists(file));
 
-    saveAs(file);
+    // Save As has Ctrl+Shift+S also where the desktop names no key for it, shown in the menu.
+    QCOMPARE(action("msaveas")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    QTRY_VERIFY(action("msaveas")->isEnabled());
+    dialogs_->savePaths.enqueue(file);
+    QTest::keyClick(canvas(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(QFile::exists(file));
+    QCOMPARE(captionTail(), file);
     insertBlock(0, {400, 400});
     waitForTick();
     QTest::keyClick(canvas(), Qt::Key_S, Qt::ControlModifier);
@@ -737,20 +745,40 @@ void MainWindowTest::exportFormatFromExtensionOrFilter()
     QVERIFY(fileBytes(path(written)).startsWith(start));
 }
 
-// The dialog asked about "page" only; "page.png" is asked about here.
-void MainWindowTest::exportAsksBeforeReplacingACompletedName()
+// The file asked about is the one written, named by the dialog or completed here; No goes
+// back to the dialog with that name.
+void MainWindowTest::exportAsksBeforeReplacingTheFileItWrites_data()
 {
-    const QString completed = path(QStringLiteral("page.png"));
-    writeBytes(completed, "old");
-    dialogs_->answers.enqueue(false);
-    exportAs(path(QStringLiteral("page")));
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("completed here") << "page";
+    QTest::newRow("named by the dialog") << "page.png";
+}
+
+void MainWindowTest::exportAsksBeforeReplacingTheFileItWrites()
+{
+    QFETCH(QString, typed);
+    const QString written = path(QStringLiteral("page.png"));
+    writeBytes(written, "old");
+    dialogs_->answers.enqueue(false);  // then the dialog again, cancelled
+    exportAs(path(typed));
     QCOMPARE(dialogs_->questions,
-             QStringList{QStringLiteral("The file (%1) already exists. Do you want to replace it?").arg(completed)});
-    QCOMPARE(fileBytes(completed), QByteArray("old"));
+             QStringList{QStringLiteral("The file (%1) already exists. Do you want to replace it?").arg(written)});
+    QCOMPARE(dialogs_->exportInitialPaths.size(), 2);
+    QCOMPARE(dialogs_->exportInitialPaths[1], written);
+    QCOMPARE(fileBytes(written), QByteArray("old"));
 
     dialogs_->answers.enqueue(true);
-    exportAs(path(QStringLiteral("page")));
-    QVERIFY(fileBytes(completed).startsWith("\x89PNG"));
+    exportAs(path(typed));
+    QVERIFY(fileBytes(written).startsWith("\x89PNG"));
+}
+
+// A drawing saved as "flow1" is proposed as "flow1.png", not as its own file's name.
+void MainWindowTest::exportProposesTheNameWithTheFormatsExtension()
+{
+    drawTwoLinkedBlocks();
+    saveAs(path(QStringLiteral("flow1")));
+    exportAs(QString());
+    QCOMPARE(dialogs_->exportInitialPaths, QStringList{path(QStringLiteral("flow1.png"))});
 }
 
 void MainWindowTest::failedExportKeepsTheOldFile_data()
@@ -768,8 +796,10 @@ void MainWindowTest::failedExportKeepsTheOldFile()
     QFETCH(bool, existing);
     drawTwoLinkedBlocks();
     const QString file = path(target);
-    if (existing)
+    if (existing) {
         writeBytes(file, "old drawing");
+        dialogs_->answers.enqueue(true);  // replace it
+    }
     exportAs(file);
     QCOMPARE(dialogs_->messages, QStringList{QStringLiteral("Failed to export file (%1)").arg(file)});
     QCOMPARE(QFile::exists(file), existing);

@@ -125,10 +125,30 @@ void writeFile(const QString& path, const std::vector<uint8_t>& bytes)
     out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
+// The named paper of an exported page and where the sheet stands on it: A4 is 210 x 297 mm
+// and Letter 8.5 x 11 in, whatever proportions the sheet keeps; the sheet is scaled to fit
+// and centred.
+struct PaperPage {
+    QSizeF points;    // the page, 72 points to the inch
+    int sheetHeight;  // sheet units
+    double unit;      // points a sheet unit
+    QPointF sheetAt;  // the sheet's top-left corner, in points from the page's
+};
+
+PaperPage paperPage(int paperType)
+{
+    const QSizeF millimetres = paperType == 0 ? QSizeF(210, 297) : QSizeF(215.9, 279.4);
+    const QSizeF points = millimetres / 25.4 * 72;
+    const int sheetHeight = paperType == 0 ? 1537 : 1433;
+    const double unit = std::min(points.width() / 1188, points.height() / sheetHeight);
+    return {points, sheetHeight, unit,
+            {(points.width() - 1188 * unit) / 2, (points.height() - sheetHeight * unit) / 2}};
+}
+
 // Pixels the stored geometry fixes: page frame, block edges, link segments, background.
-// A page drawn at scale pixels a unit is judged by the pixel at the centre of each unit,
-// away from the edges where a smoothing renderer blends.
-void checkPage(const QImage& page, int scale = 1)
+// The sheet is drawn at scale pixels a unit from the pixel point origin, and each unit is
+// judged by the pixel at its centre, away from the edges where a smoothing renderer blends.
+void checkPage(const QImage& page, int sheetHeight, int scale = 1, QPointF origin = {})
 {
     struct Pixel {
         int x;
@@ -137,7 +157,7 @@ void checkPage(const QImage& page, int scale = 1)
     };
     const Pixel pixels[] = {
         {21, 30, kBlack},  // outer frame, top and bottom right
-        {1168, page.height() / scale - 32, kBlack},
+        {1168, sheetHeight - 32, kBlack},
         {27, 36, kBlack},  // inner frame
         {23, 500, kWhite},  // between the frames: white, not cream
         // The first action's text box is (180, 192)-(220, 208).
@@ -155,7 +175,9 @@ void checkPage(const QImage& page, int scale = 1)
         {700, 400, kBlack},
     };
     for (const Pixel& p : pixels) {
-        const QRgb actual = page.pixel(p.x * scale + scale / 2, p.y * scale + scale / 2);
+        const int px = int(std::floor(origin.x() + (p.x + 0.5) * scale));
+        const int py = int(std::floor(origin.y() + (p.y + 0.5) * scale));
+        const QRgb actual = page.pixel(px, py);
         QVERIFY2(actual == p.color, qPrintable(QString("(%1, %2) is #%3, not #%4")
                                       .arg(p.x)
                                       .arg(p.y)
@@ -177,8 +199,8 @@ private slots:
     void vectorPageShowsTheSamePage();
     void textSurvivesIntoSvgAndPdf();
     void pdfTextStandsInTheSheetCells();
-    void pdfIsOnePageOfThePaper_data();
-    void pdfIsOnePageOfThePaper();
+    void vectorPageIsTheNamedPaper_data();
+    void vectorPageIsTheNamedPaper();
     void pdfCrossReferenceLeadsToEveryObject();
     void pagesAtCapacityAreWellFormed();
     void failuresAreReported_data();
@@ -219,40 +241,45 @@ void PageExportTest::pngIsThePageImage()
     QCOMPARE(cli::runExport(out.toStdString(), input_.toStdString()), 0);
     const QImage page(out);
     QCOMPARE(page.size(), QSize(1188, height));
-    checkPage(page.convertToFormat(QImage::Format_RGB32));
+    checkPage(page.convertToFormat(QImage::Format_RGB32), height);
 }
 
 void PageExportTest::vectorPageShowsTheSamePage_data()
 {
     QTest::addColumn<QString>("renderer");
-    QTest::newRow("SVG, Qt's renderer") << "QSvgRenderer";
-    QTest::newRow("SVG, rsvg-convert") << "rsvg-convert";
-    QTest::newRow("PDF, pdftoppm") << "pdftoppm";
+    QTest::addColumn<int>("paperType");
+    QTest::newRow("SVG, Qt's renderer, A4") << "QSvgRenderer" << 0;
+    QTest::newRow("SVG, rsvg-convert, A4") << "rsvg-convert" << 0;
+    QTest::newRow("SVG, rsvg-convert, Letter") << "rsvg-convert" << 1;
+    QTest::newRow("PDF, pdftoppm, A4") << "pdftoppm" << 0;
+    QTest::newRow("PDF, pdftoppm, Letter") << "pdftoppm" << 1;
 }
 
+// The whole page is drawn at three pixels a sheet unit, so that each unit is judged by
+// its middle pixel, a third of a unit away from any edge, wherever the centring puts it.
 void PageExportTest::vectorPageShowsTheSamePage()
 {
     QFETCH(QString, renderer);
+    QFETCH(int, paperType);
+    writeFile(input_, encodeSample(diagram(paperType)));
     const QString out = dir_.filePath(renderer == "pdftoppm" ? "page.pdf" : "page.svg");
     QCOMPARE(cli::runExport(out.toStdString(), input_.toStdString()), 0);
+    const PaperPage paper = paperPage(paperType);
+    constexpr int scale = 3;
+    const double pixelsAPoint = scale / paper.unit;
+    const QSize size = (paper.points * pixelsAPoint).toSize();
     QImage page;
-    int scale = 1;
     if (renderer == "QSvgRenderer") {
         QVERIFY(!svgTexts(out).join('\n').contains("XML error"));
         QSvgRenderer svg(out);
         QVERIFY(svg.isValid());
-        QCOMPARE(svg.viewBox(), QRect(0, 0, 1188, 1537));
-        page = QImage(1188, 1537, QImage::Format_RGB32);
-        page.fill(Qt::red);
+        page = QImage(size, QImage::Format_RGB32);
+        page.fill(Qt::white);
         QPainter painter(&page);
         svg.render(&painter);
     } else {
-        // The SVG asks for crisp edges and is drawn at one pixel a unit. The PDF is
-        // smoothed, so it is drawn at three pixels a unit and each unit judged by its
-        // middle pixel, a third of a unit away from any edge.
-        scale = renderer == "rsvg-convert" ? 1 : 3;
-        const QString width = QString::number(1188 * scale);
-        const QString height = QString::number(1537 * scale);
+        const QString width = QString::number(size.width());
+        const QString height = QString::number(size.height());
         const QString rendered = dir_.filePath("rendered");
         const QStringList arguments =
             renderer == "rsvg-convert"
@@ -261,9 +288,9 @@ void PageExportTest::vectorPageShowsTheSamePage()
         if (!runTool(renderer, arguments))
             QSKIP(qPrintable(renderer + " is missing (scripts/install-deps.sh installs it)"));
         page = QImage(rendered + ".png").convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(page.size(), QSize(1188 * scale, 1537 * scale));
+        QCOMPARE(page.size(), size);
     }
-    checkPage(page, scale);
+    checkPage(page, paper.sheetHeight, scale, paper.sheetAt * pixelsAPoint);
 }
 
 void PageExportTest::textSurvivesIntoSvgAndPdf()
@@ -297,8 +324,8 @@ void PageExportTest::pdfTextStandsInTheSheetCells()
     const std::optional<QString> boxes = runTool("pdftotext", {"-bbox", pdf, "-"});
     if (!boxes)
         QSKIP("pdftotext is missing (scripts/install-deps.sh installs it)");
-    // Points a sheet unit across the page: 8.5 in over the sheet's 1188 units.
-    const double unit = 612.0 / 1188;
+    // Points a sheet unit: on A4 the sheet spans the page's width.
+    const double unit = paperPage(0).unit;
     const double cell = QtTextMeasurer().TextWidth("a");
     const QRegularExpression word(R"re(<word xMin="([0-9.]+)" yMin="[0-9.]+" xMax="([0-9.]+)" yMax="[0-9.]+">(\w+)</word>)re");
     QMap<QString, std::pair<double, double>> spans;
@@ -318,30 +345,44 @@ void PageExportTest::pdfTextStandsInTheSheetCells()
     }
 }
 
-void PageExportTest::pdfIsOnePageOfThePaper_data()
+void PageExportTest::vectorPageIsTheNamedPaper_data()
 {
     QTest::addColumn<int>("paperType");
-    QTest::addColumn<QSizeF>("points");
-    QTest::newRow("A4, 8.5 x 11 in") << 0 << QSizeF(612, 792);
-    QTest::newRow("Letter, 8.5 x 10.25 in") << 1 << QSizeF(612, 738);
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSizeF>("millimetres");
+    // The sheet keeps its proportions (8.5 x 11 and 8.5 x 10.25 in); the paper is the named one.
+    QTest::newRow("A4, PDF") << 0 << "page.pdf" << QSizeF(210, 297);
+    QTest::newRow("A4, SVG") << 0 << "page.svg" << QSizeF(210, 297);
+    QTest::newRow("Letter, PDF") << 1 << "page.pdf" << QSizeF(215.9, 279.4);
+    QTest::newRow("Letter, SVG") << 1 << "page.svg" << QSizeF(215.9, 279.4);
 }
 
-void PageExportTest::pdfIsOnePageOfThePaper()
+void PageExportTest::vectorPageIsTheNamedPaper()
 {
     QFETCH(int, paperType);
-    QFETCH(QSizeF, points);
+    QFETCH(QString, name);
+    QFETCH(QSizeF, millimetres);
     writeFile(input_, encodeSample(diagram(paperType)));
-    const QString out = dir_.filePath("page.pdf");
+    const QString out = dir_.filePath(name);
     QCOMPARE(cli::runExport(out.toStdString(), input_.toStdString()), 0);
     QFile file(out);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray pdf = file.readAll();
-    QVERIFY(pdf.startsWith("%PDF-"));
-    const QString text = QString::fromLatin1(pdf);
-    QCOMPARE(text.count(QRegularExpression(R"(/Type\s*/Page\b)")), 1);
-    const QRegularExpressionMatch box = QRegularExpression(R"(/MediaBox\s*\[\s*0\s+0\s+([0-9.]+)\s+([0-9.]+)\s*\])").match(text);
-    QVERIFY2(box.hasMatch(), pdf.left(2000).constData());
-    QCOMPARE(QSizeF(box.captured(1).toDouble(), box.captured(2).toDouble()), points);
+    const QString text = QString::fromLatin1(file.readAll());
+    QSizeF size;
+    if (name.endsWith(".pdf")) {
+        QVERIFY(text.startsWith("%PDF-"));
+        QCOMPARE(text.count(QRegularExpression(R"(/Type\s*/Page\b)")), 1);
+        const QRegularExpressionMatch box =
+            QRegularExpression(R"(/MediaBox\s*\[\s*0\s+0\s+([0-9.]+)\s+([0-9.]+)\s*\])").match(text);
+        QVERIFY2(box.hasMatch(), qPrintable(text.left(2000)));
+        size = QSizeF(box.captured(1).toDouble(), box.captured(2).toDouble()) / 72 * 25.4;
+    } else {
+        const QRegularExpressionMatch svg = QRegularExpression(R"(<svg width="([0-9.]+)mm" height="([0-9.]+)mm")").match(text);
+        QVERIFY2(svg.hasMatch(), qPrintable(text.left(2000)));
+        size = QSizeF(svg.captured(1).toDouble(), svg.captured(2).toDouble());
+    }
+    QVERIFY2(std::abs(size.width() - millimetres.width()) < 0.01 && std::abs(size.height() - millimetres.height()) < 0.01,
+             qPrintable(QString("%1 x %2 mm").arg(size.width()).arg(size.height())));
 }
 
 void PageExportTest::pdfCrossReferenceLeadsToEveryObject()

@@ -36,8 +36,10 @@ public:
 
     // Answers with the next export choice: a path and the filter left chosen (empty keeps
     // the one offered).
-    QString exportFileName(QWidget*, const QString&, const QStringList& filters, QString& selectedFilter) override
+    QString exportFileName(QWidget*, const QString& initialPath, const QStringList& filters,
+                           QString& selectedFilter) override
     {
+        exportInitialPaths << initialPath;
         exportFilters = filters;
         if (exportChoices.isEmpty())
             return QString();
@@ -55,6 +57,7 @@ public:
     QQueue<QString> savePaths;
     QQueue<std::pair<QString, QString>> exportChoices;
     QStringList exportFilters;  // as the last export dialog offered them
+    QStringList exportInitialPaths;  // the name each export dialog proposed
 };
 
 } // namespace corvix

@@ -11,6 +11,7 @@
 #include <QApplication>
 
 #include <chrono>
+#include <cstdio>
 
 namespace corvix::cli {
 
@@ -34,10 +35,24 @@ void applyTestClockRate(Editor& editor)
 }
 #endif
 
+// Qt ends the process when the window system's platform finds no display; the
+// platforms that need none (offscreen, a VNC server) are named in QT_QPA_PLATFORM.
+bool hasDisplay()
+{
+    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.startsWith(QLatin1String("xcb")) && !platform.startsWith(QLatin1String("wayland")))
+        return true;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 } // namespace
 
 int runEditor(int argc, char** argv, const std::string& commandLine)
 {
+    if (!hasDisplay()) {
+        std::fprintf(stderr, "corvix: no display to open a window on; --check, --lint and --export need none\n");
+        return 2;
+    }
     QApplication app(argc, argv);
     applyDesktopIdentity(app);
     installTranslations(desktopLanguages());

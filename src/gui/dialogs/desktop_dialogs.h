@@ -24,7 +24,8 @@ public:
     virtual QString saveFileName(QWidget* parent, const QString& initialPath) = 0;
     // The save dialog for a picture of the page: the chosen path, or empty when cancelled.
     // selectedFilter, one of filters, comes in as the one to offer first and goes out as
-    // the one the user left chosen. Asks before replacing the file the dialog names.
+    // the one the user left chosen. The name typed takes the chosen filter's extension when
+    // it has none; replacing a file is left for the caller to ask about.
     virtual QString exportFileName(QWidget* parent, const QString& initialPath, const QStringList& filters,
                                    QString& selectedFilter) = 0;
 };

@@ -50,8 +50,19 @@ QString StandardDialogs::saveFileName(QWidget* parent, const QString& initialPat
 QString StandardDialogs::exportFileName(QWidget* parent, const QString& initialPath, const QStringList& filters,
                                         QString& selectedFilter)
 {
-    return QFileDialog::getSaveFileName(parent, QCoreApplication::translate("corvix::StandardDialogs", "Export"), initialPath, filters.join(QStringLiteral(";;")),
-                                        &selectedFilter);
+    QFileDialog dialog(parent, QCoreApplication::translate("corvix::StandardDialogs", "Export"), initialPath, filters.join(QStringLiteral(";;")));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // "PNG image (*.png)" -> "png": a name typed without an extension gets the one chosen.
+    const auto extensionOf = [](const QString& filter) { return filter.section(QStringLiteral("*."), 1).section(QLatin1Char(')'), 0, 0); };
+    dialog.selectNameFilter(selectedFilter);
+    dialog.setDefaultSuffix(extensionOf(selectedFilter));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, extensionOf](const QString& filter) { dialog.setDefaultSuffix(extensionOf(filter)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    selectedFilter = dialog.selectedNameFilter();
+    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace corvix

@@ -1,5 +1,6 @@
 #include "dialogs/text_dialog.h"
 
+#include "dialogs/unstorable_text.h"
 #include "storage/diagram_codec.h"
 
 #include <QDialogButtonBox>
@@ -24,8 +25,9 @@ int textByteCount(const QString& text)
     return bytes;
 }
 
-TextDialog::TextDialog(QWidget* parent)
+TextDialog::TextDialog(DesktopDialogs& dialogs, QWidget* parent)
     : QDialog(parent)
+    , dialogs_(dialogs)
     , edit_(new QPlainTextEdit(this))
 {
     setObjectName(QStringLiteral("Form2"));
@@ -54,10 +56,7 @@ TextDialog::TextDialog(QWidget* parent)
     layout->addWidget(buttons);
     resize(440, 260);
 
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        emit textAccepted(text());
-        accept();
-    });
+    connect(buttons, &QDialogButtonBox::accepted, this, &TextDialog::okPressed);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(edit_->document(), &QTextDocument::contentsChange, this,
             [this](int position, int, int charsAdded) { keepWithinLimit(position, charsAdded); });
@@ -74,6 +73,16 @@ void TextDialog::editText(const QString& text)
 QString TextDialog::text() const
 {
     return edit_->toPlainText();
+}
+
+void TextDialog::okPressed()
+{
+    if (!acceptUnstorableCharacters(dialogs_, this, text(), TextEntry::DialogOk)) {
+        edit_->setFocus();
+        return;
+    }
+    emit textAccepted(text());
+    accept();
 }
 
 // Cuts what was just typed or pasted back to the limit, keeping the rest of the text;

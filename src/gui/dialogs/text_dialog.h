@@ -6,12 +6,15 @@ class QPlainTextEdit;
 
 namespace corvix {
 
+class DesktopDialogs;
+
 // "Modify the text": edits one block's text. Texts are limited to what a block record
 // can hold (kMaxTextBytes), counted in Windows-1252 bytes with each line break as CR LF.
+// OK on a text with characters Windows-1252 cannot hold asks first through dialogs.
 class TextDialog final : public QDialog {
     Q_OBJECT
 public:
-    explicit TextDialog(QWidget* parent = nullptr);
+    explicit TextDialog(DesktopDialogs& dialogs, QWidget* parent = nullptr);
 
     // Shows text, all of it selected. Line breaks are '\n'.
     void editText(const QString& text);
@@ -23,7 +26,9 @@ signals:
 
 private:
     void keepWithinLimit(int position, int charsAdded);
+    void okPressed();
 
+    DesktopDialogs& dialogs_;
     QPlainTextEdit* edit_;
     bool trimming_ = false;
 };

@@ -1,5 +1,6 @@
 #include "printing/page_export.h"
 
+#include "model/paper.h"
 #include "render/batching_target.h"
 #include "render/render_pass.h"
 #include "surfaces/painter_target.h"
@@ -81,20 +82,25 @@ void drawBatched(BatchWriter& writer, const AdvanceMeasurer& font, const EditorS
     target.finish();
 }
 
+// The named paper of the drawing's paper type, in points.
+QSizeF paperPage(const EditorState& state)
+{
+    const PaperPoints page = namedPaper(state.header.paperType, state.paper);
+    return {page.width, page.height};
+}
+
 bool exportSvg(const EditorState& state, QIODevice& device, const QString& title)
 {
     const SheetFontMeasures font;
-    SvgWriter svg(device, QSize(state.paper.pageWidth, state.paper.pageHeight), title, font);
+    SvgWriter svg(device, QSize(state.paper.pageWidth, state.paper.pageHeight), paperPage(state), title, font);
     drawBatched(svg, font, state);
     return svg.end();
 }
 
 bool exportPdf(const EditorState& state, QIODevice& device, const QString& title)
 {
-    constexpr double kPointsPerInch = 72;
-    const QSizeF page(double(state.paper.widthInches) * kPointsPerInch, double(state.paper.heightInches) * kPointsPerInch);
     const SheetFontMeasures font;
-    PdfWriter pdf(device, QSize(state.paper.pageWidth, state.paper.pageHeight), page, title, font);
+    PdfWriter pdf(device, QSize(state.paper.pageWidth, state.paper.pageHeight), paperPage(state), title, font);
     drawBatched(pdf, font, state);
     return pdf.end();
 }

@@ -18,8 +18,8 @@ std::optional<PageFormat> pageFormatForExtension(std::string_view extension);
 
 // Writes the page as the drawing's file holds it: the whole sheet with the view at the
 // origin, on white, nothing selected, whatever the editor is doing. PNG: PageWidth x
-// PageHeight pixels. SVG: the same page as vectors in sheet units. PDF: one page of
-// PaperWidthInches x PaperHeightInches with the sheet stretched over all of it. The
+// PageHeight pixels. SVG and PDF: one page of the named paper (A4 or Letter, namedPaper)
+// of the same physical size in both, with the sheet as vectors scaled to fit and centred. The
 // command line and the File menu both write through here. False, leaving any file
 // already at path as it was, when the file cannot be written.
 bool exportPage(const EditorState& state, const QString& path, PageFormat format);

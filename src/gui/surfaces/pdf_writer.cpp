@@ -1,5 +1,6 @@
 #include "surfaces/pdf_writer.h"
 
+#include "model/paper.h"
 #include "surfaces/marker_pictures.h"
 #include "surfaces/qt_text_measurer.h"
 #include "surfaces/sheet_font_measures.h"
@@ -107,9 +108,9 @@ PdfWriter::PdfWriter(QIODevice& device, QSize sheet, QSizeF page, const QString&
     out_.put("<</Type /Page /Parent");
     putReference(kPages);
     out_.put(" /MediaBox [0 0 ");
-    out_.putNumber(page.width());
+    out_.text().putRounded(page.width());
     out_.put(" ");
-    out_.putNumber(page.height());
+    out_.text().putRounded(page.height());
     out_.put("]\n/Resources <</Font <</F");
     putReference(kFont);
     out_.put(">> /XObject <<");
@@ -133,14 +134,17 @@ PdfWriter::PdfWriter(QIODevice& device, QSize sheet, QSizeF page, const QString&
     putReference(kContentLength);
     out_.put(" /Filter /FlateDecode>>\nstream\n");
     contentStart_ = out_.offset();
-    // Sheet units over the whole page, y downwards as on the sheet; lines of one unit
-    // with square ends, as the page image paints them.
+    // Sheet units, y downwards as on the sheet, the sheet fitted and centred on the page;
+    // lines of one unit with square ends, as the page image paints them.
+    const SheetOnPage fit = fitSheet({page.width(), page.height()}, sheet.width(), sheet.height());
     TextBuffer& c = content_.text();
-    c.putNumber(page.width() / sheet.width());
+    c.putNumber(fit.scale);
     c.put(" 0 0 ");
-    c.putNumber(-page.height() / sheet.height());
-    c.put(" 0 ");
-    c.putNumber(page.height());
+    c.putNumber(-fit.scale);
+    c.put(" ");
+    c.putNumber(fit.left);
+    c.put(" ");
+    c.putNumber(page.height() - fit.top);
     c.put(" cm 1 w 2 J 0 j\n");
 }
 

@@ -16,7 +16,7 @@ class QIODevice;
 namespace corvix {
 
 // Streams the page as a PDF document of one page onto a device, batch by batch: the
-// sheet stretched over the whole page, each batch of lines one path, the nine markers
+// sheet scaled to fit the page and centred on it, each batch of lines one path, the nine markers
 // defined once as forms of filled rectangles and placed by reference, texts in the
 // standard Courier font with the character spacing that makes its advance the sheet
 // font's cell, so that every character stands where the page image has it. The page's

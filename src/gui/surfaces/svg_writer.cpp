@@ -1,5 +1,6 @@
 #include "surfaces/svg_writer.h"
 
+#include "model/paper.h"
 #include "model/text_codec.h"
 #include "surfaces/marker_pictures.h"
 #include "surfaces/qt_text_measurer.h"
@@ -16,8 +17,7 @@ namespace corvix {
 namespace {
 
 constexpr std::string_view kDotOffset = "2.5";
-// The page as the earlier Qt generator sized it: 72 units to the inch.
-constexpr double kMillimetresPerUnit = 25.4 / 72;
+constexpr double kMillimetresPerPoint = 25.4 / 72;
 
 // A character as XML text: those that markup gives a meaning as their entities.
 std::string_view xmlText(const char& c)
@@ -169,18 +169,26 @@ private:
 
 } // namespace
 
-SvgWriter::SvgWriter(QIODevice& device, QSize sheet, const QString& title, const AdvanceMeasurer& font)
+SvgWriter::SvgWriter(QIODevice& device, QSize sheet, QSizeF page, const QString& title, const AdvanceMeasurer& font)
     : out_(device)
     , font_(font)
 {
+    // The viewBox spans the whole page in sheet units, the sheet at its origin, so that
+    // the sheet stands centred on the page as on the PDF's.
+    const SheetOnPage fit = fitSheet({page.width(), page.height()}, sheet.width(), sheet.height());
     out_.put("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n<svg width=\"");
-    out_.text().putRounded(sheet.width() * kMillimetresPerUnit);
+    out_.text().putRounded(page.width() * kMillimetresPerPoint);
     out_.put("mm\" height=\"");
-    out_.text().putRounded(sheet.height() * kMillimetresPerUnit);
-    out_.put("mm\" viewBox=\"0 0 ");
-    out_.putNumber(int64_t(sheet.width()));
+    out_.text().putRounded(page.height() * kMillimetresPerPoint);
+    out_.put("mm\" viewBox=\"");
+    // Subtracted from 0, not negated: a sheet at the page's edge starts at 0, not -0.
+    out_.text().putRounded((0 - fit.left) / fit.scale);
     out_.put(" ");
-    out_.putNumber(int64_t(sheet.height()));
+    out_.text().putRounded((0 - fit.top) / fit.scale);
+    out_.put(" ");
+    out_.text().putRounded(page.width() / fit.scale);
+    out_.put(" ");
+    out_.text().putRounded(page.height() / fit.scale);
     // Lines and markers cover whole units, as on the page image, so they are drawn crisp.
     // Spaces in texts are kept: lines are placed in whole character cells.
     out_.put("\" xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" version=\"1.1\"\n"

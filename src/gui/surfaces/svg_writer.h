@@ -5,6 +5,7 @@
 #include "surfaces/output_buffer.h"
 
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 
 #include <string_view>
@@ -16,11 +17,12 @@ namespace corvix {
 // Streams the page as an SVG document onto a device, batch by batch, keeping no document
 // in memory: the nine markers defined once as vector shapes and placed by reference,
 // each batch of lines one path, texts in the sheet font as UTF-8 text. Units are sheet
-// units, shown at 72 to the inch.
+// units; width and height give the page the physical size the PDF's page has.
 class SvgWriter final : public BatchWriter {
 public:
-    // Writes the document's start; font must outlive the writer.
-    SvgWriter(QIODevice& device, QSize sheet, const QString& title, const AdvanceMeasurer& font);
+    // Writes the document's start: a page of page points (72 to the inch) with the sheet
+    // scaled to fit and centred on it, in sheet units; font must outlive the writer.
+    SvgWriter(QIODevice& device, QSize sheet, QSizeF page, const QString& title, const AdvanceMeasurer& font);
 
     // Writes the document's end; false when the device did not take all of it.
     bool end();

@@ -72,7 +72,7 @@ MainWindow::MainWindow(EditorState& state, DesktopDialogs& dialogs, QWidget* par
     , editor_(state, ui_, canvasSurface_, windowFont_)
     , files_(editor_, ui_, *this, programFile(state, kHistoryFileName), programFile(state, kRecoveryFileName),
              executableBaseName())
-    , recovery_(editor_, ui_, files_)
+    , recovery_(editor_, ui_, files_, recoveryLocks_)
     , keyPreview_(*this, *this)
     , timer_(this)
 {
@@ -85,7 +85,7 @@ MainWindow::MainWindow(EditorState& state, DesktopDialogs& dialogs, QWidget* par
     // them past the menus' rules, also while an operation waits.
     setContextMenuPolicy(Qt::NoContextMenu);
 
-    textDialog_ = new TextDialog(this);
+    textDialog_ = new TextDialog(dialogs_, this);
     connect(textDialog_, &TextDialog::textAccepted, this,
             [this](const QString& text) { editor_.textDialogOk(toCp1252Lines(text)); });
     connect(textDialog_, &QDialog::finished, this, &MainWindow::textDialogFinished);

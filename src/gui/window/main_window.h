@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/recovery_lock_files.h"
 #include "editor/editor.h"
 #include "editor/file_commands.h"
 #include "editor/recovery.h"
@@ -159,6 +160,7 @@ private:
     QtUiPort ui_;
     Editor editor_;
     FileCommands files_;
+    RecoveryLockFiles recoveryLocks_;
     Recovery recovery_;
     PrinterSource printerSource_ = defaultPrinter;
     KeyPreview keyPreview_;

@@ -2,6 +2,7 @@
 // the find items (main_window_find.cpp).
 #include "window/main_window.h"
 
+#include "dialogs/unstorable_text.h"
 #include "window/clipboard_mime.h"
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QMenu>
+#include <QMimeData>
 
 namespace corvix {
 
@@ -89,7 +91,12 @@ void MainWindow::copyToClipboard(const std::optional<ClipboardContent>& content)
 
 void MainWindow::mpaste_Click()
 {
-    editor_.paste(fromMimeData(QGuiApplication::clipboard()->mimeData()), pointerOnCanvas());
+    const QMimeData* offered = QGuiApplication::clipboard()->mimeData();
+    // Corvix's own blocks hold Windows-1252 texts already; another program's text may not.
+    if (offered && !offered->hasFormat(kBlocksMimeType)
+        && !acceptUnstorableCharacters(dialogs_, this, offered->text(), TextEntry::Paste))
+        return;
+    editor_.paste(fromMimeData(offered), pointerOnCanvas());
 }
 
 std::optional<CanvasPoint> MainWindow::pointerOnCanvas() const

@@ -46,7 +46,6 @@ QStringList exportFilterList()
 struct ExportTarget {
     QString path;
     PageFormat format = PageFormat::Png;
-    bool extensionAdded = false;
 };
 
 // The extension typed chooses the format, in any letter case; a name without a known one
@@ -55,20 +54,20 @@ ExportTarget exportTarget(const QString& chosen, const QString& filter)
 {
     const QString extension = QLatin1Char('.') + QFileInfo(chosen).suffix().toLower();
     if (const std::optional<PageFormat> format = pageFormatForExtension(extension.toStdString()))
-        return {chosen, *format, false};
+        return {chosen, *format};
     const auto* picked = std::find_if(kExportFilters.begin(), kExportFilters.end(),
                                       [&](const ExportFilter& f) { return filter == filterText(f); });
     const ExportFilter& f = picked != kExportFilters.end() ? *picked : kExportFilters.front();
-    return {chosen + QLatin1String(f.extension), f.format, true};
+    return {chosen + QLatin1String(f.extension), f.format};
 }
 
-// Beside the drawing's file and named after it, so the filter's extension completes it.
+// Beside the drawing's file and named after it, with the offered format's extension.
 QString initialExportPath(const std::string& fileName)
 {
     if (fileName.empty())
         return QString();
     const QFileInfo file(QString::fromStdString(fileName));
-    return file.dir().filePath(file.completeBaseName());
+    return file.dir().filePath(file.completeBaseName() + QLatin1String(kExportFilters.front().extension));
 }
 
 } // namespace
@@ -83,14 +82,20 @@ void MainWindow::createExportAction()
 void MainWindow::mexport_Click()
 {
     QString filter = filterText(kExportFilters.front());
-    const QString chosen = dialogs_.exportFileName(this, initialExportPath(state_.fileName), exportFilterList(), filter);
-    if (chosen.isEmpty())
-        return;
-    const ExportTarget target = exportTarget(chosen, filter);
-    // The dialog asked about the name typed, not about the one completed here.
-    if (target.extensionAdded && QFileInfo::exists(target.path)
-        && !dialogs_.question(this, tr("The file (%1) already exists. Do you want to replace it?").arg(target.path)))
-        return;
+    QString proposed = initialExportPath(state_.fileName);
+    ExportTarget target;
+    // The question is about the file written, whatever the dialog completed; No goes back
+    // to the dialog.
+    for (;;) {
+        const QString chosen = dialogs_.exportFileName(this, proposed, exportFilterList(), filter);
+        if (chosen.isEmpty())
+            return;
+        target = exportTarget(chosen, filter);
+        if (!QFileInfo::exists(target.path)
+            || dialogs_.question(this, tr("The file (%1) already exists. Do you want to replace it?").arg(target.path)))
+            break;
+        proposed = target.path;
+    }
 
     editor_.desabilita_menus();
     if (!exportPage(state_, target.path, target.format))

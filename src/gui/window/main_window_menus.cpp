@@ -49,7 +49,11 @@ void MainWindow::createActions()
     mnew_->setShortcut(QKeySequence::New);
     mload_->setShortcut(QKeySequence::Open);
     msave_->setShortcut(QKeySequence::Save);
-    msaveas_->setShortcut(QKeySequence::SaveAs);
+    // Desktops without a scheme of keys (no KDE, no GNOME) give Save As none.
+    QList<QKeySequence> saveAsKeys = QKeySequence::keyBindings(QKeySequence::SaveAs);
+    if (saveAsKeys.isEmpty())
+        saveAsKeys = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)};
+    msaveas_->setShortcuts(saveAsKeys);
     mprint_->setShortcut(QKeySequence::Print);
     mexit_->setShortcut(QKeySequence::Quit);
     for (int i = 0; i < kRecentFileCount; ++i) {

@@ -10,9 +10,26 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 namespace corvix {
 namespace {
+
+// Recovery files that another running Corvix owns are in use; every other claim succeeds.
+class FakeRecoveryLocks final : public RecoveryLocks {
+public:
+    Claim claim(const std::string& path) override
+    {
+        if (inUse.contains(path))
+            return Claim::InUse;
+        owned.insert(path);
+        return Claim::Owned;
+    }
+    void release(const std::string& path) override { owned.erase(path); }
+
+    std::set<std::string> inUse;
+    std::set<std::string> owned;
+};
 
 // An editor whose clock the test sets, started at second 1000.
 class RecoveryTest : public testing::EditorTest {
@@ -46,7 +63,8 @@ protected:
     std::string recoveryPath = folder.file("salvamento.sav");
     testing::FakeFileWindow window;
     FileCommands files{editor, ui, window, folder.file("history"), recoveryPath, "corvix"};
-    Recovery recovery{editor, ui, files};
+    FakeRecoveryLocks locks;
+    Recovery recovery{editor, ui, files, locks};
 };
 
 TEST_F(RecoveryTest, AutosaveWritesOnlyWithABlockAndOnlyAfterTheInterval)
@@ -97,7 +115,7 @@ TEST_F(RecoveryTest, TicksWhileTheFailureMessageIsOpenStartNoFurtherAttempt)
 {
     FileCommands filesInAVanishedFolder{editor, ui, window, folder.file("history"),
                                         folder.file("vanished/salvamento.sav"), "corvix"};
-    Recovery failing{editor, ui, filesInAVanishedFolder};
+    Recovery failing{editor, ui, filesInAVanishedFolder, locks};
     failing.start();
     addBlock(BlockKind::Action, 200, 120);
     bool ticking = false;
@@ -183,6 +201,51 @@ TEST_F(RecoveryTest, RemoveFileDeletesAReadOnlyFileAndToleratesNone)
     EXPECT_FALSE(recoveryFileExists());
     recovery.removeFile();
     EXPECT_FALSE(recoveryFileExists());
+}
+
+// Two Corvix at once: the later one must not take the running one's file for a crash's.
+TEST_F(RecoveryTest, ALaterCorvixNeitherOffersNorDeletesARunningOnesFile)
+{
+    leaveRecoveryFile();
+    const std::vector<uint8_t> firstBytes = readBytes(recoveryPath);
+    locks.inUse = {recoveryPath};
+    Recovery later{editor, ui, files, locks};
+    later.start();
+
+    EXPECT_EQ(later.path(), folder.file("salvamento-2.sav"));
+    EXPECT_FALSE(later.offerAtStart());
+    EXPECT_TRUE(ui.questions.empty());
+
+    addBlock(BlockKind::Action, 200, 120);
+    tickAt(1241);
+    EXPECT_TRUE(std::filesystem::exists(later.path()));
+    later.removeFile();
+    EXPECT_FALSE(std::filesystem::exists(later.path()));
+    EXPECT_EQ(readBytes(recoveryPath), firstBytes);
+    EXPECT_EQ(locks.owned, std::set<std::string>{recoveryPath}) << "only the fixture's own claim is left";
+}
+
+// Files left by Corvix that ended without closing their windows are offered one by one
+// until one is taken; each asked about goes at the next close, like a single Corvix's.
+TEST_F(RecoveryTest, FilesOfCorvixThatEndedAreStillOffered)
+{
+    leaveRecoveryFile();  // salvamento.sav, its Corvix still running
+    for (const char* name : {"salvamento-2.sav", "salvamento-4.sav", "salvamento-5.sav", "salvamento-03.sav"})
+        std::filesystem::copy_file(recoveryPath, folder.file(name));
+    locks.inUse = {recoveryPath};
+    Recovery later{editor, ui, files, locks};
+    later.start();
+    ui.answers = {false, true};  // not its own (2), but the one of 4
+
+    EXPECT_TRUE(later.offerAtStart());
+    EXPECT_EQ(ui.questions.size(), 2u);
+    EXPECT_EQ(state.blockCount, 2);
+    EXPECT_EQ(state.fileName, "");
+    EXPECT_TRUE(state.modified);
+
+    later.removeFile();
+    EXPECT_EQ(folder.entries(),
+              (std::set<std::string>{"salvamento.sav", "salvamento-5.sav", "salvamento-03.sav"}));
 }
 
 } // namespace

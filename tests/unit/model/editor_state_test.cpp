@@ -132,5 +132,31 @@ TEST(Paper, PageHeightRoundsHalfToEven)
     EXPECT_EQ(p.pageWidth, 1188);
 }
 
+TEST(Paper, ExportedPageIsTheNamedPaperWithTheSheetFittedAndCentred)
+{
+    Paper letterSheet;
+    applyPaperType(letterSheet, 1);
+    const struct {
+        const char* name;
+        PaperPoints page;
+        int32_t sheetHeight;
+        SheetOnPage expected;
+    } cases[] = {
+        // A4, 210 x 297 mm: the sheet spans the width and stands in the middle of the height.
+        {"A4", namedPaper(0, letterSheet), 1537, {595.2756 / 1188, 0, (841.8898 - 1537 * 595.2756 / 1188) / 2}},
+        {"Letter", namedPaper(1, letterSheet), 1433, {612.0 / 1188, 0, (792 - 1433 * 612.0 / 1188) / 2}},
+        // A damaged file's paper type keeps the paper's own inches (here 8.5 x 10.25), which
+        // the rounded sheet height overfills by a fraction: it fits the height instead.
+        {"unknown type", namedPaper(7, letterSheet), 1433, {738.0 / 1433, (612 - 1188 * 738.0 / 1433) / 2, 0}},
+        {"a page too low for the sheet", {2376, 1537}, 1537, {1, 594, 0}},
+    };
+    for (const auto& c : cases) {
+        const SheetOnPage fit = fitSheet(c.page, 1188, c.sheetHeight);
+        EXPECT_NEAR(fit.scale, c.expected.scale, 1e-6) << c.name;
+        EXPECT_NEAR(fit.left, c.expected.left, 1e-3) << c.name;
+        EXPECT_NEAR(fit.top, c.expected.top, 1e-3) << c.name;
+    }
+}
+
 } // namespace
 } // namespace corvix

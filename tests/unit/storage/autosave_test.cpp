@@ -23,5 +23,16 @@ TEST(AutosaveSchedule, AnOpenFailureDoesNotLetAttemptsPileUp)
     EXPECT_TRUE(s.isDue(1141.0));
 }
 
+TEST(RecoveryFileNames, NumberAndNameGoBothWays)
+{
+    EXPECT_EQ(recoveryFileName(1), "salvamento.sav");
+    EXPECT_EQ(recoveryFileName(12), "salvamento-12.sav");
+    for (const int number : {1, 2, 12})
+        EXPECT_EQ(recoveryFileNumber(recoveryFileName(number)), number);
+    for (const char* other : {"salvamento-1.sav", "salvamento-02.sav", "salvamento--2.sav", "salvamento-.sav",
+                              "salvamento-2x.sav", "salvamento-2.sav.lock", "history", "Salvamento.sav"})
+        EXPECT_EQ(recoveryFileNumber(other), 0) << other;
+}
+
 } // namespace
 } // namespace corvix
