@@ -24,31 +24,19 @@
 //   layout runs.
 // - Calls may come from any thread; they are serialised (Graphviz is not reentrant).
 
+#include "model/arrangement.h"
 #include "model/editor_state.h"
 
 #include <cstdint>
 #include <span>
-#include <string>
-#include <vector>
 
 namespace corvix::layout {
 
 inline constexpr int32_t kArrangeGap = 16;
 inline constexpr const char* kTooLargeToArrange = "The drawing is too large to arrange on one page.";
 
-struct BlockCentre {
-    int32_t block = 0;  // index in the block table
-    int32_t x = 0;
-    int32_t y = 0;
-
-    bool operator==(const BlockCentre&) const = default;
-};
-
-struct Arrangement {
-    bool arranged = false;             // false: refused, and refusal says why
-    std::vector<BlockCentre> centres;  // every arranged block's new centre, ascending by block
-    std::string refusal;               // UTF-8, for a message box or stderr
-};
+using corvix::Arrangement;
+using corvix::BlockCentre;
 
 Arrangement arrangeBlocks(const EditorState& state, std::span<const int32_t> which = {});
 

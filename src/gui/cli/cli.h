@@ -21,15 +21,18 @@ void printVerdict(const std::string& path, const ReadResult& result);
 // --check line when it is not ok; 0 when no file has a problem, 1 when one has, 2 when a
 // file is not ok.
 int runLint(const std::vector<std::string>& files);
-// Puts the diagram at path into state for an export; false, with the verdict on stderr,
-// when the file is not ok.
-bool readInputDiagram(const std::string& path, EditorState& state);
-// corvix --export=OUT FILE: OUT's extension chooses PNG, SVG, PDF or FXG; 0 on success.
-int runExport(const std::string& outPath, const std::string& inPath);
+// How an export treats its input: as it is, or arranged first (--arrange).
+enum class InputLayout { AsDrawn, Arranged };
+// Puts the diagram at path into state for an export, arranged when asked; false, with the
+// verdict or the refusal on stderr, when the file is not ok or cannot be arranged.
+bool readInputDiagram(const std::string& path, EditorState& state, InputLayout layout);
+// corvix [--arrange] --export=OUT FILE: OUT's extension chooses PNG, SVG, PDF or FXG; 0 on
+// success, 1 with OUT not written on failure.
+int runExport(const std::string& outPath, const std::string& inPath, InputLayout layout = InputLayout::AsDrawn);
 // The FXG case: FILE read and written anew to OUT as a save would; 1 with a message on stderr.
-int runExportFxg(const std::string& outPath, const std::string& inPath);
+int runExportFxg(const std::string& outPath, const std::string& inPath, InputLayout layout);
 // The PNG, SVG and PDF cases: FILE's page drawn as printing draws it, without a display.
-int runExportPage(const std::string& outPath, const std::string& inPath, PageFormat format);
+int runExportPage(const std::string& outPath, const std::string& inPath, PageFormat format, InputLayout layout);
 // The editor itself; commandLine is the argument text naming a diagram, possibly empty.
 int runEditor(int argc, char** argv, const std::string& commandLine);
 

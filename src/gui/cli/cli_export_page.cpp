@@ -38,10 +38,10 @@ std::string absolutePath(const std::string& path)
 
 } // namespace
 
-int runExportPage(const std::string& outPath, const std::string& inPath, PageFormat format)
+int runExportPage(const std::string& outPath, const std::string& inPath, PageFormat format, InputLayout layout)
 {
     EditorState state;
-    if (!readInputDiagram(inPath, state))
+    if (!readInputDiagram(inPath, state, layout))
         return 1;
     applyPaperType(state.paper, state.header.paperType);
     state.fileName = absolutePath(inPath);
