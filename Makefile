@@ -11,8 +11,11 @@ FUZZ_SECONDS ?= 300
 FUZZ_FLAGS ?=
 FUZZ_CORPUS := tests/data/fuzz-corpus
 FUZZ_CRASHES := tests/data/fuzz-crashes
+EDITS ?= 1000000
+SEED ?=
+SESSION ?=
 
-.PHONY: all deps configure build run test test-sanitize fuzz fuzz-seeds bench package clean
+.PHONY: all deps configure build run test test-sanitize fuzz fuzz-edits fuzz-seeds bench package clean
 
 all: build
 
@@ -51,6 +54,13 @@ fuzz: deps
 	mkdir -p $(FUZZ_BUILD_DIR)/corpus
 	$(FUZZ_BUILD_DIR)/tests/fuzz/fuzz_decode -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	  -artifact_prefix=$(FUZZ_CRASHES)/ $(FUZZ_FLAGS) $(FUZZ_BUILD_DIR)/corpus $(FUZZ_CORPUS)
+
+# Drives the editor through EDITS random editing steps and checks the drawing's rules after
+# each; the last line says "N steps, M failures" and any failure fails the target. SEED
+# (default: from the clock) fixes the steps; SESSION=1 replays one failed session's seed.
+fuzz-edits: deps configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target corvix_fuzz_edits
+	$(BUILD_DIR)/tests/edits/corvix_fuzz_edits $(EDITS) "$(SEED)" $(SESSION)
 
 # Writes the seed corpus anew from the sample diagrams of the tests.
 fuzz-seeds: build

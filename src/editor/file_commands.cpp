@@ -1,7 +1,7 @@
 #include "editor/file_commands.h"
 
+#include "editor/file_procedures.h"
 #include "model/program_info.h"
-#include "storage/diagram_file.h"
 
 #include <algorithm>
 #include <cctype>
@@ -105,7 +105,7 @@ void FileCommands::openDiagram(const std::string& path)
 bool FileCommands::loadDiagram(const std::string& path)
 {
     EditorState& state = session_.state();
-    if (!carrega_arquivo(state, ui_, session_, path))
+    if (!carrega_arquivo(session_, ui_, path))
         return false;
     if (isRecoveryFile(path)) {
         // The recovery file goes at the next close and is overwritten by the next
