@@ -121,19 +121,8 @@ def measured(kind, text):
 
 def write_fxg(path, blocks, links, paper=0):
     """blocks: (kind, x, y, width, height, text, portDy, portDx); links: (source, target) codes."""
-    h = {name: 0 for name in ("scrollX", "scrollY", "creatorTag", "check1", "linkCount", "blockCount", "saverTag",
-                              "check2", "paperType", "spareLong", "check3", "check4")}
-    h.update(signature=(b"Arquivo de fluxograma/" + b"written by the flowchart generator".ljust(47) + b"\x1a"),
-             spareBytes=bytes(101), spareLongs=(0,) * 29, spareText1=bytes(30), spareText2=bytes(30),
-             spareText3=bytes(300), createdAt=45000.5, savedAt=45001.25, spareDate1=0.0, spareDate2=0.0,
-             spareDate3=0.0, spareDate4=0.0, spareDate5=0.0)
-    h.update(blockCount=len(blocks), linkCount=len(links), paperType=paper)
-    h["check1"], h["check2"], h["check3"], h["check4"] = fxg_verify.check_words(h)
-    body = fxg_verify.HEADER.pack(
-        h["signature"], h["spareBytes"], h["scrollX"], h["scrollY"], h["creatorTag"], h["check1"], *h["spareLongs"],
-        h["linkCount"], h["blockCount"], h["spareText1"], h["spareText2"], h["createdAt"], h["saverTag"], h["check2"],
-        h["spareText3"], h["spareDate1"], h["spareDate2"], h["spareDate3"], h["spareDate4"], h["savedAt"],
-        h["spareDate5"], h["paperType"], h["spareLong"], h["check3"], h["check4"])
+    body = fxg_verify.header_bytes(b"written by the flowchart generator", blockCount=len(blocks),
+                                   linkCount=len(links), paperType=paper)
     for kind, x, y, width, height, text, port_dy, port_dx in blocks:
         raw = text.encode("cp1252")
         body += struct.pack("<5ih", kind, x, y, width, height, len(raw)) + raw + struct.pack("<3i", port_dy, port_dx, 0)
