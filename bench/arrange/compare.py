@@ -17,8 +17,8 @@ import flowchart_gen  # noqa: E402
 import measure  # noqa: E402
 
 
-def dot_as_it_is(in_path, out_path, work):
-    """The graph as dot lays it out by default, its positions scaled into the page."""
+def write_dot(in_path, dot_file):
+    """The diagram's graph for dot: a box the size of each block's drawing, the links."""
     paper, blocks, links = measure.read_fxg(in_path)
     lines = ["digraph g {", "node [shape=box fixedsize=true label=\"\"];"]
     for i, b in enumerate(blocks):
@@ -27,9 +27,15 @@ def dot_as_it_is(in_path, out_path, work):
     for s, t in links:
         lines.append(f"n{measure.tdiv(s, 256)} -> n{measure.tdiv(t, 256)};")
     lines.append("}")
-    dot_file = os.path.join(work, "g.dot")
     with open(dot_file, "w") as f:
         f.write("\n".join(lines))
+    return paper, blocks, links
+
+
+def dot_as_it_is(in_path, out_path, work):
+    """The graph as dot lays it out by default, its positions scaled into the page."""
+    dot_file = os.path.join(work, "g.dot")
+    paper, blocks, links = write_dot(in_path, dot_file)
     plain = subprocess.run(["dot", "-Tplain", dot_file], check=True, capture_output=True, text=True).stdout
     pos = {}
     for line in plain.splitlines():
