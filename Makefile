@@ -67,10 +67,12 @@ fuzz-seeds: build
 	rm -f $(FUZZ_CORPUS)/*.fxg
 	$(BUILD_DIR)/tests/tools/corvix_write_samples $(FUZZ_CORPUS)
 
+# The benchmarks, then Arrange as whole processes against dot on the same graph.
 bench: deps
 	cmake -S . -B $(BUILD_DIR)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVIX_BENCH=ON
-	cmake --build $(BUILD_DIR)-bench -j $(JOBS) --target corvix_bench
+	cmake --build $(BUILD_DIR)-bench -j $(JOBS) --target corvix_bench corvix
 	$(BUILD_DIR)-bench/bench/corvix_bench
+	python3 bench/arrange/whole_process.py $(BUILD_DIR)-bench/src/gui/corvix tests/data/arrange/chart-44.fxg
 
 # The Debian package, $(BUILD_DIR)/corvix_VERSION_ARCH.deb, made by CPack from the install rules.
 package: build

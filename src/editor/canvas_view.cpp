@@ -108,6 +108,13 @@ void CanvasView::showBlock(const Block& block)
     viewport_.setValue(ScrollAxis::Vertical, bars.vertical);
 }
 
+void CanvasView::showTopOf(const SheetArea& area)
+{
+    const BarValues bars = scrollToTopOf(viewport_, area);
+    viewport_.setValue(ScrollAxis::Horizontal, bars.horizontal);
+    viewport_.setValue(ScrollAxis::Vertical, bars.vertical);
+}
+
 Point CanvasView::sheetPoint(float x, float y) const
 {
     return {canvasToSheet(viewport_.hScroll().value, x, zoom()), canvasToSheet(viewport_.vScroll().value, y, zoom())};

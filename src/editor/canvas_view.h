@@ -10,6 +10,7 @@
 #include "render/block_geometry.h"
 #include "render/render_pass.h"
 #include "render/render_target.h"
+#include "view/scroll_into_view.h"
 #include "view/viewport.h"
 
 #include <cstdint>
@@ -46,6 +47,8 @@ public:
     void scrollToOrigin();
     // Moves the view so that the block's drawing shows whole, unless it already does.
     void showBlock(const Block& block);
+    // Moves the view so that area's top shows near the canvas's top, its middle across.
+    void showTopOf(const SheetArea& area);
 
     // The sheet point under canvas point (x, y).
     Point sheetPoint(float x, float y) const;

@@ -213,6 +213,15 @@ public:
         , dy_(dy)
     {
     }
+    // Centres already known: each block goes exactly there.
+    explicit MoveBlocks(const std::vector<BlockCentre>& centres)
+        : dx_(0)
+        , dy_(0)
+        , computed_(true)
+    {
+        for (const BlockCentre& c : centres)
+            moved_.push_back({c.block, {c.x, c.y}});
+    }
     void apply(EditorState& state) override
     {
         if (!computed_) {
@@ -330,6 +339,11 @@ std::unique_ptr<DrawingChange> moveBlocks(std::vector<int32_t> indices, int32_t 
 std::unique_ptr<DrawingChange> moveAllBlocks(int32_t dx, int32_t dy)
 {
     return std::make_unique<MoveBlocks>(std::nullopt, dx, dy);
+}
+
+std::unique_ptr<DrawingChange> placeBlocks(const std::vector<BlockCentre>& centres)
+{
+    return std::make_unique<MoveBlocks>(centres);
 }
 
 std::unique_ptr<DrawingChange> batch(std::vector<std::unique_ptr<DrawingChange>> parts)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/arrangement.h"
 #include "model/editor_state.h"
 
 #include <cstddef>
@@ -38,6 +39,8 @@ std::unique_ptr<DrawingChange> removeLink(int32_t index);
 std::unique_ptr<DrawingChange> moveBlocks(std::vector<int32_t> indices, int32_t dx, int32_t dy);
 // The same for every block in use.
 std::unique_ptr<DrawingChange> moveAllBlocks(int32_t dx, int32_t dy);
+// Each listed block (in use, once) to its new centre, as given (an arrangement).
+std::unique_ptr<DrawingChange> placeBlocks(const std::vector<BlockCentre>& centres);
 // Several changes made as one step (a paste) and taken back in reverse order.
 std::unique_ptr<DrawingChange> batch(std::vector<std::unique_ptr<DrawingChange>> parts);
 

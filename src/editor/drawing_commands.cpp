@@ -168,6 +168,18 @@ void DrawingCommands::moveBlocks(const std::vector<int32_t>& indices, int32_t dx
         history_.perform(state_, changes::moveBlocks(std::move(inUse), dx, dy));
 }
 
+bool DrawingCommands::placeBlocks(const std::vector<BlockCentre>& centres)
+{
+    std::vector<BlockCentre> moving;
+    std::copy_if(centres.begin(), centres.end(), std::back_inserter(moving), [this](const BlockCentre& c) {
+        return isBlockIndex(c.block) && (state_.blocks[size_t(c.block)].x != c.x || state_.blocks[size_t(c.block)].y != c.y);
+    });
+    if (moving.empty())
+        return false;
+    history_.perform(state_, changes::placeBlocks(moving));
+    return true;
+}
+
 bool DrawingCommands::deleteBlocks(const std::vector<int32_t>& ascending)
 {
     if (ascending.empty() || !ui_.askYesNo("Delete " + std::to_string(ascending.size()) + " selected blocks?"))

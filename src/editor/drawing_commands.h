@@ -4,6 +4,7 @@
 // selection, the edit mode and repainting are the caller's.
 
 #include "editor/undo_history.h"
+#include "model/arrangement.h"
 #include "model/editor_state.h"
 #include "model/ui_port.h"
 #include "render/render_target.h"
@@ -54,6 +55,9 @@ public:
     void moveAll(int32_t dx, int32_t dy);
     // The listed blocks by (dx, dy), each centre snapped; indices not in use are skipped.
     void moveBlocks(const std::vector<int32_t>& indices, int32_t dx, int32_t dy);
+    // Each listed block to its new centre, as one step; entries not in use are skipped.
+    // False, recording nothing, when no block would move.
+    bool placeBlocks(const std::vector<BlockCentre>& centres);
     // Several blocks (ascending, in use) with their links, after asking; true when they went.
     bool deleteBlocks(const std::vector<int32_t>& ascending);
     // The same without asking (a cut).

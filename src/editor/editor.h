@@ -20,6 +20,7 @@
 #include "editor/interaction.h"
 #include "editor/menu_state.h"
 #include "editor/undo_history.h"
+#include "model/arrangement.h"
 #include "model/editor_state.h"
 #include "model/input.h"
 #include "model/ui_port.h"
@@ -29,6 +30,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace corvix {
@@ -169,6 +171,14 @@ public:
     // Where block index's drawing lies on the canvas now, at the zoom; none for an index
     // not in use or a block without an outline.
     std::optional<CanvasBox> blockOnCanvas(int32_t index) const;
+
+    // Edit > "A&rrange": arranger proposes new centres for the several selected blocks, or
+    // for the whole drawing when fewer are selected; they are applied as one step and the
+    // view scrolls to the arranged blocks' top. A refusal is shown and changes nothing.
+    // Refused, like undo, while an operation waits.
+    using Arranger = std::function<Arrangement(const EditorState&, std::span<const int32_t>)>;
+    bool canArrange() const;
+    void arrange(const Arranger& arranger);
 
     // Undo and redo, refused while an operation waits for a press, the kind panel is shown
     // or the text dialog is open. A step restores the tables and clears the selection.

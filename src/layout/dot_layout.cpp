@@ -1,6 +1,8 @@
 #include "layout/dot_layout.h"
 
+#include <dlfcn.h>
 #include <graphviz/gvc.h>
+#include <graphviz/gvplugin.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -18,9 +20,25 @@ std::mutex& dotMutex()
     return mutex;
 }
 
+// A context with dot's layout plugin alone: no configuration to read, and no text layout
+// (pango and its fonts) to load, as every label is empty. Where the plugin cannot be
+// loaded so, the context Graphviz configures itself.
+GVC_t* loadDotContext()
+{
+    static const lt_symlist_t noBuiltins[] = {{nullptr, nullptr}};
+    if (void* plugin = dlopen(CORVIX_DOT_LAYOUT_PLUGIN, RTLD_NOW | RTLD_LOCAL)) {
+        if (auto* library = static_cast<gvplugin_library_t*>(dlsym(plugin, "gvplugin_dot_layout_LTX_library"))) {
+            GVC_t* context = gvContextPlugins(noBuiltins, 0);
+            gvAddLibrary(context, library);
+            return context;
+        }
+    }
+    return gvContext();
+}
+
 GVC_t* dotContext()
 {
-    static GVC_t* const context = gvContext();
+    static GVC_t* const context = loadDotContext();
     return context;
 }
 

@@ -90,9 +90,10 @@ std::optional<Shift> FreeSpace::nearestFree(const Extent& box) const
     return best;
 }
 
-void FreeSpace::take(const Extent& box)
+void FreeSpace::take(std::span<const Extent> boxes)
 {
-    mark(box);
+    for (const Extent& box : boxes)
+        mark(box);
     rebuildSums();
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace corvix::layout {
@@ -22,8 +23,8 @@ public:
     // The shift, in multiples of 8, that puts box wholly in the area clear of every
     // obstacle, nearest to where it is; none when there is no room anywhere.
     std::optional<Shift> nearestFree(const Extent& box) const;
-    // Counts box as taken from now on.
-    void take(const Extent& box);
+    // Counts the boxes as taken from now on.
+    void take(std::span<const Extent> boxes);
 
 private:
     int64_t cellOf(int64_t v, int64_t origin) const;

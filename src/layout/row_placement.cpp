@@ -1,5 +1,7 @@
 #include "layout/row_placement.h"
 
+#include "layout/grid.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -7,11 +9,6 @@
 namespace corvix::layout {
 
 namespace {
-
-int64_t ceilToGrid(int64_t v)
-{
-    return v >= 0 ? (v + 7) / 8 * 8 : -((-v) / 8 * 8);
-}
 
 int64_t nearestOnGrid(double v)
 {

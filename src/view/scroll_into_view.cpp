@@ -42,4 +42,12 @@ BarValues scrollIntoView(const Viewport& viewport, const SheetArea& area)
             barValueFor(viewport.vScroll(), viewport.canvasHeight(), y.low, y.high)};
 }
 
+BarValues scrollToTopOf(const Viewport& viewport, const SheetArea& area)
+{
+    constexpr int64_t kMargin = 16;  // sheet units shown above the top
+    const PixelSpan x = zoomedSpan(area.left, area.right, viewport.zoom());
+    const PixelSpan y = zoomedSpan(area.top - kMargin, area.bottom, viewport.zoom());
+    return {barValueFor(viewport.hScroll(), viewport.canvasWidth(), x.low, x.high), viewport.vScroll().clamp(y.low)};
+}
+
 } // namespace corvix

@@ -26,5 +26,8 @@ struct BarValues {
 // shows it whole, else those that put its centre in the middle of the canvas, each within
 // its bar's range.
 BarValues scrollIntoView(const Viewport& viewport, const SheetArea& area);
+// The bar values that put area's top a little below the canvas's top and its middle in the
+// middle across, each within its bar's range.
+BarValues scrollToTopOf(const Viewport& viewport, const SheetArea& area);
 
 } // namespace corvix

@@ -128,21 +128,27 @@ def verdict(data):
     return f"ok blocks={blocks} links={links}"
 
 
-def write_sample(path):
-    texts = [b"Hello", b"Done?\r\nReally?"]
+def header_bytes(signature_tail, **values):
+    """A packed header with its check words: every field zero or empty but those given."""
     h = {name: 0 for name in ("scrollX", "scrollY", "creatorTag", "check1", "linkCount", "blockCount", "saverTag",
                               "check2", "paperType", "spareLong", "check3", "check4")}
-    h.update(signature=(b"Arquivo de fluxograma/" + b"written by the independent format checker".ljust(47) + b"\x1a"),
+    h.update(signature=(b"Arquivo de fluxograma/" + signature_tail.ljust(47) + b"\x1a"),
              spareBytes=bytes(101), spareLongs=(0,) * 29, spareText1=bytes(30), spareText2=bytes(30),
              spareText3=bytes(300), createdAt=45000.5, savedAt=45001.25, spareDate1=0.0, spareDate2=0.0,
              spareDate3=0.0, spareDate4=0.0, spareDate5=0.0)
-    h.update(blockCount=len(texts), linkCount=1, scrollX=8, creatorTag=0x1234, saverTag=0x1234, paperType=1)
+    h.update(values)
     h["check1"], h["check2"], h["check3"], h["check4"] = check_words(h)
-    body = HEADER.pack(h["signature"], h["spareBytes"], h["scrollX"], h["scrollY"], h["creatorTag"], h["check1"],
+    return HEADER.pack(h["signature"], h["spareBytes"], h["scrollX"], h["scrollY"], h["creatorTag"], h["check1"],
                        *h["spareLongs"], h["linkCount"], h["blockCount"], h["spareText1"], h["spareText2"],
                        h["createdAt"], h["saverTag"], h["check2"], h["spareText3"], h["spareDate1"],
                        h["spareDate2"], h["spareDate3"], h["spareDate4"], h["savedAt"], h["spareDate5"],
                        h["paperType"], h["spareLong"], h["check3"], h["check4"])
+
+
+def write_sample(path):
+    texts = [b"Hello", b"Done?\r\nReally?"]
+    body = header_bytes(b"written by the independent format checker", blockCount=len(texts), linkCount=1, scrollX=8,
+                        creatorTag=0x1234, saverTag=0x1234, paperType=1)
     for index, (kind, text) in enumerate(zip((1, 2), texts)):
         body += struct.pack("<5ih", kind, 400, 80 + 120 * index, 8 * len(text), 14, len(text)) + text
         body += struct.pack("<3i", -27, 60 if kind == 2 else 0, 0)

@@ -16,7 +16,7 @@ void printUsage(std::FILE* out)
                  "Usage: corvix [FILE]\n"
                  "       corvix --check FILE...\n"
                  "       corvix --lint FILE...\n"
-                 "       corvix --export=OUT FILE\n"
+                 "       corvix [--arrange] --export=OUT FILE\n"
                  "       corvix --thumbnail=SIZE FILE OUT\n"
                  "\n"
                  "Corvix edits flowcharts stored in .FXG diagram files.\n"
@@ -31,6 +31,8 @@ void printUsage(std::FILE* out)
                  "                  has a problem, 1 when one has, 2 when a file is not ok\n"
                  "  --export=OUT    render FILE's page to OUT without a window; OUT's extension\n"
                  "                  chooses the format: .png, .svg, .pdf, or .fxg (written anew)\n"
+                 "  --arrange       with --export: lay the flowchart out anew before writing OUT;\n"
+                 "                  exit status 1, OUT not written, when it cannot lie on one page\n"
                  "  --thumbnail=SIZE\n"
                  "                  write FILE's page to OUT as a PNG picture whose longer side is\n"
                  "                  SIZE pixels, for the file manager; nothing is written when FILE\n"
@@ -78,13 +80,17 @@ int main(int argc, char** argv)
             const std::vector<std::string> files(argv + 2, argv + argc);
             return first == "--check" ? corvix::cli::runCheck(files) : corvix::cli::runLint(files);
         }
-        if (first.rfind("--export=", 0) == 0) {
-            const std::string out = first.substr(std::strlen("--export="));
-            if (out.empty() || argc != 3) {
+        // --arrange goes with --export only, before it.
+        const bool arrange = first == "--arrange";
+        const std::string exportOption = arrange && argc >= 3 ? argv[2] : first;
+        if (exportOption.rfind("--export=", 0) == 0) {
+            const std::string out = exportOption.substr(std::strlen("--export="));
+            if (out.empty() || argc != (arrange ? 4 : 3)) {
                 printUsage(stderr);
                 return 2;
             }
-            return corvix::cli::runExport(out, argv[2]);
+            return corvix::cli::runExport(out, argv[arrange ? 3 : 2],
+                                          arrange ? corvix::cli::InputLayout::Arranged : corvix::cli::InputLayout::AsDrawn);
         }
         if (first.rfind("--thumbnail=", 0) == 0) {
             if (argc != 4) {

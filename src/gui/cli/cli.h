@@ -24,22 +24,25 @@ void printVerdict(const std::string& path, const ReadResult& result);
 // --check line when it is not ok; 0 when no file has a problem, 1 when one has, 2 when a
 // file is not ok.
 int runLint(const std::vector<std::string>& files);
-// Puts the diagram at path into state for an export; false, with the verdict on stderr,
-// when the file is not ok.
-bool readInputDiagram(const std::string& path, EditorState& state);
+// How an export treats its input: as it is, or arranged first (--arrange).
+enum class InputLayout { AsDrawn, Arranged };
+// Puts the diagram at path into state for an export, arranged when asked; false, with the
+// verdict or the refusal on stderr, when the file is not ok or cannot be arranged.
+bool readInputDiagram(const std::string& path, EditorState& state, InputLayout layout);
 // The diagram at path in state for drawing its page as printing draws it: its paper, its
 // path in the header. False, with the verdict on stderr, when the file is not ok.
-bool readPageDiagram(const std::string& path, EditorState& state);
+bool readPageDiagram(const std::string& path, EditorState& state, InputLayout layout);
 // The page image draws with the sheet font, which needs a GUI application: one on the
 // offscreen platform unless another is chosen, so that a headless run needs no display.
 // None when an application exists already.
 std::unique_ptr<QGuiApplication> headlessApplication();
-// corvix --export=OUT FILE: OUT's extension chooses PNG, SVG, PDF or FXG; 0 on success.
-int runExport(const std::string& outPath, const std::string& inPath);
+// corvix [--arrange] --export=OUT FILE: OUT's extension chooses PNG, SVG, PDF or FXG; 0 on
+// success, 1 with OUT not written on failure.
+int runExport(const std::string& outPath, const std::string& inPath, InputLayout layout = InputLayout::AsDrawn);
 // The FXG case: FILE read and written anew to OUT as a save would; 1 with a message on stderr.
-int runExportFxg(const std::string& outPath, const std::string& inPath);
+int runExportFxg(const std::string& outPath, const std::string& inPath, InputLayout layout);
 // The PNG, SVG and PDF cases: FILE's page drawn as printing draws it, without a display.
-int runExportPage(const std::string& outPath, const std::string& inPath, PageFormat format);
+int runExportPage(const std::string& outPath, const std::string& inPath, PageFormat format, InputLayout layout);
 // corvix --thumbnail=SIZE IN OUT: IN's page as a PNG whose longer side is SIZE pixels, for
 // the file manager. 0 on success; 1, writing nothing, when IN is not ok or OUT cannot be
 // written; 2 when SIZE is not a whole number from 1 to kMaxThumbnailSize.

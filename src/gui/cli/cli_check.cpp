@@ -1,5 +1,7 @@
 #include "cli/cli.h"
 
+#include "layout/arrange.h"
+
 #include "storage/diagram_codec.h"
 #include "storage/diagram_file.h"
 
@@ -39,7 +41,7 @@ int runCheck(const std::vector<std::string>& files)
     return allOk ? 0 : 1;
 }
 
-bool readInputDiagram(const std::string& path, EditorState& state)
+bool readInputDiagram(const std::string& path, EditorState& state, InputLayout layout)
 {
     ReadResult read = readDiagramFile(path);
     if (read.status != ReadStatus::Ok) {
@@ -47,6 +49,19 @@ bool readInputDiagram(const std::string& path, EditorState& state)
         return false;
     }
     replaceDiagram(state, std::move(read.data));
+    if (layout == InputLayout::AsDrawn)
+        return true;
+    // The page the drawing must fit is the paper it was saved with.
+    applyPaperType(state.paper, state.header.paperType);
+    const layout::Arrangement arrangement = layout::arrangeBlocks(state);
+    if (!arrangement.arranged) {
+        std::fprintf(stderr, "corvix: %s: %s\n", path.c_str(), arrangement.refusal.c_str());
+        return false;
+    }
+    for (const layout::BlockCentre& c : arrangement.centres) {
+        state.blocks[size_t(c.block)].x = c.x;
+        state.blocks[size_t(c.block)].y = c.y;
+    }
     return true;
 }
 

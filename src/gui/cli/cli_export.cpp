@@ -20,13 +20,13 @@ std::string lowerCaseExtension(const std::string& path)
 
 } // namespace
 
-int runExport(const std::string& outPath, const std::string& inPath)
+int runExport(const std::string& outPath, const std::string& inPath, InputLayout layout)
 {
     const std::string extension = lowerCaseExtension(outPath);
     if (extension == ".fxg")
-        return runExportFxg(outPath, inPath);
+        return runExportFxg(outPath, inPath, layout);
     if (const std::optional<PageFormat> format = pageFormatForExtension(extension))
-        return runExportPage(outPath, inPath, *format);
+        return runExportPage(outPath, inPath, *format, layout);
     std::fprintf(stderr, "corvix: %s: OUT must end in .png, .svg, .pdf or .fxg\n", outPath.c_str());
     return 1;
 }

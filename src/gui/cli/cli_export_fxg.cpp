@@ -18,10 +18,10 @@ public:
 
 } // namespace
 
-int runExportFxg(const std::string& outPath, const std::string& inPath)
+int runExportFxg(const std::string& outPath, const std::string& inPath, InputLayout layout)
 {
     EditorState state;
-    if (!readInputDiagram(inPath, state))
+    if (!readInputDiagram(inPath, state, layout))
         return 1;
     ConsoleUi ui;
     // The view a save records is the one the file was opened with.

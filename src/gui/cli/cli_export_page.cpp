@@ -36,9 +36,9 @@ std::unique_ptr<QGuiApplication> headlessApplication()
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-bool readPageDiagram(const std::string& path, EditorState& state)
+bool readPageDiagram(const std::string& path, EditorState& state, InputLayout layout)
 {
-    if (!readInputDiagram(path, state))
+    if (!readInputDiagram(path, state, layout))
         return false;
     applyPaperType(state.paper, state.header.paperType);
     state.fileName = absolutePath(path);
@@ -46,10 +46,10 @@ bool readPageDiagram(const std::string& path, EditorState& state)
     return true;
 }
 
-int runExportPage(const std::string& outPath, const std::string& inPath, PageFormat format)
+int runExportPage(const std::string& outPath, const std::string& inPath, PageFormat format, InputLayout layout)
 {
     EditorState state;
-    if (!readPageDiagram(inPath, state))
+    if (!readPageDiagram(inPath, state, layout))
         return 1;
     // The vector formats load no font and need no GUI application.
     const std::unique_ptr<QGuiApplication> app = format == PageFormat::Png ? headlessApplication() : nullptr;

@@ -187,6 +187,7 @@ private:
     QAction* mapagabloco_ = nullptr;
     QAction* mhelp_ = nullptr;
     QAction* mundo_ = nullptr;
+    QAction* marrange_ = nullptr;
     QAction* mredo_ = nullptr;
     QAction* mcut_ = nullptr;
     QAction* mcopy_ = nullptr;

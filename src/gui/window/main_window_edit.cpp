@@ -5,6 +5,8 @@
 #include "dialogs/unstorable_text.h"
 #include "window/clipboard_mime.h"
 
+#include "layout/arrange.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QCursor>
@@ -42,6 +44,10 @@ void MainWindow::createEditMenu()
     mselectall_ = medit_->addAction(tr("Select &All"), this, [this] { editor_.selectAll(); });
     mselectall_->setObjectName(QStringLiteral("mselectall"));
     mselectall_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    medit_->addSeparator();
+    marrange_ = medit_->addAction(tr("A&rrange"), this, [this] { editor_.arrange(layout::arrangeBlocks); });
+    marrange_->setObjectName(QStringLiteral("marrange"));
+    marrange_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     createFindActions();
     createFlowActions();
 
@@ -62,6 +68,7 @@ void MainWindow::setEditCommands(bool undo, bool redo, bool goToBlock)
     mduplicate_->setEnabled(copy);
     mpaste_->setEnabled(clipboardPastable_ && editor_.canPaste());
     mselectall_->setEnabled(editor_.canSelectAll());
+    marrange_->setEnabled(editor_.canArrange());
     mfind_->setEnabled(goToBlock);
     mfindnext_->setEnabled(goToBlock);
     mgototarget_->setEnabled(goToBlock);
