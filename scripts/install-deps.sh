@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   dpkg-dev file
   librsvg2-bin poppler-utils
+  libgraphviz-dev graphviz
 )
 
 missing=()
