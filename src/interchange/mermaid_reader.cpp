@@ -8,9 +8,11 @@
 #include "model/editor_state.h"
 #include "model/text_codec.h"
 #include "storage/diagram_codec.h"
+#include "storage/safe_file.h"
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -239,6 +241,37 @@ MermaidReading readMermaid(std::string_view utf8)
                          return std::pair(a.line, a.column) < std::pair(b.line, b.column);
                      });
     return reading;
+}
+
+} // namespace corvix
+
+namespace corvix {
+
+MermaidReading readMermaidFile(const std::string& path)
+{
+    constexpr size_t kMostBytes = size_t(64) << 20;
+    std::string failure;
+    const std::optional<std::vector<uint8_t>> bytes = readFileBytes(path, kMostBytes + 1, &failure);
+    if (!bytes || bytes->size() > kMostBytes) {
+        MermaidReading unread;
+        unread.diagnostics.push_back({1, 1, Severity::Error,
+                                      bytes ? "the file is larger than 64 MiB" : "cannot read the file: " + failure});
+        return unread;
+    }
+    return readMermaid(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+}
+
+bool hasMermaidExtension(std::string_view path)
+{
+    const auto endsWith = [path](std::string_view ending) {
+        if (path.size() < ending.size())
+            return false;
+        const std::string_view tail = path.substr(path.size() - ending.size());
+        return std::equal(tail.begin(), tail.end(), ending.begin(), [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) == b;
+        });
+    };
+    return endsWith(".mmd") || endsWith(".mermaid");
 }
 
 } // namespace corvix

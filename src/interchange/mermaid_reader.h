@@ -8,6 +8,7 @@
 #include "storage/fragment_codec.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -19,5 +20,12 @@ struct MermaidReading {
 };
 
 MermaidReading readMermaid(std::string_view utf8);
+
+// The same for a file; one that cannot be read, or holds more than 64 MiB, is an error
+// at its first line.
+MermaidReading readMermaidFile(const std::string& path);
+
+// True when path ends in ".mmd" or ".mermaid", in any letter case.
+bool hasMermaidExtension(std::string_view path);
 
 } // namespace corvix

@@ -98,8 +98,9 @@ private:
         }
     }
 
-    // A quoted label: characters Mermaid would read as markup or as its codes are
-    // written as its codes, line breaks as <br>. Never empty, which Mermaid refuses.
+    // A quoted label: characters Mermaid would read as markup, as its codes or as a
+    // Markdown string, and those it would trim, are written as its codes; line breaks as
+    // <br>. Never empty, which Mermaid refuses.
     void putLabel(std::string_view text)
     {
         put("\"");
@@ -113,6 +114,8 @@ private:
             case '&': put("#amp;"); break;
             case '<': put("#lt;"); break;
             case '>': put("#gt;"); break;
+            case '`': put("#96;"); break;
+            case '\t': put("#9;"); break;
             case '\r':
                 if (i + 1 < text.size() && text[i + 1] == '\n')
                     ++i;
@@ -120,7 +123,7 @@ private:
                 break;
             case '\n': put("<br>"); break;
             default:
-                if (static_cast<unsigned char>(c) < 0x20 && c != '\t') {
+                if (static_cast<unsigned char>(c) < 0x20) {
                     put("#" + std::to_string(int(c)) + ";");
                 } else {
                     put(cp1252ToUtf8(std::string_view(&text[i], 1)));

@@ -18,7 +18,9 @@ void printUsage(std::FILE* out)
                  "       corvix --lint FILE...\n"
                  "       corvix --export=OUT FILE\n"
                  "\n"
-                 "Corvix edits flowcharts stored in .FXG diagram files.\n"
+                 "Corvix edits flowcharts stored in .FXG diagram files. A FILE ending in .mmd or\n"
+                 ".mermaid is read as a Mermaid flowchart and arranged; its errors and warnings\n"
+                 "read 'PATH:LINE:COL: error: MESSAGE' (exit status 2).\n"
                  "\n"
                  "  FILE            open this diagram in the editor\n"
                  "  --check         verify diagram files without opening a window; one line a file:\n"
@@ -29,7 +31,8 @@ void printUsage(std::FILE* out)
                  "                  --check line of a file that is not ok; exit status 0 when no file\n"
                  "                  has a problem, 1 when one has, 2 when a file is not ok\n"
                  "  --export=OUT    render FILE's page to OUT without a window; OUT's extension\n"
-                 "                  chooses the format: .png, .svg, .pdf, or .fxg (written anew)\n"
+                 "                  chooses the format: .png, .svg, .pdf, .fxg (written anew) or .mmd\n"
+                 "                  (a Mermaid flowchart)\n"
                  "  --help          show this help\n"
                  "  --version       show the version\n");
 }

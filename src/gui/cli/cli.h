@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -21,13 +22,23 @@ void printVerdict(const std::string& path, const ReadResult& result);
 // --check line when it is not ok; 0 when no file has a problem, 1 when one has, 2 when a
 // file is not ok.
 int runLint(const std::vector<std::string>& files);
-// Puts the diagram at path into state for an export; false, with the verdict on stderr,
-// when the file is not ok.
-bool readInputDiagram(const std::string& path, EditorState& state);
-// corvix --export=OUT FILE: OUT's extension chooses PNG, SVG, PDF or FXG; 0 on success.
+// Puts the diagram at path into state for an export: 0, else the exit status after the
+// verdict on stderr, 1 for a diagram file that is not ok. A Mermaid flowchart (.mmd,
+// .mermaid) is read and arranged (see readMermaidInput).
+int readInputDiagram(const std::string& path, EditorState& state);
+// The Mermaid flowchart at path read, arranged and put into state: 0; 2 when the text has
+// an error, 1 when Arrange refuses it. Every error and warning goes to out as
+// "PATH:LINE:COL: error: MESSAGE".
+int readMermaidInput(const std::string& path, EditorState& state, std::FILE* out);
+// --check's lines for a Mermaid flowchart: its errors and warnings, then "PATH: ok
+// blocks=B links=L" when it reads; true when it does.
+bool checkMermaid(const std::string& path);
+// corvix --export=OUT FILE: OUT's extension chooses PNG, SVG, PDF, FXG or MMD; 0 on success.
 int runExport(const std::string& outPath, const std::string& inPath);
 // The FXG case: FILE read and written anew to OUT as a save would; 1 with a message on stderr.
 int runExportFxg(const std::string& outPath, const std::string& inPath);
+// The MMD case: FILE written as a Mermaid flowchart.
+int runExportMermaid(const std::string& outPath, const std::string& inPath);
 // The PNG, SVG and PDF cases: FILE's page drawn as printing draws it, without a display.
 int runExportPage(const std::string& outPath, const std::string& inPath, PageFormat format);
 // The editor itself; commandLine is the argument text naming a diagram, possibly empty.

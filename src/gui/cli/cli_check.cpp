@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include "interchange/mermaid_reader.h"
 #include "storage/diagram_codec.h"
 #include "storage/diagram_file.h"
 
@@ -32,6 +33,10 @@ int runCheck(const std::vector<std::string>& files)
 {
     bool allOk = true;
     for (const std::string& path : files) {
+        if (hasMermaidExtension(path)) {
+            allOk = checkMermaid(path) && allOk;
+            continue;
+        }
         const ReadResult result = readDiagramFile(path);
         printVerdict(path, result);
         allOk = allOk && result.status == ReadStatus::Ok;
@@ -39,15 +44,17 @@ int runCheck(const std::vector<std::string>& files)
     return allOk ? 0 : 1;
 }
 
-bool readInputDiagram(const std::string& path, EditorState& state)
+int readInputDiagram(const std::string& path, EditorState& state)
 {
+    if (hasMermaidExtension(path))
+        return readMermaidInput(path, state, stderr);
     ReadResult read = readDiagramFile(path);
     if (read.status != ReadStatus::Ok) {
         std::fprintf(stderr, "corvix: %s: %s\n", path.c_str(), readVerdict(read).c_str());
-        return false;
+        return 1;
     }
     replaceDiagram(state, std::move(read.data));
-    return true;
+    return 0;
 }
 
 } // namespace corvix::cli

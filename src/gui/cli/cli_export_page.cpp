@@ -41,8 +41,8 @@ std::string absolutePath(const std::string& path)
 int runExportPage(const std::string& outPath, const std::string& inPath, PageFormat format)
 {
     EditorState state;
-    if (!readInputDiagram(inPath, state))
-        return 1;
+    if (const int status = readInputDiagram(inPath, state))
+        return status;
     applyPaperType(state.paper, state.header.paperType);
     state.fileName = absolutePath(inPath);
     state.programNotice = makeProgramNotice(executableBaseName());

@@ -1,8 +1,9 @@
 // File > Export...: the page written as a PNG, SVG or PDF file, the same page that
-// `corvix --export` writes from the same drawing.
+// `corvix --export` writes from the same drawing, or the drawing as a Mermaid flowchart.
 #include "window/main_window.h"
 
 #include "dialogs/desktop_dialogs.h"
+#include "interchange/mermaid_writer.h"
 #include "printing/page_export.h"
 
 #include <QAction>
@@ -16,17 +17,23 @@ namespace corvix {
 
 namespace {
 
+// A page format, or none for the Mermaid text.
+using ExportFormat = std::optional<PageFormat>;
+
 struct ExportFilter {
-    PageFormat format;
+    ExportFormat format;
     const char* filter;
     const char* extension;
 };
 
+constexpr const char* kMermaidExtension = ".mmd";
+
 // The first is offered first.
-constexpr std::array<ExportFilter, 3> kExportFilters = {{
+constexpr std::array<ExportFilter, 4> kExportFilters = {{
     {PageFormat::Png, "PNG image (*.png)", ".png"},
     {PageFormat::Svg, "SVG drawing (*.svg)", ".svg"},
     {PageFormat::Pdf, "PDF document (*.pdf)", ".pdf"},
+    {std::nullopt, "Mermaid flowchart (*.mmd)", kMermaidExtension},
 }};
 
 QStringList exportFilterList()
@@ -39,7 +46,7 @@ QStringList exportFilterList()
 
 struct ExportTarget {
     QString path;
-    PageFormat format = PageFormat::Png;
+    ExportFormat format;
     bool extensionAdded = false;
 };
 
@@ -50,6 +57,8 @@ ExportTarget exportTarget(const QString& chosen, const QString& filter)
     const QString extension = QLatin1Char('.') + QFileInfo(chosen).suffix().toLower();
     if (const std::optional<PageFormat> format = pageFormatForExtension(extension.toStdString()))
         return {chosen, *format, false};
+    if (extension == QLatin1String(kMermaidExtension))
+        return {chosen, std::nullopt, false};
     const auto* picked = std::find_if(kExportFilters.begin(), kExportFilters.end(),
                                       [&](const ExportFilter& f) { return filter == QLatin1String(f.filter); });
     const ExportFilter& f = picked != kExportFilters.end() ? *picked : kExportFilters.front();
@@ -87,7 +96,9 @@ void MainWindow::mexport_Click()
         return;
 
     editor_.desabilita_menus();
-    if (!exportPage(state_, target.path, target.format))
+    const bool written = target.format ? exportPage(state_, target.path, *target.format)
+                                       : writeMermaidFile(target.path.toStdString(), state_.blocksInUse(), state_.linksInUse());
+    if (!written)
         dialogs_.message(this, tr("Failed to export file (%1)").arg(target.path), MessageIcon::Critical);
     editor_.habilita_menus();
 }
