@@ -11,8 +11,11 @@ FUZZ_SECONDS ?= 300
 FUZZ_FLAGS ?=
 FUZZ_CORPUS := tests/data/fuzz-corpus
 FUZZ_CRASHES := tests/data/fuzz-crashes
+EDITS ?= 1000000
+SEED ?=
+SESSION ?=
 
-.PHONY: all deps configure build run test test-sanitize fuzz fuzz-mermaid fuzz-seeds mermaid-reference bench package clean
+.PHONY: all deps configure build run test test-sanitize fuzz fuzz-mermaid fuzz-edits fuzz-seeds mermaid-reference bench package clean
 
 all: build
 
@@ -67,6 +70,13 @@ fuzz-mermaid: deps
 mermaid-reference: build
 	@test -n "$(MERMAID_REFERENCE)" || { echo "set MERMAID_REFERENCE=folder of parse.mjs"; exit 2; }
 	tests/tools/mermaid_reference_check.py $(MERMAID_REFERENCE) $(BUILD_DIR)/tests/tools/corvix_mermaid_dump tests/data/mermaid-corpus/*.mmd
+
+# Drives the editor through EDITS random editing steps and checks the drawing's rules after
+# each; the last line says "N steps, M failures" and any failure fails the target. SEED
+# (default: from the clock) fixes the steps; SESSION=1 replays one failed session's seed.
+fuzz-edits: deps configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target corvix_fuzz_edits
+	$(BUILD_DIR)/tests/edits/corvix_fuzz_edits $(EDITS) "$(SEED)" $(SESSION)
 
 # Writes the seed corpus anew from the sample diagrams of the tests.
 fuzz-seeds: build

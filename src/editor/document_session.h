@@ -1,10 +1,10 @@
 #pragma once
 // What the file commands and the recovery file need from the editor: the open drawing,
-// what a load calls back (LoadHooks), the main menus around a long command, a fresh
-// drawing, the view position a file stores, the saved state and the editor's clock.
+// what a load applies (paper, view, a new history), the main menus around a long
+// command, a fresh drawing, the view position a file stores, the saved state and the
+// editor's clock.
 
 #include "model/editor_state.h"
-#include "storage/diagram_file.h"
 #include "storage/fragment_codec.h"
 
 #include <cstdint>
@@ -18,9 +18,18 @@ struct ViewPosition {
     int32_t scrollY = 0;
 };
 
-class DocumentSession : public LoadHooks {
+class DocumentSession {
 public:
+    virtual ~DocumentSession() = default;
+
     virtual EditorState& state() = 0;
+
+    // mtippapel_Click with a loaded file's paper type (any value; 0 and 1 are the known ones).
+    virtual void applyPaper(int32_t paperType) = 0;
+    // Scroll the view to a loaded file's position, each value clamped to its bar's maximum.
+    virtual void restoreView(int32_t scrollX, int32_t scrollY) = 0;
+    // A load replaced the diagram: a new undo history, then cancela_operacao.
+    virtual void diagramReplaced() = 0;
 
     virtual void habilita_menus() = 0;
     virtual void desabilita_menus() = 0;

@@ -11,6 +11,8 @@ namespace corvix {
 ArrangedImport arrangeImported(const EditorState& state, DiagramFragment fragment, const TextMeasurer& font,
                                const Arranger& arrange, std::optional<Point> near)
 {
+    if (!arrange)
+        return {std::nullopt, "Corvix was built without Arrange: the flowchart cannot be laid out."};
     if (std::optional<std::string> full = pasteCapacityRefusal(state, fragment))
         return {std::nullopt, std::move(*full)};
     EditorState scratch = state;

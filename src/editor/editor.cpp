@@ -252,14 +252,9 @@ void Editor::restoreView(int32_t scrollX, int32_t scrollY)
     view_.restoreView(scrollX, scrollY);
 }
 
-void Editor::loaded()
+void Editor::diagramReplaced()
 {
     commands_.history().clear();
-    interaction_.cancela_operacao();
-}
-
-void Editor::rejected()
-{
     interaction_.cancela_operacao();
 }
 

@@ -116,13 +116,11 @@ public:
     // What lays out imported drawings (layout::arrangeBlocks in the program).
     void setArranger(Arranger arranger);
 
-    // LoadHooks: the stored paper and view, then idle; a load also starts a new undo history
-    // with the loaded drawing as the saved state. The file commands repaint once the
-    // drawing has its name.
+    // A load: the stored paper and view, then idle with a new undo history, the loaded
+    // drawing its saved state. The file commands repaint once the drawing has its name.
     void applyPaper(int32_t paperType) override;
     void restoreView(int32_t scrollX, int32_t scrollY) override;
-    void loaded() override;
-    void rejected() override;
+    void diagramReplaced() override;
 
     // Block definition and insertion (see DrawingCommands).
     void define_bloco(int32_t index, BlockKind kind, const std::string& text, int32_t x, int32_t y);

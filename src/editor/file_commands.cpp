@@ -1,9 +1,9 @@
 #include "editor/file_commands.h"
 
+#include "editor/file_procedures.h"
 #include "editor/text_import.h"
 #include "interchange/mermaid_reader.h"
 #include "model/program_info.h"
-#include "storage/diagram_file.h"
 
 #include <algorithm>
 #include <cctype>
@@ -109,7 +109,7 @@ bool FileCommands::loadDiagram(const std::string& path)
     if (hasMermaidExtension(path))
         return importMermaid(path);
     EditorState& state = session_.state();
-    if (!carrega_arquivo(state, ui_, session_, path))
+    if (!carrega_arquivo(session_, ui_, path))
         return false;
     if (isRecoveryFile(path)) {
         // The recovery file goes at the next close and is overwritten by the next

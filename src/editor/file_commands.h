@@ -3,6 +3,7 @@
 // window caption, without the window: dialogs answer with plain paths.
 
 #include "editor/document_session.h"
+#include "model/ui_port.h"
 #include "storage/recent_files.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #include "editor/recovery.h"
 
-#include "storage/diagram_file.h"
+#include "editor/file_procedures.h"
 
 #include <filesystem>
 

@@ -86,8 +86,9 @@ private:
     void writeClassDefinitions()
     {
         for (const auto& [name, style] : kClassStyles) {
+            const std::string_view className = name;
             const bool used = std::any_of(blocks_.begin(), blocks_.end(),
-                                          [&](const Block& b) { return kindSyntax(b.kind).className == name; });
+                                          [className](const Block& b) { return kindSyntax(b.kind).className == className; });
             if (!used)
                 continue;
             put("    classDef ");

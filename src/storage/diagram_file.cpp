@@ -30,7 +30,7 @@ std::string saveFailureMessage(const std::string& path)
     return "Failed to save file (" + path + ")";
 }
 
-bool grava_arquivo(EditorState& state, MessagePort& ui, const std::string& path, int32_t scrollX, int32_t scrollY)
+bool writeDiagramFile(EditorState& state, const std::string& path, int32_t scrollX, int32_t scrollY)
 {
     DiagramHeader& header = state.header;
     header.savedAt = oleDateNow();
@@ -42,30 +42,7 @@ bool grava_arquivo(EditorState& state, MessagePort& ui, const std::string& path,
     state.clearUnusedEntries();
 
     // A file that Corvix would refuse to open again is not worth replacing the old one with.
-    const bool saved = bytes && decodeDiagram(*bytes).status == ReadStatus::Ok && replaceFileSafely(path, *bytes);
-    if (!saved)
-        ui.showMessage(saveFailureMessage(path), MessageIcon::Critical);
-    return saved;
-}
-
-bool carrega_arquivo(EditorState& state, MessagePort& ui, LoadHooks& hooks, const std::string& path)
-{
-    ui.setPointer(Pointer::Hourglass);
-    ReadResult result = readDiagramFile(path);
-    ui.setPointer(Pointer::Default);
-
-    if (result.status != ReadStatus::Ok) {
-        ui.showMessage(loadFailureMessage(result, path), MessageIcon::Critical);
-        hooks.rejected();
-        return false;
-    }
-
-    replaceDiagram(state, std::move(result.data));
-    hooks.applyPaper(state.header.paperType);
-    hooks.restoreView(state.header.scrollX, state.header.scrollY);
-    state.modified = false;
-    hooks.loaded();
-    return true;
+    return bytes && decodeDiagram(*bytes).status == ReadStatus::Ok && replaceFileSafely(path, *bytes);
 }
 
 void replaceDiagram(EditorState& state, DiagramData&& data)

@@ -1,6 +1,6 @@
 #include "cli/cli.h"
 
-#include "storage/diagram_file.h"
+#include "editor/file_procedures.h"
 
 #include <cstdio>
 

@@ -1,5 +1,6 @@
 #include "editor_fixture.h"
 
+#include "storage/diagram_codec.h"
 #include "storage/fragment_codec.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 #include "editor_fixture.h"
 #include "fake_file_window.h"
 
+#include "editor/file_procedures.h"
 #include "storage/diagram_file.h"
 #include "support/temp_folder.h"
 
@@ -35,7 +36,7 @@ TEST_F(Load, RestoresPaperAndViewAndStartsAFreshHistory)
     press(100, 127);  // its bottom port: an operation under way
     ASSERT_EQ(state.editMode, EditMode::Connecting);
 
-    ASSERT_TRUE(carrega_arquivo(state, ui, editor, path));
+    ASSERT_TRUE(carrega_arquivo(editor, ui, path));
 
     EXPECT_EQ(state.blockCount, saved.blockCount);
     EXPECT_EQ(state.linkCount, saved.linkCount);
@@ -79,7 +80,7 @@ TEST_F(Load, StoredViewBeyondTheBarsIsCapped)
 {
     EXPECT_TRUE(grava_arquivo(state, ui, path, 5000, 30000));
     editor.Form_Resize(700, 500, false);
-    ASSERT_TRUE(carrega_arquivo(state, ui, editor, path));
+    ASSERT_TRUE(carrega_arquivo(editor, ui, path));
     EXPECT_EQ(editor.viewport().viewOffsetX(), editor.viewport().hScroll().maximum);
     EXPECT_EQ(editor.viewport().viewOffsetY(), editor.viewport().vScroll().maximum);
 }
@@ -92,7 +93,7 @@ TEST_F(Load, RefusedFileKeepsTheDrawingAndItsHistory)
     press(kActionTop.x, kActionTop.y);
     const testing::Tables before = testing::snapshot(state);
 
-    EXPECT_FALSE(carrega_arquivo(state, ui, editor, bad));
+    EXPECT_FALSE(carrega_arquivo(editor, ui, bad));
 
     EXPECT_EQ(testing::snapshot(state), before);
     EXPECT_EQ(state.editMode, EditMode::Idle);

@@ -2,6 +2,7 @@
 
 #include "editor_fixture.h"
 #include "fake_file_window.h"
+#include "editor/file_procedures.h"
 #include "storage/diagram_codec.h"
 #include "storage/diagram_file.h"
 #include "support/temp_folder.h"

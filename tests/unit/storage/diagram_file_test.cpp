@@ -1,9 +1,11 @@
 #include "model/ole_date.h"
 #include "model/program_info.h"
 #include "storage/diagram_checksum.h"
+#include "editor/file_procedures.h"
 #include "storage/diagram_file.h"
 #include "support/diagram_samples.h"
 #include "support/fake_ui.h"
+#include "support/recording_session.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -12,18 +14,6 @@
 
 namespace corvix {
 namespace {
-
-struct RecordingHooks final : LoadHooks {
-    std::vector<int32_t> papers;
-    std::vector<std::pair<int32_t, int32_t>> views;
-    int loadedCalls = 0;
-    int rejectedCalls = 0;
-
-    void applyPaper(int32_t paperType) override { papers.push_back(paperType); }
-    void restoreView(int32_t scrollX, int32_t scrollY) override { views.emplace_back(scrollX, scrollY); }
-    void loaded() override { ++loadedCalls; }
-    void rejected() override { ++rejectedCalls; }
-};
 
 // An open diagram with something in every place a load or save could touch.
 void openSample(EditorState& state)
@@ -71,9 +61,9 @@ TEST(DiagramFile, SaveThenLoadBringsBackTheDiagramAndItsView)
 
     EditorState loaded;
     openSample(loaded);
-    RecordingHooks hooks;
+    RecordingSession hooks{loaded};
     FakeUi loadUi;
-    ASSERT_TRUE(carrega_arquivo(loaded, loadUi, hooks, path));
+    ASSERT_TRUE(carrega_arquivo(hooks, loadUi, path));
     EXPECT_TRUE(loadUi.messages.empty());
     EXPECT_TRUE(loaded.blocks == saved.blocks);
     EXPECT_TRUE(loaded.links == saved.links);
@@ -83,8 +73,8 @@ TEST(DiagramFile, SaveThenLoadBringsBackTheDiagramAndItsView)
     EXPECT_EQ(loaded.fileName, "/somewhere/open.fxg");  // the caller names the drawing
     EXPECT_EQ(hooks.papers, std::vector<int32_t>{1});
     EXPECT_EQ(hooks.views, (std::vector<std::pair<int32_t, int32_t>>{{24, 48}}));
-    EXPECT_EQ(hooks.loadedCalls, 1);
-    EXPECT_EQ(hooks.rejectedCalls, 0);
+    EXPECT_EQ(hooks.replacedCalls, 1);
+    EXPECT_EQ(hooks.cancelCalls, 0);
     EXPECT_EQ(loadUi.pointers, (std::vector<FakeUi::PointerChange>{{Pointer::Hourglass, BlockKind::None}, {Pointer::Default, BlockKind::None}}));
 }
 
@@ -97,8 +87,8 @@ TEST(DiagramFile, LoadThenSaveKeepsEveryRecordByteAndSpareField)
 
     EditorState state;
     FakeUi ui;
-    RecordingHooks hooks;
-    ASSERT_TRUE(carrega_arquivo(state, ui, hooks, folder.file("in.fxg")));
+    RecordingSession hooks{state};
+    ASSERT_TRUE(carrega_arquivo(hooks, ui, folder.file("in.fxg")));
     ASSERT_TRUE(grava_arquivo(state, ui, folder.file("out.fxg"), sample.header.scrollX, sample.header.scrollY));
 
     const auto rewritten = readBytes(folder.file("out.fxg"));
@@ -142,14 +132,14 @@ TEST(DiagramFile, RefusedFilesLeaveTheOpenDiagramAlone)
         openSample(state);
         const EditorState before = state;
         FakeUi ui;
-        RecordingHooks hooks;
+        RecordingSession hooks{state};
 
-        EXPECT_FALSE(carrega_arquivo(state, ui, hooks, c.path)) << c.name;
+        EXPECT_FALSE(carrega_arquivo(hooks, ui, c.path)) << c.name;
 
         expectSameDiagram(state, before, c.name);
         EXPECT_EQ(ui.messages, (std::vector<FakeUi::Message>{{c.message, MessageIcon::Critical}})) << c.name;
-        EXPECT_EQ(hooks.rejectedCalls, 1) << c.name;
-        EXPECT_EQ(hooks.loadedCalls + hooks.papers.size() + hooks.views.size(), 0u) << c.name;
+        EXPECT_EQ(hooks.cancelCalls, 1) << c.name;
+        EXPECT_EQ(hooks.replacedCalls + hooks.papers.size() + hooks.views.size(), 0u) << c.name;
         EXPECT_EQ(ui.currentPointer(), Pointer::Default) << c.name;
     }
 }

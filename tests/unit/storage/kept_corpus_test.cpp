@@ -1,9 +1,11 @@
 // The files kept for the fuzzer (seeds named ok-*, inconsistent-*, damaged-*, and every
 // input that once crashed it) opened as the editor opens them.
 
+#include "editor/file_procedures.h"
 #include "storage/diagram_file.h"
 #include "support/diagram_samples.h"
 #include "support/fake_ui.h"
+#include "support/recording_session.h"
 
 #include <gtest/gtest.h>
 
@@ -11,13 +13,6 @@
 
 namespace corvix {
 namespace {
-
-struct NoHooks final : LoadHooks {
-    void applyPaper(int32_t) override {}
-    void restoreView(int32_t, int32_t) override {}
-    void loaded() override {}
-    void rejected() override {}
-};
 
 std::vector<std::filesystem::path> filesIn(const std::filesystem::path& folder)
 {
@@ -52,10 +47,10 @@ TEST(KeptCorpus, EachFileOpensAsItsNameSaysAndARefusalKeepsTheDiagram)
         EditorState state;
         replaceDiagram(state, sampleDiagram());
         FakeUi ui;
-        NoHooks hooks;
+        RecordingSession session{state};
         const ReadStatus expected = statusNamedBy(file);
 
-        const bool loaded = carrega_arquivo(state, ui, hooks, file.string());
+        const bool loaded = carrega_arquivo(session, ui, file.string());
 
         EXPECT_EQ(loaded, expected == ReadStatus::Ok) << file;
         if (loaded)

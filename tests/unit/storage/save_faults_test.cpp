@@ -2,6 +2,7 @@
 // message, leaves the old file byte for byte and leaves no temporary file behind. Each
 // save runs in a forked child, so that limits and lowered privileges stay there.
 
+#include "editor/file_procedures.h"
 #include "storage/diagram_file.h"
 #include "support/diagram_samples.h"
 #include "support/fake_ui.h"
