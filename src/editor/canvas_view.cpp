@@ -201,15 +201,10 @@ void CanvasView::desenha_elastico(bool forcar)
     ui_.refreshCanvas();
 }
 
-void CanvasView::panWhileHeld()
+void CanvasView::panStep()
 {
-    // Paced at the screen's frames, and an unmoved view is not painted again: a pointer
-    // resting in the middle while Shift is held costs next to nothing.
-    while (panHeld_) {
-        if (viewport_.autoPanPass(pointerX_, pointerY_))
-            atualiza_vista();
-        ui_.processEventsFor(Viewport::kAutoPanPassMs);
-    }
+    if (viewport_.autoPanPass(pointerX_, pointerY_))
+        atualiza_vista();
 }
 
 } // namespace corvix

@@ -1,8 +1,8 @@
 #pragma once
 // The canvas's view of the sheet: the scroll bars and view offsets, the zoom, the paper,
 // the persistent canvas image that every repaint renders anew, the rubber band (or the
-// selection box) drawn over it with exclusive-or, and the auto-pan loop that runs while
-// Shift is held.
+// selection box) drawn over it with exclusive-or, and the auto-pan's steps while Shift
+// is held.
 
 #include "editor/block_selection.h"
 #include "model/editor_state.h"
@@ -82,8 +82,9 @@ public:
     // Shift held alone pans the view toward the edge the pointer is near.
     void setPanHeld(bool held) { panHeld_ = held; }
     bool panHeld() const { return panHeld_; }
-    // Pans while Shift stays held, letting the window's events run between passes.
-    void panWhileHeld();
+    // One step of the auto-pan toward the edge the pointer is near; repaints only when
+    // the view moved, so a pointer resting in the middle costs next to nothing.
+    void panStep();
 
 private:
     EditorState& state_;

@@ -21,6 +21,7 @@ double steadySeconds()
 
 Editor::Editor(EditorState& state, UiPort& ui, RenderTarget& canvas, const TextMeasurer& windowFont)
     : state_(state)
+    , ui_(ui)
     , messages_(ui)
     , menus_(ui)
     , commands_(state, ui, windowFont)
@@ -150,14 +151,39 @@ void Editor::Timer1_Timer()
     if (tickRunning_)
         return;
     tickRunning_ = true;
-    if (view_.panHeld()) {
+    if (view_.panHeld() && !panning_) {
+        panning_ = true;
         desabilita_menus();
-        view_.panWhileHeld();
-        habilita_menus();
+        view_.panStep();
+        ui_.startPanTimer(Viewport::kAutoPanPassMs);
     }
     if (tickTail_)
         tickTail_(nowSeconds());
     tickRunning_ = false;
+}
+
+void Editor::panTimerTick()
+{
+    if (!panning_)
+        return;
+    if (view_.panHeld())
+        view_.panStep();
+    else
+        endPan();
+}
+
+void Editor::followShift(bool held)
+{
+    view_.setPanHeld(held);
+    if (!held && panning_)
+        endPan();
+}
+
+void Editor::endPan()
+{
+    panning_ = false;
+    ui_.stopPanTimer();
+    habilita_menus();
 }
 
 void Editor::repinta_tudo()

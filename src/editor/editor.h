@@ -94,10 +94,12 @@ public:
     // Device pixels per canvas pixel on the window's screen; the caller repaints next.
     void setDeviceRatio(double ratio);
 
-    // One tick of the 100 ms timer "Timer1": command refresh, then the Shift-held auto-pan
-    // loop, then the tail. A tick that arrives while another runs (from inside the loop's
-    // event processing or a message box) only refreshes the commands.
+    // One tick of the 100 ms timer "Timer1": command refresh, then the start of the
+    // Shift-held auto-pan (menus off, its first step, the pan timer), then the tail. A tick
+    // that arrives while a message box of another tick is open only refreshes the commands.
     void Timer1_Timer();
+    // One tick of the pan timer (a screen frame): the next step while Shift stays held.
+    void panTimerTick();
 
     // DocumentSession.
     EditorState& state() override { return state_; }
@@ -180,8 +182,12 @@ public:
 
 private:
     void showHistoryStep();
+    // Shift alone held or not, from a key event's modifiers; releasing it ends the pan.
+    void followShift(bool held);
+    void endPan();
 
     EditorState& state_;
+    UiPort& ui_;  // the pan timer
     // Find's and Go to Target's messages; every other part reaches the user on its own.
     MessagePort& messages_;
     MenuState menus_;
@@ -194,7 +200,8 @@ private:
     int32_t machineTag_;
     Clock clock_;
     std::function<void(double)> tickTail_;
-    bool tickRunning_ = false;
+    bool tickRunning_ = false;  // a tick's tail is under way (its message may be open)
+    bool panning_ = false;      // the pan timer runs and the menus are off
     int32_t lastJump_ = -1;  // the goto jump Go to Target visited last; -1 = none
 };
 

@@ -16,7 +16,7 @@ bool shiftAlone(KeyModifiers modifiers)
 
 void Editor::Form_KeyDown(int16_t& keyCode, KeyModifiers modifiers)
 {
-    view_.setPanHeld(shiftAlone(modifiers));
+    followShift(shiftAlone(modifiers));
     if (modifiers.shift())
         return;
 
@@ -79,12 +79,12 @@ void Editor::Form_KeyPress(int16_t keyAscii)
 
 void Editor::Form_KeyUp(int16_t, KeyModifiers modifiers)
 {
-    view_.setPanHeld(shiftAlone(modifiers));
+    followShift(shiftAlone(modifiers));
 }
 
 void Editor::windowDeactivated()
 {
-    view_.setPanHeld(false);
+    followShift(false);
 }
 
 } // namespace corvix

@@ -59,9 +59,10 @@ public:
     // window until the dialog closes. The shell answers with Editor::textDialogOk and
     // Editor::textDialogClosed.
     virtual void openTextDialog(const std::string& cp1252Text) = 0;
-    // Lets window events run for about milliseconds, also those that arrive meanwhile,
-    // sleeping while none come (the Shift-held auto-pan loop's pause between passes).
-    virtual void processEventsFor(int32_t milliseconds) = 0;
+    // The Shift-held pan's own timer: ticks every milliseconds, each passed to
+    // Editor::panTimerTick, until it is stopped.
+    virtual void startPanTimer(int32_t milliseconds) = 0;
+    virtual void stopPanTimer() = 0;
 };
 
 } // namespace corvix

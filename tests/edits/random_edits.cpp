@@ -100,9 +100,8 @@ public:
     bool menusEnabled = true;
     bool dialogOpen = false;
     bool panelVisible = false;
+    bool panTimerRunning = false;
     int64_t messages = 0;
-    // Runs while the core lets window events run (the Shift-held pan).
-    std::function<void()> onEvents;
 
     void showMessage(const std::string&, MessageIcon) override { ++messages; }
     bool askYesNo(const std::string&) override { return random_.chance(60); }
@@ -114,11 +113,8 @@ public:
     void scrollBarsChanged() override {}
     void showKindPanel(bool visible) override { panelVisible = visible; }
     void openTextDialog(const std::string&) override { dialogOpen = true; }
-    void processEventsFor(int32_t) override
-    {
-        if (onEvents)
-            onEvents();
-    }
+    void startPanTimer(int32_t) override { panTimerRunning = true; }
+    void stopPanTimer() override { panTimerRunning = false; }
 
 private:
     Random& random_;
@@ -180,7 +176,6 @@ public:
         editor_.Form_Resize(kCanvasWidth, kCanvasHeight, false);
         editor_.limpa_desenho();
         editor_.cancela_operacao();
-        ui_.onEvents = [this] { eventsDuringPan(); };
     }
 
     std::optional<EditFailure> run(int64_t steps)
@@ -643,37 +638,18 @@ private:
         saved_ = drawingOf(state_);
     }
 
-    // What the window lets through while the Shift-held pan lets events run.
-    void eventsDuringPan()
+    void panTick()
     {
-        if (++eventRounds_ > 50 || random_.chance(25)) {
-            note("Shift up (while panning)");
-            editor_.Form_KeyUp(16, kNoModifiers);
-            return;
-        }
-        switch (random_.below(4)) {
-        case 0:
-            pointerMove();
-            break;
-        case 1:
-            tick();
-            break;
-        case 2: {
-            const CanvasPoint at = canvasOf(somewhere());
-            pressAt(at, someButton(), kShiftHeld);
-            editor_.Diagrama_MouseUp(MouseButton::Left, kShiftHeld, at.x, at.y);
-            break;
-        }
-        default:
-            break;
-        }
+        note("pan timer");
+        editor_.panTimerTick();
     }
 
     void oneStep()
     {
-        eventRounds_ = 0;
+        if (ui_.panTimerRunning && random_.chance(30))
+            return panTick();
         if (ui_.dialogOpen) {
-            // The text dialog disables the window; only the dialog and the timer run.
+            // The text dialog disables the window; only the dialog and the timers run.
             random_.chance(70) ? textDialog() : tick();
             return;
         }
@@ -772,7 +748,6 @@ private:
     double now_ = 1000;
     ClipboardContent clipboard_;
     Drawing saved_;
-    int32_t eventRounds_ = 0;
     std::optional<std::string> broken_;
     std::deque<std::string> recent_;
 };

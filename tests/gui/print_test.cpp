@@ -28,7 +28,8 @@ class PrintTest : public QObject {
 private slots:
     void pageImageIsTheWholeSheet()
     {
-        const QImage page = renderPageImage(stateWithPaper(1));
+        const EditorState state = stateWithPaper(1);
+        const QImage page = renderPageImage(state, highlightsOf(state));
         QCOMPARE(page.size(), QSize(1188, 1433));
         QCOMPARE(page.pixel(5, 5), qRgb(255, 255, 255));
         QCOMPARE(page.pixel(20, 30), qRgb(0, 0, 0));  // outer page frame corner
@@ -42,7 +43,8 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
 
-        QVERIFY(printPage(printer, stateWithPaper(0)));
+        const EditorState state = stateWithPaper(0);
+        QVERIFY(printPage(printer, state, highlightsOf(state)));
 
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -64,7 +66,7 @@ private slots:
         QFETCH(int, paperType);
         QFETCH(int, height);
         const EditorState state = stateWithPaper(paperType);
-        PrintPreview preview(state, QStringLiteral("corvix"), {});
+        PrintPreview preview(state, highlightsOf(state), QStringLiteral("corvix"), {});
         QCOMPARE(preview.picture().size(), QSize(PrintPreview::kPictureWidth, height));
         QCOMPARE(preview.windowTitle(), QStringLiteral("corvix PrintPreview - click on the form to dismiss"));
         QCOMPARE(preview.picture().pixel(1, 1), qRgb(255, 255, 220));
@@ -74,7 +76,7 @@ private slots:
     {
         const EditorState state = stateWithPaper(0);
         int printed = 0;
-        PrintPreview preview(state, QStringLiteral("corvix"), [&] { ++printed; });
+        PrintPreview preview(state, highlightsOf(state), QStringLiteral("corvix"), [&] { ++printed; });
         preview.show();
         QVERIFY(QTest::qWaitForWindowExposed(&preview));
         const QPoint offCentre = preview.frameGeometry().center() - preview.screen()->geometry().center();

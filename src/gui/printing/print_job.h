@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/editor_state.h"
+#include "render/render_pass.h"
 
 #include <QImage>
 #include <QPrinter>
@@ -11,12 +12,12 @@
 namespace corvix {
 
 // The whole sheet at one pixel per sheet unit, view at the origin, on the window
-// background (white): what goes to the printer.
-QImage renderPageImage(const EditorState& state);
+// background (white), highlighted as the canvas is: what goes to the printer.
+QImage renderPageImage(const EditorState& state, const Highlights& highlights);
 
 // Prints one page: the page image stretched over the printer's whole printable area.
 // The caller chooses the printer, so tests print into a PDF file. False on any failure.
-bool printPage(QPrinter& printer, const EditorState& state);
+bool printPage(QPrinter& printer, const EditorState& state, const Highlights& highlights);
 
 // Hands out the printer that a print command prints on; null when there is none. Tests
 // hand out a PDF printer.

@@ -17,7 +17,8 @@ namespace {
 constexpr double kEditorFontPointSize = 8.25;
 }
 
-PrintPreview::PrintPreview(const EditorState& state, const QString& executableBaseName, std::function<void()> print,
+PrintPreview::PrintPreview(const EditorState& state, const Highlights& highlights, const QString& executableBaseName,
+                           std::function<void()> print,
                            QWidget* parent)
     : QDialog(parent)
     , print_(std::move(print))
@@ -32,7 +33,7 @@ PrintPreview::PrintPreview(const EditorState& state, const QString& executableBa
         // The surface spans the sheet in its own units, so the font shrinks with the drawing.
         const Color cream = colors::Cream;
         PainterTarget target(picture_, QColor(cream.r, cream.g, cream.b), QSize(paper.pageWidth, paper.pageHeight));
-        RenderPass().desenha_diagrama(target, state, 0, 0);
+        RenderPass().draw(target, state, highlights, 0, 0);
     }
 
     auto* menuBar = new QMenuBar(this);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/editor_state.h"
+#include "render/render_pass.h"
 
 #include <QDialog>
 #include <QImage>
@@ -19,9 +20,10 @@ class PrintPreview final : public QDialog {
 public:
     static constexpr int kPictureWidth = 409;
 
-    // print runs the print job (with its message on failure); the window stays open.
-    PrintPreview(const EditorState& state, const QString& executableBaseName, std::function<void()> print,
-                 QWidget* parent = nullptr);
+    // highlights: what the canvas shows selected. print runs the print job (with its
+    // message on failure); the window stays open.
+    PrintPreview(const EditorState& state, const Highlights& highlights, const QString& executableBaseName,
+                 std::function<void()> print, QWidget* parent = nullptr);
 
     const QImage& picture() const { return picture_; }
 

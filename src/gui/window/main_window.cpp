@@ -89,9 +89,9 @@ MainWindow::MainWindow(EditorState& state, DesktopDialogs& dialogs, QWidget* par
 
     timer_.setObjectName(QStringLiteral("Timer1"));
     timer_.setInterval(kTimerIntervalMs);
-    // The editor keeps a tick that arrives inside another (the auto-pan loop processes
-    // events) from starting a second loop.
     connect(&timer_, &QTimer::timeout, this, [this] { editor_.Timer1_Timer(); });
+    panTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&panTimer_, &QTimer::timeout, this, [this] { editor_.panTimerTick(); });
 
     editor_.setArranger([](const EditorState& drawing, std::span<const int32_t> which) {
         return layout::arrangeBlocks(drawing, which);
@@ -304,6 +304,16 @@ void MainWindow::keyUp(int16_t keyCode, KeyModifiers modifiers)
 void MainWindow::keyboardLost()
 {
     editor_.windowDeactivated();
+}
+
+void MainWindow::startPanTimer(int32_t milliseconds)
+{
+    panTimer_.start(milliseconds);
+}
+
+void MainWindow::stopPanTimer()
+{
+    panTimer_.stop();
 }
 
 } // namespace corvix

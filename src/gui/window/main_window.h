@@ -62,6 +62,8 @@ public:
     void mirrorScrollBars();
     void showKindPanel(bool visible);
     void openTextDialog(const std::string& cp1252Text);
+    void startPanTimer(int32_t milliseconds);
+    void stopPanTimer();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -143,6 +145,7 @@ private:
     PrinterSource printerSource_ = defaultPrinter;
     KeyPreview keyPreview_;
     QTimer timer_;
+    QTimer panTimer_;  // the Shift-held pan's steps, a screen frame apart
 
     QMenu* mfile_ = nullptr;
     QMenu* medit_ = nullptr;

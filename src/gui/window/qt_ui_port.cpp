@@ -5,8 +5,6 @@
 #include "window/main_window.h"
 
 #include <QApplication>
-#include <QEventLoop>
-#include <QTimer>
 
 namespace corvix {
 
@@ -89,13 +87,14 @@ void QtUiPort::openTextDialog(const std::string& cp1252Text)
     window_.openTextDialog(cp1252Text);
 }
 
-// An event loop of its own rather than processEvents() in a loop: it sleeps until an
-// event or the timer comes, where polling would keep a core busy.
-void QtUiPort::processEventsFor(int32_t milliseconds)
+void QtUiPort::startPanTimer(int32_t milliseconds)
 {
-    QEventLoop pause;
-    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &pause, &QEventLoop::quit);
-    pause.exec();
+    window_.startPanTimer(milliseconds);
+}
+
+void QtUiPort::stopPanTimer()
+{
+    window_.stopPanTimer();
 }
 
 } // namespace corvix

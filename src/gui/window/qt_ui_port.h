@@ -23,7 +23,8 @@ public:
     void scrollBarsChanged() override;
     void showKindPanel(bool visible) override;
     void openTextDialog(const std::string& cp1252Text) override;
-    void processEventsFor(int32_t milliseconds) override;
+    void startPanTimer(int32_t milliseconds) override;
+    void stopPanTimer() override;
 
 private:
     MainWindow& window_;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace corvix {
 namespace {
 
@@ -146,13 +148,13 @@ protected:
         int16_t key = 16;
         editor.Form_KeyDown(key, kShiftHeld);
     }
-    // Shift is released by the window events of the given pass.
-    void releaseShiftAfter(int passes)
+    void releaseShift() { editor.Form_KeyUp(16, kNoModifiers); }
+    // A timer tick starts the pan with its first step; the pan timer makes the others.
+    void panSteps(int steps)
     {
-        ui.onProcessEvents = [this, passes] {
-            if (ui.eventRounds == passes)
-                editor.Form_KeyUp(16, kNoModifiers);
-        };
+        editor.Timer1_Timer();
+        for (int step = 1; step < steps; ++step)
+            editor.panTimerTick();
     }
 };
 
@@ -160,12 +162,14 @@ TEST_F(AutoPan, PansWhileShiftIsHeldWithTheMenusOff)
 {
     editor.Diagrama_MouseMove(MouseButton::None, kNoModifiers, 600, 250);  // right quarter, middle half vertically
     holdShift();
-    releaseShiftAfter(3);
     ui.mainMenusEnabled.clear();
 
-    editor.Timer1_Timer();
+    panSteps(3);
+    releaseShift();
+    editor.panTimerTick();  // the pan is over: no step
 
-    EXPECT_EQ(ui.eventRoundMs, (std::vector<int32_t>{16, 16, 16}));  // a pass a screen frame
+    EXPECT_EQ(ui.panTimerStarts, (std::vector<int32_t>{16}));  // a step a screen frame
+    EXPECT_FALSE(ui.panTimerRunning);
     EXPECT_EQ(editor.viewport().viewOffsetX(), 90);
     EXPECT_EQ(editor.viewport().hScroll().value, 90);
     EXPECT_EQ(editor.viewport().viewOffsetY(), 0);
@@ -189,19 +193,20 @@ TEST_F(AutoPan, RepaintsOnlyWhenTheViewMoved)
         editor.viewport().setValue(ScrollAxis::Horizontal, c.startX);
         editor.Diagrama_MouseMove(MouseButton::None, kNoModifiers, c.pointerX, 250);
         holdShift();
-        ui.eventRounds = 0;
-        releaseShiftAfter(4);
         const int refreshes = ui.canvasRefreshes;
 
-        editor.Timer1_Timer();
+        panSteps(4);
+        releaseShift();
 
-        EXPECT_EQ(ui.eventRounds, 4) << c.name;
         EXPECT_EQ(editor.viewport().viewOffsetX(), c.endX) << c.name;
         EXPECT_EQ(ui.canvasRefreshes - refreshes, c.repaints) << c.name;
+        EXPECT_FALSE(ui.panTimerRunning) << c.name;
     }
 }
 
-TEST_F(AutoPan, TickDuringTheLoopOnlyRefreshesTheCommands)
+// The pan runs beside the timer, never inside a tick: the ticks meanwhile refresh the
+// commands and run their tail, and start no second pan.
+TEST_F(AutoPan, TicksDuringThePanRunAsUsual)
 {
     double tailTime = 0;
     int tails = 0;
@@ -213,20 +218,42 @@ TEST_F(AutoPan, TickDuringTheLoopOnlyRefreshesTheCommands)
     editor.Diagrama_MouseMove(MouseButton::None, kNoModifiers, 10, 10);
     editor.viewport().setValue(ScrollAxis::Horizontal, 100);
     holdShift();
-    ui.onProcessEvents = [this] {
-        editor.Timer1_Timer();  // a tick delivered by the window events
-        if (ui.eventRounds == 2)
-            editor.Form_KeyUp(16, kNoModifiers);
-    };
 
-    editor.Timer1_Timer();
+    editor.Timer1_Timer();  // the first step
+    editor.Timer1_Timer();  // a tick while panning
+    editor.panTimerTick();  // the second step
+    releaseShift();
 
-    EXPECT_EQ(ui.eventRounds, 2);  // no nested loop
-    EXPECT_EQ(ui.commandStates.size(), 3u);
+    EXPECT_EQ(ui.panTimerStarts.size(), 1u);
+    EXPECT_EQ(ui.commandStates.size(), 2u);
     EXPECT_EQ(editor.viewport().viewOffsetX(), 40);
     EXPECT_EQ(editor.viewport().viewOffsetY(), 0);
-    EXPECT_EQ(tails, 1);
+    EXPECT_EQ(tails, 2);
     EXPECT_EQ(tailTime, 1234.5);
+}
+
+// Ctrl pressed while Shift pans is Ctrl+Shift+Z on its way: the pan ends and the menus
+// are back at once, for the shortcut to find them on.
+TEST_F(AutoPan, CtrlOrLosingTheWindowEndsThePanAtOnce)
+{
+    const struct {
+        const char* name;
+        std::function<void(Editor&)> end;
+    } cases[] = {
+        {"Ctrl", [](Editor& e) { int16_t key = 17; e.Form_KeyDown(key, KeyModifiers(KeyModifiers::kShift | KeyModifiers::kCtrl)); }},
+        {"window deactivated", [](Editor& e) { e.windowDeactivated(); }},
+    };
+    for (const auto& c : cases) {
+        editor.Diagrama_MouseMove(MouseButton::None, kNoModifiers, 600, 250);
+        holdShift();
+        panSteps(2);
+        ASSERT_FALSE(ui.menusEnabled()) << c.name;
+
+        c.end(editor);
+
+        EXPECT_TRUE(ui.menusEnabled()) << c.name;
+        EXPECT_FALSE(ui.panTimerRunning) << c.name;
+    }
 }
 
 } // namespace

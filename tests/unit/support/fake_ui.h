@@ -37,9 +37,8 @@ public:
     int scrollBarChanges = 0;
     std::vector<bool> kindPanelVisible;
     std::vector<std::string> textDialogs;  // the text each opening showed
-    int eventRounds = 0;
-    std::vector<int32_t> eventRoundMs;      // the milliseconds each round was given
-    std::function<void()> onProcessEvents;  // runs inside processEventsFor, e.g. to release Shift
+    std::vector<int32_t> panTimerStarts;    // the interval of each start of the pan timer
+    bool panTimerRunning = false;
     std::function<void()> onMessage;        // runs while a message is open, e.g. timer ticks
 
     void showMessage(const std::string& text, MessageIcon icon) override
@@ -70,13 +69,12 @@ public:
     void showKindPanel(bool visible) override { kindPanelVisible.push_back(visible); }
     void openTextDialog(const std::string& cp1252Text) override { textDialogs.push_back(cp1252Text); }
 
-    void processEventsFor(int32_t milliseconds) override
+    void startPanTimer(int32_t milliseconds) override
     {
-        ++eventRounds;
-        eventRoundMs.push_back(milliseconds);
-        if (onProcessEvents)
-            onProcessEvents();
+        panTimerStarts.push_back(milliseconds);
+        panTimerRunning = true;
     }
+    void stopPanTimer() override { panTimerRunning = false; }
 
     // The pointer the screen shows now.
     Pointer currentPointer() const { return pointers.empty() ? Pointer::Default : pointers.back().pointer; }
