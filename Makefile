@@ -15,7 +15,7 @@ EDITS ?= 1000000
 SEED ?=
 SESSION ?=
 
-.PHONY: all deps configure build run test test-sanitize fuzz fuzz-edits fuzz-seeds bench package clean
+.PHONY: all deps configure build run test test-sanitize fuzz fuzz-mermaid fuzz-edits fuzz-seeds mermaid-reference bench package clean
 
 all: build
 
@@ -54,6 +54,22 @@ fuzz: deps
 	mkdir -p $(FUZZ_BUILD_DIR)/corpus
 	$(FUZZ_BUILD_DIR)/tests/fuzz/fuzz_decode -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	  -artifact_prefix=$(FUZZ_CRASHES)/ $(FUZZ_FLAGS) $(FUZZ_BUILD_DIR)/corpus $(FUZZ_CORPUS)
+
+# The same for the Mermaid reader, from the texts in tests/data/mermaid-corpus.
+fuzz-mermaid: deps
+	cmake -S . -B $(FUZZ_BUILD_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS=-O1 -DCORVIX_GUI=OFF -DCORVIX_FUZZ=ON
+	cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS) --target fuzz_mermaid
+	mkdir -p $(FUZZ_BUILD_DIR)/mermaid-corpus
+	$(FUZZ_BUILD_DIR)/tests/fuzz/fuzz_mermaid -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  -artifact_prefix=tests/data/mermaid-crashes/ $(FUZZ_FLAGS) $(FUZZ_BUILD_DIR)/mermaid-corpus tests/data/mermaid-corpus
+
+# Compares Corvix's reading of the texts in tests/data/mermaid-corpus with Mermaid's own
+# parser. MERMAID_REFERENCE names a folder holding the reference script parse.mjs with the
+# npm package mermaid installed beside it (npm install there); needs node.
+mermaid-reference: build
+	@test -n "$(MERMAID_REFERENCE)" || { echo "set MERMAID_REFERENCE=folder of parse.mjs"; exit 2; }
+	tests/tools/mermaid_reference_check.py $(MERMAID_REFERENCE) $(BUILD_DIR)/tests/tools/corvix_mermaid_dump tests/data/mermaid-corpus/*.mmd
 
 # Drives the editor through EDITS random editing steps and checks the drawing's rules after
 # each; the last line says "N steps, M failures" and any failure fails the target. SEED

@@ -99,7 +99,7 @@ std::optional<ClipboardContent> ClipboardCommands::copy() const
     std::optional<std::vector<uint8_t>> bytes = encodeFragment(fragment);
     if (!bytes)
         return std::nullopt;
-    return ClipboardContent{std::move(*bytes), textsOf(fragment)};
+    return ClipboardContent{std::move(*bytes), textsOf(fragment), {}};
 }
 
 std::optional<ClipboardContent> ClipboardCommands::cut()

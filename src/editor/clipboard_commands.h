@@ -20,6 +20,8 @@ namespace corvix {
 struct ClipboardContent {
     std::vector<uint8_t> blocks;  // encodeFragment's bytes; empty for none
     std::string text;             // Windows-1252, one block a line, lines ending in CR LF
+    std::string utf8Text;         // another program's plain text as it gave it (a Mermaid
+                                  // flowchart is read from it); Copy leaves it empty
 };
 
 class ClipboardCommands {

@@ -5,6 +5,7 @@
 // editor's clock.
 
 #include "model/editor_state.h"
+#include "storage/fragment_codec.h"
 
 #include <cstdint>
 #include <functional>
@@ -44,6 +45,9 @@ public:
     // No state reachable by undo or redo is in a file (a drawing recovered after a crash).
     virtual void forgetSavedState() = 0;
 
+    // A new drawing of the fragment's blocks and links, arranged on the page: unsaved work
+    // without a file and a new undo history. False, after a message, when Arrange refuses.
+    virtual bool importDrawing(DiagramFragment fragment) = 0;
     // Seconds on a monotonic clock.
     virtual double nowSeconds() const = 0;
     // The last step of every timer tick that is not nested in another, given nowSeconds().

@@ -26,6 +26,17 @@ std::string pasteCapacityMessage(int32_t capacity, const char* what, int64_t wan
 
 } // namespace
 
+std::optional<std::string> pasteCapacityRefusal(const EditorState& state, const DiagramFragment& fragment)
+{
+    const int64_t blocksAfter = int64_t(state.blockCount) + int64_t(fragment.blocks.size());
+    const int64_t linksAfter = int64_t(state.linkCount) + int64_t(fragment.links.size());
+    if (blocksAfter > kBlockCapacity)
+        return pasteCapacityMessage(kBlockCapacity, "blocks", blocksAfter);
+    if (linksAfter > kLinkCapacity)
+        return pasteCapacityMessage(kLinkCapacity, "links", linksAfter);
+    return std::nullopt;
+}
+
 DrawingCommands::DrawingCommands(EditorState& state, MessagePort& ui, const TextMeasurer& windowFont)
     : state_(state)
     , ui_(ui)
@@ -195,14 +206,8 @@ void DrawingCommands::removeBlocks(std::vector<int32_t> ascending)
 
 std::optional<int32_t> DrawingCommands::paste(const DiagramFragment& fragment, int32_t dx, int32_t dy)
 {
-    const int64_t blocksAfter = int64_t(state_.blockCount) + int64_t(fragment.blocks.size());
-    const int64_t linksAfter = int64_t(state_.linkCount) + int64_t(fragment.links.size());
-    if (blocksAfter > kBlockCapacity) {
-        ui_.showMessage(pasteCapacityMessage(kBlockCapacity, "blocks", blocksAfter), MessageIcon::Exclamation);
-        return std::nullopt;
-    }
-    if (linksAfter > kLinkCapacity) {
-        ui_.showMessage(pasteCapacityMessage(kLinkCapacity, "links", linksAfter), MessageIcon::Exclamation);
+    if (const std::optional<std::string> full = pasteCapacityRefusal(state_, fragment)) {
+        ui_.showMessage(*full, MessageIcon::Exclamation);
         return std::nullopt;
     }
 

@@ -17,6 +17,9 @@
 
 namespace corvix {
 
+// Why the fragment cannot be added to state's tables ("The drawing can hold ..."), or none.
+std::optional<std::string> pasteCapacityRefusal(const EditorState& state, const DiagramFragment& fragment);
+
 class DrawingCommands {
 public:
     // windowFont measures block texts ("Courier New" 8.25 pt).

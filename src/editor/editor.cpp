@@ -29,6 +29,7 @@ Editor::Editor(EditorState& state, UiPort& ui, RenderTarget& canvas, const TextM
     , view_(state, ui, canvas, selection_)
     , interaction_(state, ui, commands_, view_, menus_, selection_)
     , clipboard_(state, commands_, view_, selection_)
+    , textImport_(state, ui, commands_, view_, selection_, windowFont)
     , machineTag_(machineTag())
     , clock_(steadySeconds)
 {
@@ -238,6 +239,24 @@ void Editor::forgetSavedState()
     commands_.history().forgetSavedState();
 }
 
+void Editor::setArranger(Arranger arranger)
+{
+    textImport_.setArranger(std::move(arranger));
+}
+
+bool Editor::importDrawing(DiagramFragment fragment)
+{
+    std::optional<DiagramFragment> arranged = textImport_.arrangeDrawing(std::move(fragment));
+    if (!arranged)
+        return false;
+    limpa_desenho();
+    putDrawing(state_, *arranged);
+    state_.modified = true;
+    forgetSavedState();
+    interaction_.cancela_operacao();
+    return true;
+}
+
 void Editor::setTickTail(std::function<void(double)> step)
 {
     tickTail_ = std::move(step);
@@ -307,8 +326,11 @@ std::optional<ClipboardContent> Editor::copy() const
 
 void Editor::paste(const ClipboardContent& content, std::optional<CanvasPoint> pointer)
 {
-    if (canPaste())
-        clipboard_.paste(content, pointer);
+    if (!canPaste())
+        return;
+    if (content.blocks.empty() && textImport_.pasteMermaid(content.utf8Text, pointer))
+        return;
+    clipboard_.paste(content, pointer);
 }
 
 void Editor::duplicate()

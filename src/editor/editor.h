@@ -11,6 +11,7 @@
 //   MenuState          the main menus and the commands the timer refreshes
 //   BlockSelection     one selected block, or several
 //   ClipboardCommands  cut, copy, paste and duplicate
+//   TextImport         Mermaid text opened as a drawing or pasted into one
 
 #include "editor/block_selection.h"
 #include "editor/canvas_view.h"
@@ -19,6 +20,7 @@
 #include "editor/drawing_commands.h"
 #include "editor/interaction.h"
 #include "editor/menu_state.h"
+#include "editor/text_import.h"
 #include "editor/undo_history.h"
 #include "model/arrangement.h"
 #include "model/editor_state.h"
@@ -113,6 +115,10 @@ public:
     void forgetSavedState() override;
     double nowSeconds() const override { return clock_(); }
     void setTickTail(std::function<void(double)> step) override;
+    bool importDrawing(DiagramFragment fragment) override;
+
+    // What lays out imported drawings (layout::arrangeBlocks in the program).
+    void setArranger(Arranger arranger);
 
     // A load: the stored paper and view, then idle with a new undo history, the loaded
     // drawing its saved state. The file commands repaint once the drawing has its name.
@@ -132,7 +138,8 @@ public:
 
     // The Edit menu's clipboard commands and Select All (see ClipboardCommands); like undo
     // and redo below, each is refused while an operation or drag is under way. pointer:
-    // the canvas point under the pointer, when it is over the canvas.
+    // the canvas point under the pointer, when it is over the canvas. A paste of plain
+    // text that reads as a Mermaid flowchart adds its blocks and links (see TextImport).
     std::optional<ClipboardContent> cut();
     std::optional<ClipboardContent> copy() const;
     void paste(const ClipboardContent& content, std::optional<CanvasPoint> pointer);
@@ -176,7 +183,6 @@ public:
     // for the whole drawing when fewer are selected; they are applied as one step and the
     // view scrolls to the arranged blocks' top. A refusal is shown and changes nothing.
     // Refused, like undo, while an operation waits.
-    using Arranger = std::function<Arrangement(const EditorState&, std::span<const int32_t>)>;
     bool canArrange() const;
     void arrange(const Arranger& arranger);
 
@@ -214,6 +220,7 @@ private:
     CanvasView view_;
     Interaction interaction_;
     ClipboardCommands clipboard_;
+    TextImport textImport_;
     int32_t machineTag_;
     Clock clock_;
     std::function<void(double)> tickTail_;

@@ -1,6 +1,8 @@
 #include "editor/file_commands.h"
 
 #include "editor/file_procedures.h"
+#include "editor/text_import.h"
+#include "interchange/mermaid_reader.h"
 #include "model/program_info.h"
 #include "storage/autosave.h"
 
@@ -93,12 +95,14 @@ void FileCommands::openAtStart(const std::string& path)
 
 void FileCommands::openDiagram(const std::string& path)
 {
-    if (loadDiagram(path) && !isRecoveryFile(path))
+    if (loadDiagram(path) && !isRecoveryFile(path) && !hasMermaidExtension(path))
         grava_historico(path);
 }
 
 bool FileCommands::loadDiagram(const std::string& path)
 {
+    if (hasMermaidExtension(path))
+        return importMermaid(path);
     EditorState& state = session_.state();
     if (!carrega_arquivo(session_, ui_, path)) {
         // The refused load still ended the operation and the selection: show that.
@@ -118,6 +122,25 @@ bool FileCommands::loadDiagram(const std::string& path)
     }
     // Repainted once the drawing has its name, which the page's header shows.
     session_.repinta_tudo();
+    return true;
+}
+
+bool FileCommands::importMermaid(const std::string& path)
+{
+    MermaidReading reading = readMermaidFile(path);
+    if (!reading.diagram) {
+        ui_.showMessage(diagnosticsMessage(path, reading.diagnostics), MessageIcon::Critical);
+        session_.cancela_operacao();
+        return false;
+    }
+    if (!session_.importDrawing(std::move(*reading.diagram))) {
+        session_.cancela_operacao();
+        return false;
+    }
+    atualiza_titulo(std::string(kNewDiagramName));
+    session_.repinta_tudo();
+    if (!reading.diagnostics.empty())
+        ui_.showMessage(diagnosticsMessage(path, reading.diagnostics), MessageIcon::Exclamation);
     return true;
 }
 
@@ -197,7 +220,7 @@ void FileCommands::mhist_Click(int16_t index)
 
 bool FileCommands::acceptsDrop(const std::vector<std::string>& paths)
 {
-    return !paths.empty() && hasDiagramExtension(paths.front());
+    return !paths.empty() && (hasDiagramExtension(paths.front()) || hasMermaidExtension(paths.front()));
 }
 
 // A drop asks before it replaces a changed drawing, as every other way of opening a
@@ -206,7 +229,7 @@ void FileCommands::Diagrama_OLEDragDrop(const std::vector<std::string>& paths)
 {
     if (paths.empty())
         return;
-    if (!hasDiagramExtension(paths.front())) {
+    if (!acceptsDrop(paths)) {
         ui_.showMessage(std::string(kNotADiagramMessage), MessageIcon::None);
         return;
     }

@@ -65,7 +65,7 @@ public:
     void msaveas_Click();
     void mhist_Click(int16_t index);
 
-    // A drag may drop when its first path names a diagram file.
+    // A drag may drop when its first path names a diagram file or a Mermaid flowchart.
     static bool acceptsDrop(const std::vector<std::string>& paths);
     // Opens the first dropped path; the others are ignored.
     void Diagrama_OLEDragDrop(const std::vector<std::string>& paths);
@@ -75,11 +75,14 @@ public:
 
 private:
     // carrega_arquivo; on success the file becomes the drawing's own and a recent file,
-    // except the recovery file (see loadDiagram).
+    // except the recovery file and a Mermaid flowchart (see loadDiagram).
     void openDiagram(const std::string& path);
     // carrega_arquivo; on success the file becomes the drawing's own, or, for the recovery
     // file, the drawing becomes unsaved work without a file. The caption follows.
+    // A Mermaid flowchart (.mmd, .mermaid) is imported instead: arranged, it becomes
+    // unsaved work without a file, and the text file is never written.
     bool loadDiagram(const std::string& path);
+    bool importMermaid(const std::string& path);
     bool isRecoveryFile(const std::string& path) const;
     // grava_arquivo with the view's position; the recovery file is refused with a message.
     bool writeDiagram(const std::string& path);

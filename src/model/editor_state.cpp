@@ -16,6 +16,11 @@ std::span<const Block> EditorState::blocksInUse() const
     return {blocks.data(), size_t(std::clamp<int32_t>(blockCount, 0, int32_t(blocks.size())))};
 }
 
+std::span<const Link> EditorState::linksInUse() const
+{
+    return {links.data(), size_t(std::clamp<int32_t>(linkCount, 0, int32_t(links.size())))};
+}
+
 void EditorState::resetTables()
 {
     linkCount = 0;

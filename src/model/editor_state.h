@@ -48,6 +48,7 @@ struct EditorState {
 
     // The blocks below the count, the count kept within the table.
     std::span<const Block> blocksInUse() const;
+    std::span<const Link> linksInUse() const;
 
     // Empties the drawing by its counts; the entries stay as they are.
     void resetTables();

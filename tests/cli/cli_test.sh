@@ -114,7 +114,7 @@ run "$corvix" --export="$work/page.pdf" "$drawing"
 [[ $status == 0 && $(grep -aEo '/Type ?/Page([^s]|$)' "$work/page.pdf" | wc -l) == 1 ]] &&
     grep -aEq '/MediaBox ?\[0 0 612(\.0*)? 792(\.0*)?\]' "$work/page.pdf" || fail "pdf export: status $status, '$err'"
 run "$corvix" --export="$work/page.bmp" "$drawing"
-[[ $status == 1 && $err == "corvix: $work/page.bmp: OUT must end in .png, .svg, .pdf or .fxg" ]] ||
+[[ $status == 1 && $err == "corvix: $work/page.bmp: OUT must end in .png, .svg, .pdf, .fxg or .mmd" ]] ||
     fail "export to an unknown format: status $status, '$err'"
 
 # --thumbnail=SIZE IN OUT, the file manager's command: a PNG, and nothing for a damaged file.
@@ -151,8 +151,33 @@ run "$corvix" --arrange --export="$work/none.fxg" "$work/large.fxg"
 run "$corvix" --arrange "$work/chart.fxg"
 [[ $status == 2 ]] || fail "--arrange without --export: status $status"
 
+# Mermaid flowcharts: read (and arranged) as the input of --check, --lint and any export,
+# and written by --export=OUT.mmd; what Corvix writes reads back to the same drawing.
+printf 'flowchart LR\n  A[Start] --> B{Ready}\n  B -->|no| C[Wait] --> B\n  B -->|yes| D[Go]\n' >"$work/flow.mmd"
+run "$corvix" --check "$work/flow.mmd"
+[[ $status == 0 && $out == "$work/flow.mmd: ok blocks=4 links=4" ]] || fail "--check of a flowchart: '$out' status $status"
+run "$corvix" --lint "$work/flow.mmd"
+[[ $status == 0 && -z $out ]] || fail "--lint of an arranged flowchart: '$out' status $status"
+run "$corvix" --export="$work/flow.fxg" "$work/flow.mmd"
+[[ $status == 0 && $("$python" "$verify" "$work/flow.fxg") == "$work/flow.fxg: ok blocks=4 links=4" ]] ||
+    fail "flowchart to FXG: status $status, '$err'"
+run "$corvix" --export="$work/flow.svg" "$work/flow.mermaid"
+[[ $status == 2 && $err == "$work/flow.mermaid:1:1: error: cannot read the file: No such file or directory" ]] ||
+    fail "missing flowchart: status $status, '$err'"
+run "$corvix" --export="$work/again.MMD" "$work/flow.fxg"
+[[ $status == 0 ]] || fail "FXG to a flowchart: status $status, '$err'"
+run "$corvix" --export="$work/twice.mmd" "$work/again.MMD"
+[[ $status == 0 ]] && cmp -s "$work/again.MMD" "$work/twice.mmd" || fail "a written flowchart does not read back alike"
+printf 'flowchart TD\n  A --> B\n  B -- x --> C C\n' >"$work/bad.mmd"
+run "$corvix" --export="$work/bad.png" "$work/bad.mmd"
+[[ $status == 2 && $err == "$work/bad.mmd:3:16: error: expected the end of the statement, found 'C'" && ! -e $work/bad.png ]] ||
+    fail "flowchart with an error: status $status, '$err'"
+run "$corvix" --lint "$work/bad.mmd" "$work/flow.mmd"
+[[ $status == 2 && $out == "$work/bad.mmd:3:16: error: expected the end of the statement, found 'C'" ]] ||
+    fail "--lint of a flowchart with an error: status $status, '$out'"
+
 if ((failures > 0)); then
     echo "$failures failure(s)" >&2
     exit 1
 fi
-echo "command line: ${#samples[@]} samples checked and linted, exports verified"
+echo "command line: ${#samples[@]} samples checked and linted, exports and flowcharts verified"

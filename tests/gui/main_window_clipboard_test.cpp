@@ -24,6 +24,7 @@ private slots:
     void copyAndPasteGoThroughTheSystemClipboard();
     void plainTextFromAnotherProgramPastesAsOneBlock_data();
     void plainTextFromAnotherProgramPastesAsOneBlock();
+    void mermaidFlowchartPastesArrangedAndSelectedAsOneStep();
     void dragsMoveABlockAndLinkTwoPorts();
 
 private:
@@ -109,6 +110,23 @@ void MainWindowClipboardTest::plainTextFromAnotherProgramPastesAsOneBlock()
         QCOMPARE(state().blocks[2].kind, BlockKind::Action);
         QCOMPARE(state().blocks[2].text, stored.toStdString());
     }
+}
+
+void MainWindowClipboardTest::mermaidFlowchartPastesArrangedAndSelectedAsOneStep()
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("flowchart TD\n  A[Caf\u00E9] --> B{Done}\n  B -->|yes| C[End]\n"));
+    QTRY_VERIFY(action("mpaste")->isEnabled());
+    key(Qt::Key_V);
+    QCOMPARE(state().blockCount, 5);
+    QCOMPARE(state().blocks[2].text, std::string("Caf\xE9"));
+    QCOMPARE(state().blocks[3].kind, BlockKind::Decision);
+    QCOMPARE(state().linkCount, 3);
+    QCOMPARE(window_->editor().selection().blocks(), (std::vector<int32_t>{2, 3, 4}));
+    QVERIFY(state().blocks[2].y < state().blocks[3].y && state().blocks[3].y < state().blocks[4].y);
+
+    key(Qt::Key_Z);
+    QCOMPARE(state().blockCount, 2);
+    QCOMPARE(state().linkCount, 1);
 }
 
 void MainWindowClipboardTest::dragsMoveABlockAndLinkTwoPorts()

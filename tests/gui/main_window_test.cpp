@@ -692,6 +692,7 @@ void MainWindowTest::exportWritesWhatTheCommandLineWrites_data()
     QTest::newRow("PNG") << "page.png";
     QTest::newRow("SVG, extension in capitals") << "page.SVG";
     QTest::newRow("PDF") << "page.pdf";
+    QTest::newRow("Mermaid") << "flow.mmd";
 }
 
 void MainWindowTest::exportWritesWhatTheCommandLineWrites()
@@ -708,7 +709,7 @@ void MainWindowTest::exportWritesWhatTheCommandLineWrites()
     const QString exported = path(QStringLiteral("window/") + name);
     exportAs(exported);
     QCOMPARE(dialogs_->exportFilters,
-             (QStringList{"PNG image (*.png)", "SVG drawing (*.svg)", "PDF document (*.pdf)"}));
+             (QStringList{"PNG image (*.png)", "SVG drawing (*.svg)", "PDF document (*.pdf)", "Mermaid flowchart (*.mmd)"}));
     QVERIFY(dialogs_->messages.isEmpty());
     QVERIFY(!state().modified);
     QCOMPARE(state().fileName, drawing.toStdString());
@@ -737,6 +738,7 @@ void MainWindowTest::exportFormatFromExtensionOrFilter_data()
     QTest::newRow("no extension: the filter's") << "page" << "SVG drawing (*.svg)" << "page.svg" << QByteArray("<?xml");
     QTest::newRow("unknown extension: the filter's added") << "page.v2" << "PDF document (*.pdf)" << "page.v2.pdf"
                                                             << QByteArray("%PDF");
+    QTest::newRow("no extension: Mermaid's") << "flow" << "Mermaid flowchart (*.mmd)" << "flow.mmd" << QByteArray("flowchart TD\n");
     QTest::newRow("filter left as offered: PNG") << "page" << QString() << "page.png" << QByteArray("\x89PNG");
 }
 

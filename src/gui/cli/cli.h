@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,21 +27,32 @@ void printVerdict(const std::string& path, const ReadResult& result);
 int runLint(const std::vector<std::string>& files);
 // How an export treats its input: as it is, or arranged first (--arrange).
 enum class InputLayout { AsDrawn, Arranged };
-// Puts the diagram at path into state for an export, arranged when asked; false, with the
-// verdict or the refusal on stderr, when the file is not ok or cannot be arranged.
-bool readInputDiagram(const std::string& path, EditorState& state, InputLayout layout);
+// Puts the diagram at path into state for an export, arranged when asked: 0, else the exit
+// status after the verdict or the refusal on stderr (1 for a diagram file that is not ok or
+// cannot be arranged). A Mermaid flowchart (.mmd, .mermaid) is always read and arranged
+// (see readMermaidInput).
+int readInputDiagram(const std::string& path, EditorState& state, InputLayout layout);
+// The Mermaid flowchart at path read, arranged and put into state: 0; 2 when the text has
+// an error, 1 when Arrange refuses it. Every error and warning goes to out as
+// "PATH:LINE:COL: error: MESSAGE".
+int readMermaidInput(const std::string& path, EditorState& state, std::FILE* out);
+// --check's lines for a Mermaid flowchart: its errors and warnings, then "PATH: ok
+// blocks=B links=L" when it reads; true when it does.
+bool checkMermaid(const std::string& path);
 // The diagram at path in state for drawing its page as printing draws it: its paper, its
-// path in the header. False, with the verdict on stderr, when the file is not ok.
-bool readPageDiagram(const std::string& path, EditorState& state, InputLayout layout);
+// path in the header. 0, else the exit status after the verdict on stderr.
+int readPageDiagram(const std::string& path, EditorState& state, InputLayout layout);
 // The page image draws with the sheet font, which needs a GUI application: one on the
 // offscreen platform unless another is chosen, so that a headless run needs no display.
 // None when an application exists already.
 std::unique_ptr<QGuiApplication> headlessApplication();
-// corvix [--arrange] --export=OUT FILE: OUT's extension chooses PNG, SVG, PDF or FXG; 0 on
-// success, 1 with OUT not written on failure.
+// corvix [--arrange] --export=OUT FILE: OUT's extension chooses PNG, SVG, PDF, FXG or MMD;
+// 0 on success, else OUT is not written.
 int runExport(const std::string& outPath, const std::string& inPath, InputLayout layout = InputLayout::AsDrawn);
 // The FXG case: FILE read and written anew to OUT as a save would; 1 with a message on stderr.
 int runExportFxg(const std::string& outPath, const std::string& inPath, InputLayout layout);
+// The MMD case: FILE written as a Mermaid flowchart.
+int runExportMermaid(const std::string& outPath, const std::string& inPath, InputLayout layout);
 // The PNG, SVG and PDF cases: FILE's page drawn as printing draws it, without a display.
 int runExportPage(const std::string& outPath, const std::string& inPath, PageFormat format, InputLayout layout);
 // corvix --thumbnail=SIZE IN OUT: IN's page as a PNG whose longer side is SIZE pixels, for

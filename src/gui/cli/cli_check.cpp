@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include "interchange/mermaid_reader.h"
 #include "layout/arrange.h"
 
 #include "storage/diagram_codec.h"
@@ -34,6 +35,10 @@ int runCheck(const std::vector<std::string>& files)
 {
     bool allOk = true;
     for (const std::string& path : files) {
+        if (hasMermaidExtension(path)) {
+            allOk = checkMermaid(path) && allOk;
+            continue;
+        }
         const ReadResult result = readDiagramFile(path);
         printVerdict(path, result);
         allOk = allOk && result.status == ReadStatus::Ok;
@@ -41,28 +46,30 @@ int runCheck(const std::vector<std::string>& files)
     return allOk ? 0 : 1;
 }
 
-bool readInputDiagram(const std::string& path, EditorState& state, InputLayout layout)
+int readInputDiagram(const std::string& path, EditorState& state, InputLayout layout)
 {
+    if (hasMermaidExtension(path))
+        return readMermaidInput(path, state, stderr);
     ReadResult read = readDiagramFile(path);
     if (read.status != ReadStatus::Ok) {
         std::fprintf(stderr, "corvix: %s: %s\n", path.c_str(), readVerdict(read).c_str());
-        return false;
+        return 1;
     }
     replaceDiagram(state, std::move(read.data));
     if (layout == InputLayout::AsDrawn)
-        return true;
+        return 0;
     // The page the drawing must fit is the paper it was saved with.
     applyPaperType(state.paper, state.header.paperType);
     const layout::Arrangement arrangement = layout::arrangeBlocks(state);
     if (!arrangement.arranged) {
         std::fprintf(stderr, "corvix: %s: %s\n", path.c_str(), arrangement.refusal.c_str());
-        return false;
+        return 1;
     }
     for (const layout::BlockCentre& c : arrangement.centres) {
         state.blocks[size_t(c.block)].x = c.x;
         state.blocks[size_t(c.block)].y = c.y;
     }
-    return true;
+    return 0;
 }
 
 } // namespace corvix::cli

@@ -25,9 +25,11 @@ int runExport(const std::string& outPath, const std::string& inPath, InputLayout
     const std::string extension = lowerCaseExtension(outPath);
     if (extension == ".fxg")
         return runExportFxg(outPath, inPath, layout);
+    if (extension == ".mmd")
+        return runExportMermaid(outPath, inPath, layout);
     if (const std::optional<PageFormat> format = pageFormatForExtension(extension))
         return runExportPage(outPath, inPath, *format, layout);
-    std::fprintf(stderr, "corvix: %s: OUT must end in .png, .svg, .pdf or .fxg\n", outPath.c_str());
+    std::fprintf(stderr, "corvix: %s: OUT must end in .png, .svg, .pdf, .fxg or .mmd\n", outPath.c_str());
     return 1;
 }
 

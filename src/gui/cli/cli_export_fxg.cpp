@@ -21,8 +21,8 @@ public:
 int runExportFxg(const std::string& outPath, const std::string& inPath, InputLayout layout)
 {
     EditorState state;
-    if (!readInputDiagram(inPath, state, layout))
-        return 1;
+    if (const int status = readInputDiagram(inPath, state, layout))
+        return status;
     ConsoleUi ui;
     // The view a save records is the one the file was opened with.
     return grava_arquivo(state, ui, outPath, state.header.scrollX, state.header.scrollY) ? 0 : 1;

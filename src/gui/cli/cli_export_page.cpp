@@ -36,21 +36,21 @@ std::unique_ptr<QGuiApplication> headlessApplication()
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-bool readPageDiagram(const std::string& path, EditorState& state, InputLayout layout)
+int readPageDiagram(const std::string& path, EditorState& state, InputLayout layout)
 {
-    if (!readInputDiagram(path, state, layout))
-        return false;
+    if (const int status = readInputDiagram(path, state, layout))
+        return status;
     applyPaperType(state.paper, state.header.paperType);
     state.fileName = absolutePath(path);
     state.programNotice = makeProgramNotice(executableBaseName());
-    return true;
+    return 0;
 }
 
 int runExportPage(const std::string& outPath, const std::string& inPath, PageFormat format, InputLayout layout)
 {
     EditorState state;
-    if (!readPageDiagram(inPath, state, layout))
-        return 1;
+    if (const int status = readPageDiagram(inPath, state, layout))
+        return status;
     // The vector formats load no font and need no GUI application.
     const std::unique_ptr<QGuiApplication> app = format == PageFormat::Png ? headlessApplication() : nullptr;
     if (!exportPage(state, QString::fromStdString(outPath), format)) {

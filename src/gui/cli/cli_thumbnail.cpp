@@ -33,7 +33,7 @@ int runThumbnail(const std::string& sizeText, const std::string& inPath, const s
         return 2;
     }
     EditorState state;
-    if (!readPageDiagram(inPath, state, InputLayout::AsDrawn))
+    if (readPageDiagram(inPath, state, InputLayout::AsDrawn) != 0)
         return 1;
     const std::unique_ptr<QGuiApplication> app = headlessApplication();
     if (!exportThumbnail(state, QString::fromStdString(outPath), *size)) {

@@ -10,6 +10,8 @@ namespace {
 
 const QString kProgramTitle = QStringLiteral("Corvix");
 const QString kDiagramFilter = QStringLiteral("FXG(*.FXG)");
+// Open also takes Mermaid flowcharts, which come in as new drawings.
+const QString kOpenFilter = kDiagramFilter + QStringLiteral(";;Mermaid flowchart (*.mmd *.mermaid)");
 
 QMessageBox::Icon boxIcon(MessageIcon icon)
 {
@@ -39,7 +41,7 @@ bool StandardDialogs::question(QWidget* parent, const QString& text, DefaultAnsw
 
 QString StandardDialogs::openFileName(QWidget* parent, const QString& initialPath)
 {
-    return QFileDialog::getOpenFileName(parent, QString(), initialPath, kDiagramFilter);
+    return QFileDialog::getOpenFileName(parent, QString(), initialPath, kOpenFilter);
 }
 
 QString StandardDialogs::saveFileName(QWidget* parent, const QString& initialPath)

@@ -23,8 +23,10 @@ ClipboardContent fromMimeData(const QMimeData* data)
         return content;
     const QByteArray blocks = data->data(kBlocksMimeType);
     content.blocks.assign(blocks.begin(), blocks.end());
-    if (data->hasText())
+    if (data->hasText()) {
         content.text = toCp1252Lines(data->text());
+        content.utf8Text = data->text().toStdString();
+    }
     return content;
 }
 

@@ -2,6 +2,7 @@
 
 #include "dialogs/desktop_dialogs.h"
 #include "dialogs/text_dialog.h"
+#include "layout/arrange.h"
 #include "model/program_info.h"
 #include "surfaces/text_convert.h"
 #include "view/viewport.h"
@@ -96,6 +97,9 @@ MainWindow::MainWindow(EditorState& state, DesktopDialogs& dialogs, QWidget* par
     panTimer_.setTimerType(Qt::PreciseTimer);
     connect(&panTimer_, &QTimer::timeout, this, [this] { editor_.panTimerTick(); });
 
+    editor_.setArranger([](const EditorState& drawing, std::span<const int32_t> which) {
+        return layout::arrangeBlocks(drawing, which);
+    });
     editor_.setDragDistance(QApplication::startDragDistance());
     connect(QGuiApplication::styleHints(), &QStyleHints::startDragDistanceChanged, this,
             [this](int distance) { editor_.setDragDistance(distance); });

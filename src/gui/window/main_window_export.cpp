@@ -1,8 +1,9 @@
 // File > Export...: the page written as a PNG, SVG or PDF file, the same page that
-// `corvix --export` writes from the same drawing.
+// `corvix --export` writes from the same drawing, or the drawing as a Mermaid flowchart.
 #include "window/main_window.h"
 
 #include "dialogs/desktop_dialogs.h"
+#include "interchange/mermaid_writer.h"
 #include "printing/page_export.h"
 
 #include <QAction>
@@ -16,17 +17,23 @@ namespace corvix {
 
 namespace {
 
+// A page format, or none for the Mermaid text.
+using ExportFormat = std::optional<PageFormat>;
+
 struct ExportFilter {
-    PageFormat format;
+    ExportFormat format;
     const char* filter;
     const char* extension;
 };
 
+constexpr const char* kMermaidExtension = ".mmd";
+
 // The first is offered first.
-constexpr std::array<ExportFilter, 3> kExportFilters = {{
+constexpr std::array<ExportFilter, 4> kExportFilters = {{
     {PageFormat::Png, QT_TRANSLATE_NOOP("corvix::MainWindow", "PNG image (*.png)"), ".png"},
     {PageFormat::Svg, QT_TRANSLATE_NOOP("corvix::MainWindow", "SVG drawing (*.svg)"), ".svg"},
     {PageFormat::Pdf, QT_TRANSLATE_NOOP("corvix::MainWindow", "PDF document (*.pdf)"), ".pdf"},
+    {std::nullopt, QT_TRANSLATE_NOOP("corvix::MainWindow", "Mermaid flowchart (*.mmd)"), kMermaidExtension},
 }};
 
 // The filter as the dialog shows it, in the user's language.
@@ -45,7 +52,7 @@ QStringList exportFilterList()
 
 struct ExportTarget {
     QString path;
-    PageFormat format = PageFormat::Png;
+    ExportFormat format;
 };
 
 // The extension typed chooses the format, in any letter case; a name without a known one
@@ -55,6 +62,8 @@ ExportTarget exportTarget(const QString& chosen, const QString& filter)
     const QString extension = QLatin1Char('.') + QFileInfo(chosen).suffix().toLower();
     if (const std::optional<PageFormat> format = pageFormatForExtension(extension.toStdString()))
         return {chosen, *format};
+    if (extension == QLatin1String(kMermaidExtension))
+        return {chosen, std::nullopt};
     const auto* picked = std::find_if(kExportFilters.begin(), kExportFilters.end(),
                                       [&](const ExportFilter& f) { return filter == filterText(f); });
     const ExportFilter& f = picked != kExportFilters.end() ? *picked : kExportFilters.front();
@@ -98,7 +107,9 @@ void MainWindow::mexport_Click()
     }
 
     editor_.desabilita_menus();
-    if (!exportPage(state_, target.path, target.format))
+    const bool written = target.format ? exportPage(state_, target.path, *target.format)
+                                       : writeMermaidFile(target.path.toStdString(), state_.blocksInUse(), state_.linksInUse());
+    if (!written)
         dialogs_.message(this, tr("Failed to export file (%1)").arg(target.path), MessageIcon::Critical);
     editor_.habilita_menus();
 }

@@ -97,19 +97,19 @@ TEST_F(Clipboard, PastePastEitherCapacityIsRefusedWhole)
 
 TEST_F(Clipboard, PlainTextPastesAsOneActionBlockUnderTheTextRules)
 {
-    editor.paste({{}, "  two\r\nlines  "}, toCanvas({603, 500}));
+    editor.paste({{}, "  two\r\nlines  ", {}}, toCanvas({603, 500}));
     ASSERT_EQ(state.blockCount, 4);
     EXPECT_EQ(state.blocks[3].kind, BlockKind::Action);
     EXPECT_EQ(state.blocks[3].text, "two\r\nlines");
     EXPECT_EQ((Point{state.blocks[3].x, state.blocks[3].y}), (Point{600, 504}));
     EXPECT_EQ(selected(), (std::vector<int32_t>{3}));
 
-    editor.paste({{}, "   "}, std::nullopt);
+    editor.paste({{}, "   ", {}}, std::nullopt);
     EXPECT_EQ(state.blockCount, 4);
 
     // Held to what a block record can store, without splitting a line break.
     std::string longText(size_t(kMaxTextBytes) - 1, 'x');
-    editor.paste({{}, longText + "\r\nmore"}, std::nullopt);
+    editor.paste({{}, longText + "\r\nmore", {}}, std::nullopt);
     EXPECT_EQ(state.blocks[4].text, longText);
 }
 

@@ -142,7 +142,7 @@ protected:
             editor.paste(*editor.copy(), toCanvas({600, 600}));
             break;
         case Step::PasteText:
-            editor.paste({{}, "pasted"}, std::nullopt);
+            editor.paste({{}, "pasted", {}}, std::nullopt);
             break;
         case Step::DuplicateBlocks:
             selectUpperTwo();

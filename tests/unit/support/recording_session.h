@@ -36,6 +36,7 @@ public:
     void forgetSavedState() override {}
     double nowSeconds() const override { return 0; }
     void setTickTail(std::function<void(double)>) override {}
+    bool importDrawing(DiagramFragment) override { return false; }
 
 private:
     EditorState& state_;
