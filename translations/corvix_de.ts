@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>corvix</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>The pasted text holds characters that a diagram file cannot store: %1.</source>
+        <translation>Der eingefügte Text enthält Zeichen, die eine Diagrammdatei nicht speichern kann: %1.</translation>
+    </message>
+    <message>
+        <source>The text holds characters that a diagram file cannot store: %1.</source>
+        <translation>Der Text enthält Zeichen, die eine Diagrammdatei nicht speichern kann: %1.</translation>
+    </message>
+    <message>
+        <source>Paste the text anyway? (No pastes nothing.)</source>
+        <translation>Den Text trotzdem einfügen? (Nein fügt nichts ein.)</translation>
+    </message>
+    <message>
+        <source>Store the text anyway? (No goes back to the text.)</source>
+        <translation>Den Text trotzdem speichern? (Nein kehrt zum Text zurück.)</translation>
+    </message>
+    <message>
+        <source>Each of them will be stored as &quot;?&quot;.</source>
+        <translation>Jedes davon wird als „?“ gespeichert.</translation>
+    </message>
+</context>
+<context>
     <name>corvix::CanvasWidget</name>
     <message>
         <source>Drawing</source>
@@ -17,6 +44,14 @@
     <message>
         <source>&amp;Find:</source>
         <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>&amp;Link to:</source>
+        <translation>&amp;Verbinden mit:</translation>
+    </message>
+    <message>
+        <source>Link to</source>
+        <translation>Verbinden mit</translation>
     </message>
 </context>
 <context>
@@ -203,6 +238,38 @@
     <message>
         <source>Pro&amp;blems</source>
         <translation>&amp;Probleme</translation>
+    </message>
+    <message>
+        <source>Edit Te&amp;xt</source>
+        <translation>&amp;Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>Follow or Insert &amp;Below</source>
+        <translation>Folgen oder einfügen: &amp;unten</translation>
+    </message>
+    <message>
+        <source>Follow or Insert L&amp;eft</source>
+        <translation>Folgen oder einfügen: &amp;links</translation>
+    </message>
+    <message>
+        <source>Follow or Insert Rig&amp;ht</source>
+        <translation>Folgen oder einfügen: rec&amp;hts</translation>
+    </message>
+    <message>
+        <source>Go Up the Fl&amp;ow</source>
+        <translation>Im Ablauf &amp;nach oben</translation>
+    </message>
+    <message>
+        <source>&amp;Link to Block...</source>
+        <translation>Mit &amp;Block verbinden...</translation>
+    </message>
+    <message>
+        <source>A&amp;rrange</source>
+        <translation>An&amp;ordnen</translation>
+    </message>
+    <message>
+        <source>Mermaid flowchart (*.mmd)</source>
+        <translation>Mermaid-Flussdiagramm (*.mmd)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>corvix</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+    <message>
+        <source>The pasted text holds characters that a diagram file cannot store: %1.</source>
+        <translation>El texto pegado contiene caracteres que un archivo de diagrama no puede guardar: %1.</translation>
+    </message>
+    <message>
+        <source>The text holds characters that a diagram file cannot store: %1.</source>
+        <translation>El texto contiene caracteres que un archivo de diagrama no puede guardar: %1.</translation>
+    </message>
+    <message>
+        <source>Paste the text anyway? (No pastes nothing.)</source>
+        <translation>¿Pegar el texto de todos modos? (No no pega nada.)</translation>
+    </message>
+    <message>
+        <source>Store the text anyway? (No goes back to the text.)</source>
+        <translation>¿Guardar el texto de todos modos? (No vuelve al texto.)</translation>
+    </message>
+    <message>
+        <source>Each of them will be stored as &quot;?&quot;.</source>
+        <translation>Cada uno se guardará como «?».</translation>
+    </message>
+</context>
+<context>
     <name>corvix::CanvasWidget</name>
     <message>
         <source>Drawing</source>
@@ -17,6 +44,14 @@
     <message>
         <source>&amp;Find:</source>
         <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>&amp;Link to:</source>
+        <translation>&amp;Enlazar con:</translation>
+    </message>
+    <message>
+        <source>Link to</source>
+        <translation>Enlazar con</translation>
     </message>
 </context>
 <context>
@@ -203,6 +238,38 @@
     <message>
         <source>Pro&amp;blems</source>
         <translation>Pro&amp;blemas</translation>
+    </message>
+    <message>
+        <source>Edit Te&amp;xt</source>
+        <translation>Editar te&amp;xto</translation>
+    </message>
+    <message>
+        <source>Follow or Insert &amp;Below</source>
+        <translation>Seguir o insertar &amp;abajo</translation>
+    </message>
+    <message>
+        <source>Follow or Insert L&amp;eft</source>
+        <translation>Seguir o insertar a la i&amp;zquierda</translation>
+    </message>
+    <message>
+        <source>Follow or Insert Rig&amp;ht</source>
+        <translation>Seguir o insertar a la derec&amp;ha</translation>
+    </message>
+    <message>
+        <source>Go Up the Fl&amp;ow</source>
+        <translation>Subir por el &amp;flujo</translation>
+    </message>
+    <message>
+        <source>&amp;Link to Block...</source>
+        <translation>&amp;Enlazar con un bloque...</translation>
+    </message>
+    <message>
+        <source>A&amp;rrange</source>
+        <translation>&amp;Ordenar</translation>
+    </message>
+    <message>
+        <source>Mermaid flowchart (*.mmd)</source>
+        <translation>Diagrama de flujo Mermaid (*.mmd)</translation>
     </message>
 </context>
 <context>

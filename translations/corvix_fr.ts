@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>corvix</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <source>The pasted text holds characters that a diagram file cannot store: %1.</source>
+        <translation>Le texte collé contient des caractères qu’un fichier de diagramme ne peut pas enregistrer : %1.</translation>
+    </message>
+    <message>
+        <source>The text holds characters that a diagram file cannot store: %1.</source>
+        <translation>Le texte contient des caractères qu’un fichier de diagramme ne peut pas enregistrer : %1.</translation>
+    </message>
+    <message>
+        <source>Paste the text anyway? (No pastes nothing.)</source>
+        <translation>Coller le texte quand même ? (Non ne colle rien.)</translation>
+    </message>
+    <message>
+        <source>Store the text anyway? (No goes back to the text.)</source>
+        <translation>Enregistrer le texte quand même ? (Non revient au texte.)</translation>
+    </message>
+    <message>
+        <source>Each of them will be stored as &quot;?&quot;.</source>
+        <translation>Chacun sera enregistré sous la forme « ? ».</translation>
+    </message>
+</context>
+<context>
     <name>corvix::CanvasWidget</name>
     <message>
         <source>Drawing</source>
@@ -17,6 +44,14 @@
     <message>
         <source>&amp;Find:</source>
         <translation>&amp;Rechercher :</translation>
+    </message>
+    <message>
+        <source>&amp;Link to:</source>
+        <translation>&amp;Lier à :</translation>
+    </message>
+    <message>
+        <source>Link to</source>
+        <translation>Lier à</translation>
     </message>
 </context>
 <context>
@@ -203,6 +238,38 @@
     <message>
         <source>Pro&amp;blems</source>
         <translation>Pro&amp;blèmes</translation>
+    </message>
+    <message>
+        <source>Edit Te&amp;xt</source>
+        <translation>Modifier le te&amp;xte</translation>
+    </message>
+    <message>
+        <source>Follow or Insert &amp;Below</source>
+        <translation>Suivre ou insérer &amp;en dessous</translation>
+    </message>
+    <message>
+        <source>Follow or Insert L&amp;eft</source>
+        <translation>Suivre ou insérer à &amp;gauche</translation>
+    </message>
+    <message>
+        <source>Follow or Insert Rig&amp;ht</source>
+        <translation>Suivre ou insérer à dro&amp;ite</translation>
+    </message>
+    <message>
+        <source>Go Up the Fl&amp;ow</source>
+        <translation>Re&amp;monter le flux</translation>
+    </message>
+    <message>
+        <source>&amp;Link to Block...</source>
+        <translation>&amp;Lier à un bloc...</translation>
+    </message>
+    <message>
+        <source>A&amp;rrange</source>
+        <translation>Dis&amp;poser</translation>
+    </message>
+    <message>
+        <source>Mermaid flowchart (*.mmd)</source>
+        <translation>Organigramme Mermaid (*.mmd)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>corvix</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>e mais %1</translation>
+    </message>
+    <message>
+        <source>The pasted text holds characters that a diagram file cannot store: %1.</source>
+        <translation>O texto colado contém caracteres que um arquivo de diagrama não pode armazenar: %1.</translation>
+    </message>
+    <message>
+        <source>The text holds characters that a diagram file cannot store: %1.</source>
+        <translation>O texto contém caracteres que um arquivo de diagrama não pode armazenar: %1.</translation>
+    </message>
+    <message>
+        <source>Paste the text anyway? (No pastes nothing.)</source>
+        <translation>Colar o texto mesmo assim? (Não não cola nada.)</translation>
+    </message>
+    <message>
+        <source>Store the text anyway? (No goes back to the text.)</source>
+        <translation>Armazenar o texto mesmo assim? (Não volta ao texto.)</translation>
+    </message>
+    <message>
+        <source>Each of them will be stored as &quot;?&quot;.</source>
+        <translation>Cada um será armazenado como &quot;?&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>corvix::CanvasWidget</name>
     <message>
         <source>Drawing</source>
@@ -17,6 +44,14 @@
     <message>
         <source>&amp;Find:</source>
         <translation>&amp;Localizar:</translation>
+    </message>
+    <message>
+        <source>&amp;Link to:</source>
+        <translation>&amp;Ligar a:</translation>
+    </message>
+    <message>
+        <source>Link to</source>
+        <translation>Ligar a</translation>
     </message>
 </context>
 <context>
@@ -203,6 +238,38 @@
     <message>
         <source>Pro&amp;blems</source>
         <translation>Pro&amp;blemas</translation>
+    </message>
+    <message>
+        <source>Edit Te&amp;xt</source>
+        <translation>Editar te&amp;xto</translation>
+    </message>
+    <message>
+        <source>Follow or Insert &amp;Below</source>
+        <translation>Seguir ou inserir &amp;abaixo</translation>
+    </message>
+    <message>
+        <source>Follow or Insert L&amp;eft</source>
+        <translation>Seguir ou inserir à &amp;esquerda</translation>
+    </message>
+    <message>
+        <source>Follow or Insert Rig&amp;ht</source>
+        <translation>Seguir ou i&amp;nserir à direita</translation>
+    </message>
+    <message>
+        <source>Go Up the Fl&amp;ow</source>
+        <translation>Subir no &amp;fluxo</translation>
+    </message>
+    <message>
+        <source>&amp;Link to Block...</source>
+        <translation>Ligar a um &amp;bloco...</translation>
+    </message>
+    <message>
+        <source>A&amp;rrange</source>
+        <translation>&amp;Organizar</translation>
+    </message>
+    <message>
+        <source>Mermaid flowchart (*.mmd)</source>
+        <translation>Fluxograma Mermaid (*.mmd)</translation>
     </message>
 </context>
 <context>
