@@ -5,6 +5,7 @@
 #include "editor/drawing_import.h"
 #include "interchange/mermaid_reader.h"
 #include "interchange/mermaid_writer.h"
+#include "layout/arrange.h"
 #include "surfaces/sheet_font_measures.h"
 
 #include <cstdio>

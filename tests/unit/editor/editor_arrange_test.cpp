@@ -16,7 +16,7 @@ class EditorArrange : public testing::ThreeBlocks {
 protected:
     EditorArrange() { editor.undoHistory().clear(); }
 
-    Editor::Arranger arranger(Arrangement answer)
+    Arranger arranger(Arrangement answer)
     {
         return [this, answer](const EditorState&, std::span<const int32_t> blocks) {
             asked.push_back(std::vector<int32_t>(blocks.begin(), blocks.end()));
