@@ -13,13 +13,6 @@
 #include <string>
 #include <vector>
 
-// Graphviz's dot keeps a few small allocations of its own past a layout; they are not
-// Corvix's to free, so the leak checker of the sanitizer build passes over them.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libgvc.so\nleak:libcgraph.so\n";
-}
-
 namespace corvix {
 namespace {
 
