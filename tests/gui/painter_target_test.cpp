@@ -66,6 +66,7 @@ private slots:
     void boxIsTheClosedOutlineOfBothCorners();
     void dottedOutlineAlternates();
     void markerLeavesTransparentPixelsUntouched();
+    void magnifiedMarkerIsDrawnAsShapes();
     void opaqueTextBoxCoversWhatIsUnderIt();
     void exclusiveOrTwiceRemovesTheBand();
     void culledPassEqualsUnculledPass_data();
@@ -223,6 +224,44 @@ void PainterTargetTest::markerLeavesTransparentPixelsUntouched()
         }
         QVERIFY2(transparent > 0, "every marker has a transparent background");
         QCOMPARE(image.pixel(4, 6), ground);
+    }
+}
+
+void PainterTargetTest::magnifiedMarkerIsDrawnAsShapes()
+{
+    // Twice the size, a marker is smoothed shapes, not its picture's pixels doubled; its
+    // inside keeps the picture's colour.
+    struct Inside {
+        Marker marker;
+        QPoint unit;
+    };
+    for (const Inside& c : {Inside{Marker::SetaBaixo, {6, 6}}, Inside{Marker::SimDir, {10, 8}},
+                            Inside{Marker::Naoesq, {5, 8}}, Inside{Marker::Saida, {5, 5}},
+                            Inside{Marker::EntradaClara, {11, 6}}}) {
+        const QImage& picture = markerPicture(c.marker);
+        const int side = 2 * picture.width();
+        QImage image = whiteImage(side, side);
+        {
+            PainterTarget target(image, Qt::white);
+            target.Magnify({2, 0, 0});
+            target.PaintPicture(c.marker, 0, 0, picture.width(), picture.height());
+        }
+        QImage doubled = whiteImage(side, side);
+        {
+            QPainter painter(&doubled);
+            painter.drawImage(QRect(0, 0, side, side), picture);
+        }
+        QVERIFY(image != doubled);
+        const QPoint device = c.unit * 2;
+        QCOMPARE(image.pixel(device), picture.pixel(c.unit) | 0xFF000000);
+        bool smoothed = false;
+        for (int y = 0; y < side && !smoothed; ++y) {
+            for (int x = 0; x < side && !smoothed; ++x) {
+                const QRgb p = image.pixel(x, y);
+                smoothed = p != kWhite && (p & 0xFFFFFF) != (picture.pixel(x / 2, y / 2) & 0xFFFFFF);
+            }
+        }
+        QVERIFY2(smoothed, "the edges are smoothed");
     }
 }
 

@@ -1,5 +1,10 @@
 #include "surfaces/marker_pictures.h"
 
+#include "render/marker_shapes.h"
+
+#include <QPainter>
+#include <QPolygonF>
+
 #include <array>
 #include <initializer_list>
 #include <map>
@@ -15,10 +20,15 @@ namespace {
 // character takes its colour from the picture's palette.
 using Palette = std::initializer_list<std::pair<char, QRgb>>;
 
-constexpr QRgb kNavy = qRgb(0, 0, 128);
-constexpr QRgb kBlue = qRgb(0, 0, 255);
-constexpr QRgb kDarkRed = qRgb(128, 0, 0);
-constexpr QRgb kBlack = qRgb(0, 0, 0);
+constexpr QRgb rgb(Color c)
+{
+    return qRgb(c.r, c.g, c.b);
+}
+
+constexpr QRgb kNavy = rgb(marker_colors::Navy);
+constexpr QRgb kBlue = rgb(marker_colors::Blue);
+constexpr QRgb kDarkRed = rgb(marker_colors::DarkRed);
+constexpr QRgb kBlack = rgb(marker_colors::Black);
 
 // The arrow on an action's stubs, centred on column 6 where the stub runs.
 constexpr const char* kArrowDown[] = {
@@ -119,10 +129,10 @@ QImage label(Marker marker, std::span<const char* const> letter, QRgb letterColo
     return image;
 }
 
-QImage shield(Marker marker, QRgb fill)
+QImage shield(Marker marker)
 {
     QImage image = transparentSquare(marker);
-    paintRows(image, kShield, 0, 0, {{'K', kBlack}, {'F', fill}});
+    paintRows(image, kShield, 0, 0, {{'K', kBlack}, {'F', rgb(shieldFill(marker))}});
     return image;
 }
 
@@ -134,10 +144,8 @@ std::array<QImage, 9> buildPictures()
     p[size_t(Marker::SimEsq)] = label(Marker::SimEsq, kLetterY, kDarkRed, false);
     p[size_t(Marker::Naodir)] = label(Marker::Naodir, kLetterN, kNavy, true);
     p[size_t(Marker::Naoesq)] = label(Marker::Naoesq, kLetterN, kNavy, false);
-    p[size_t(Marker::Saida)] = shield(Marker::Saida, qRgb(255, 0, 255));
-    p[size_t(Marker::Entrada)] = shield(Marker::Entrada, qRgb(128, 200, 255));
-    p[size_t(Marker::SaidaClara)] = shield(Marker::SaidaClara, qRgb(255, 255, 0));
-    p[size_t(Marker::EntradaClara)] = shield(Marker::EntradaClara, qRgb(0, 200, 0));
+    for (Marker m : {Marker::Saida, Marker::Entrada, Marker::SaidaClara, Marker::EntradaClara})
+        p[size_t(m)] = shield(m);
     return p;
 }
 
@@ -147,6 +155,42 @@ const QImage& markerPicture(Marker marker)
 {
     static const std::array<QImage, 9> pictures = buildPictures();
     return pictures[size_t(marker)];
+}
+
+void paintMarkerShapes(QPainter& painter, Marker marker, const QRectF& where)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.translate(where.topLeft());
+    painter.scale(where.width() / markerWidth(marker), where.height() / markerWidth(marker));
+    for (const MarkerShape& shape : markerShapes(marker)) {
+        QPolygonF polygon;
+        for (const ShapePoint& p : shape.points)
+            polygon << QPointF(p.x, p.y);
+        const QColor color(shape.color.r, shape.color.g, shape.color.b);
+        if (shape.kind == MarkerShape::Kind::Fill) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(color);
+            painter.drawPolygon(polygon);
+            continue;
+        }
+        painter.setPen(QPen(color, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        if (shape.closed)
+            painter.drawPolygon(polygon);
+        else
+            painter.drawPolyline(polygon);
+    }
+    painter.restore();
+}
+
+QImage markerShapesPicture(Marker marker, int side)
+{
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    paintMarkerShapes(painter, marker, QRectF(0, 0, side, side));
+    return image;
 }
 
 std::vector<MarkerColorRuns> markerRuns(Marker marker)

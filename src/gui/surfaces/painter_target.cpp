@@ -134,6 +134,12 @@ PixelCanvas* PainterTarget::plainPixels()
     return pixels_ && !xor_ && magnification_ == Magnification{} ? &*pixels_ : nullptr;
 }
 
+bool PainterTarget::unitIsPixel() const
+{
+    const QPaintDevice* device = painter_.device();
+    return magnification_ == Magnification{} && device && extent_ == QSize(device->width(), device->height());
+}
+
 PixelCanvas* PainterTarget::shrunkPixels()
 {
     return pixels_ && !xor_ && magnification_.scale < 1 ? &*pixels_ : nullptr;
@@ -252,8 +258,10 @@ void PainterTarget::PaintPicture(Marker marker, int32_t x, int32_t y, int32_t w,
         pixels->picture(picture, x, y);
     else if (shrunk && w == picture.width() && h == picture.height())
         shrunk->picture(shrunkMarkers_[size_t(marker)], deviceX(x), deviceY(y));
+    else if (w == picture.width() && h == picture.height() && unitIsPixel())
+        painter_.drawImage(QPoint(x, y), picture);
     else if (w > 0 && h > 0)
-        painter_.drawImage(QRectF(x, y, w, h), picture);
+        paintMarkerShapes(painter_, marker, QRectF(x, y, w, h));
 }
 
 void PainterTarget::DrawStyle(LineStyle style)
@@ -283,9 +291,9 @@ void PainterTarget::Magnify(const Magnification& magnification)
     if (m.scale < 1 && (!shrunkGlyphs_ || shrunkGlyphs_->scale() != m.scale)) {
         shrunkGlyphs_ = std::make_unique<GlyphAtlas>(measurer_, m.scale);
         for (size_t k = 0; k < kMarkerCount; ++k) {
-            const QImage& picture = markerPicture(Marker(k));
-            const int side = std::max(1, int(std::lrint(picture.width() * m.scale)));
-            shrunkMarkers_[k] = picture.scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            const Marker marker = Marker(k);
+            const int side = std::max(1, int(std::lrint(markerWidth(marker) * m.scale)));
+            shrunkMarkers_[k] = markerShapesPicture(marker, side);
         }
     }
 }

@@ -67,6 +67,8 @@ private:
     // The same while shrunk: lines, boxes and markers then go to the pixels at the device
     // pixel holding each unit's corner.
     PixelCanvas* shrunkPixels();
+    // One unit is one device pixel: pictures are copied as they are.
+    bool unitIsPixel() const;
     int32_t deviceX(int32_t x) const;
     int32_t deviceY(int32_t y) const;
     // Lines one device pixel wide from unit to unit, rather than covering whole units.
