@@ -55,6 +55,17 @@
     </message>
 </context>
 <context>
+    <name>corvix::HelpWindow</name>
+    <message>
+        <source>&lt;p&gt;The help page &lt;b&gt;%1&lt;/b&gt; could not be found.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Die Hilfeseite &lt;b&gt;%1&lt;/b&gt; wurde nicht gefunden.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Corvix Help</source>
+        <translation>Corvix-Hilfe</translation>
+    </message>
+</context>
+<context>
     <name>corvix::KindPanel</name>
     <message>
         <source>Select Block</source>

@@ -1,3 +1,4 @@
+#include "app/help_window.h"
 #include "cli/cli.h"
 #include "dialogs/desktop_dialogs.h"
 #include "model/program_info.h"
@@ -14,6 +15,8 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDockWidget>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -26,7 +29,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
 
@@ -104,6 +109,7 @@ private slots:
     void dropAsksBeforeDiscardingChanges();
     void enterOnTheDiscardQuestionKeepsTheWork();
     void f1OpensTheHelpPage();
+    void windowStartsAsItWasLeft();
     void undoAndRedoKeysRepaintAtOnce();
     void editItemsFollowTheStepsAndOperations();
     void editAndViewStayOffWhileAnOperationWaits();
@@ -488,12 +494,69 @@ void MainWindowTest::enterOnTheDiscardQuestionKeepsTheWork()
 
 void MainWindowTest::f1OpensTheHelpPage()
 {
+    // In Corvix's own window, whether or not the desktop has a browser, and one window
+    // however often F1 is pressed.
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
     QTest::keyClick(canvas(), Qt::Key_F1);
+    action("mhelp")->trigger();
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    QCOMPARE(catcher.urls.size(), 1);
-    QCOMPARE(catcher.urls[0].fileName(), QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + ".html");
+    QVERIFY(catcher.urls.isEmpty());
+    const QList<HelpWindow*> helps = window_->findChildren<HelpWindow*>();
+    QCOMPARE(helps.size(), 1);
+    QVERIFY(helps[0]->isVisible());
+    const QString page = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + ".html";
+    QTextBrowser& browser = helps[0]->browser();
+    QVERIFY(browser.source().fileName() == page || browser.toPlainText().contains(page));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(page);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<html><head><title>Corvix user manual</title></head>"
+               "<body><p>Blocks and links.</p><a href=\"https://example.org/\">site</a></body></html>");
+    file.close();
+    helps[0]->showPage(path);
+    QCOMPARE(helps[0]->windowTitle(), QStringLiteral("Corvix user manual"));
+    QVERIFY(browser.toPlainText().contains(QStringLiteral("Blocks and links.")));
+    QVERIFY(browser.openExternalLinks());
+    QTest::keyClick(&browser, Qt::Key_Escape);
+    QVERIFY(!helps[0]->isVisible());
+}
+
+void MainWindowTest::windowStartsAsItWasLeft()
+{
+    QTemporaryDir settingsDir;
+    const QString settings = settingsDir.filePath(QStringLiteral("corvix/window.conf"));
+    const auto restart = [&] {
+        destroyWindow();
+        makeWindow();
+        window_->rememberLayoutIn(settings);
+        startWindow();
+    };
+    const auto problems = [&] { return window_->findChild<QDockWidget*>(QStringLiteral("problemsPanel")); };
+    const auto findBar = [&] { return window_->findChild<QToolBar*>(QStringLiteral("findBar")); };
+
+    restart();
+    const QSize firstRun = window_->size();
+    QVERIFY(!problems()->isVisible());
+    window_->resize(firstRun + QSize(180, 120));
+    window_->move(40, 30);
+    action("mproblems")->trigger();
+    action("mfind")->trigger();
+    QVERIFY(problems()->isVisible() && findBar()->isVisible());
+    QVERIFY(window_->close());
+
+    restart();
+    QCOMPARE(window_->size(), firstRun + QSize(180, 120));
+    QCOMPARE(window_->pos(), QPoint(40, 30));
+    QVERIFY(problems()->isVisible());
+    QVERIFY(!findBar()->isVisible());
+    action("mproblems")->trigger();
+    QVERIFY(window_->close());
+
+    restart();
+    QVERIFY(!problems()->isVisible());
 }
 
 void MainWindowTest::undoAndRedoKeysRepaintAtOnce()

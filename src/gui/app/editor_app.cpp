@@ -2,6 +2,7 @@
 
 #include "app/desktop_identity.h"
 #include "app/program_folders.h"
+#include "window/remembered_layout.h"
 #include "app/splash.h"
 #include "app/translations.h"
 #include "dialogs/desktop_dialogs.h"
@@ -73,6 +74,7 @@ int runEditor(int argc, char** argv, const std::string& commandLine)
 #ifdef CORVIX_TRIAL_CLOCK
     applyTestClockRate(window.editor());
 #endif
+    window.rememberLayoutIn(userLayoutFile());
     window.load(commandLine);
     window.show();
     return app.exec();

@@ -1,11 +1,9 @@
 #include "app/program_folders.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QUrl>
 
 namespace corvix {
 
@@ -55,13 +53,8 @@ QString helpPagePathFor(const QString& exeDir, const QString& baseName)
     if (QFileInfo::exists(beside))
         return beside;
     const QString installed = installedDataFolder(exeDir) + QLatin1Char('/') + page;
-    // A missing page is left for the viewer to report, under the name it is looked for first.
+    // A missing page is reported under the name it is looked for first.
     return QFileInfo::exists(installed) ? installed : beside;
-}
-
-void openHelpPage()
-{
-    QDesktopServices::openUrl(QUrl::fromLocalFile(helpPagePath()));
 }
 
 } // namespace corvix

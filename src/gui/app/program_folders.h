@@ -18,7 +18,5 @@ QString installedDataFolder(const QString& exeDir);
 QString helpPagePath();
 // Same lookup for an executable in exeDir called baseName; exposed for tests.
 QString helpPagePathFor(const QString& exeDir, const QString& baseName);
-// Opens the help page with the desktop's viewer; a missing page is the viewer's to report.
-void openHelpPage();
 
 } // namespace corvix

@@ -1,6 +1,6 @@
 #include "window/key_preview.h"
 
-#include "app/program_folders.h"
+#include "app/help_window.h"
 #include "window/input_events.h"
 
 #include <QApplication>
@@ -66,7 +66,7 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
 
     if (type == QEvent::KeyPress && key->key() == Qt::Key_F1) {
         lastConsumed_ = true;
-        openHelpPage();
+        openHelpPage(window_);
         return true;
     }
     // The control's keys and their releases are the control's alone, so a key held when

@@ -184,6 +184,11 @@ void MainWindow::layoutClientArea()
     editor_.Form_Resize(w, h, false);
 }
 
+void MainWindow::rememberLayoutIn(const QString& settingsFile)
+{
+    layout_ = RememberedLayout(settingsFile);
+}
+
 void MainWindow::centreOnScreen()
 {
     const QRect screen = this->screen()->geometry();
@@ -194,8 +199,10 @@ void MainWindow::centreOnScreen()
 void MainWindow::load(const std::string& commandLine)
 {
     files_.le_historico();
-    resize(kStartSize);
-    centreOnScreen();
+    if (!layout_.restore(*this)) {
+        resize(kStartSize);
+        centreOnScreen();
+    }
     // The first layout happens now, so the paper and the view below see the real size.
     layout()->activate();
     layoutClientArea();
@@ -216,6 +223,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     timer_.stop();
+    layout_.save(*this);
     // Reached only when the window really closes: after No above, the work is still
     // unsaved and the recovery file is all that a crash would leave of it.
     recovery_.removeFile();

@@ -13,6 +13,7 @@
 #include "window/canvas_widget.h"
 #include "window/key_preview.h"
 #include "window/qt_ui_port.h"
+#include "window/remembered_layout.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -53,6 +54,10 @@ public:
     // after an abnormal end or else the diagram that commandLine names (if that file
     // exists), the timer. A clock set on editor() before this counts the autosave.
     void load(const std::string& commandLine);
+
+    // Where the window's size, place and panels are kept between runs; before load().
+    // Unless set, the window starts at its first-run size and remembers nothing.
+    void rememberLayoutIn(const QString& settingsFile);
 
     // Where "&Print" prints; the system's default printer unless replaced.
     void setPrinterSource(PrinterSource source);
@@ -163,6 +168,7 @@ private:
     RecoveryLockFiles recoveryLocks_;
     Recovery recovery_;
     PrinterSource printerSource_ = defaultPrinter;
+    RememberedLayout layout_;
     KeyPreview keyPreview_;
     QTimer timer_;
     QTimer panTimer_;  // the Shift-held pan's steps, a screen frame apart

@@ -1,7 +1,7 @@
 // The menu bar of the editor window and the enabled state of its commands.
 #include "window/main_window.h"
 
-#include "app/program_folders.h"
+#include "app/help_window.h"
 
 #include <QKeySequence>
 #include <QMenuBar>
@@ -75,7 +75,7 @@ void MainWindow::createActions()
     mapagabloco_ = namedAction(this, QStringLiteral("mapagabloco"), tr("&Delete block or link"));
     connect(mapagabloco_, &QAction::triggered, this, [this] { editor_.mapagabloco_Click(); });
     mhelp_ = namedAction(this, QStringLiteral("mhelp"), tr("&Help"));
-    connect(mhelp_, &QAction::triggered, this, [] { openHelpPage(); });
+    connect(mhelp_, &QAction::triggered, this, [this] { openHelpPage(*this); });
     createEditMenu();
     createViewMenu();
     createExportAction();
