@@ -29,7 +29,7 @@ Editor::Editor(EditorState& state, UiPort& ui, RenderTarget& canvas, const TextM
     , view_(state, ui, canvas, selection_)
     , interaction_(state, ui, commands_, view_, menus_, selection_)
     , clipboard_(state, commands_, view_, selection_)
-    , textImport_(state, ui, commands_, view_, selection_, windowFont)
+    , textImport_(state, ui, commands_, view_, selection_, windowFont, arranger_)
     , machineTag_(machineTag())
     , clock_(steadySeconds)
 {
@@ -60,7 +60,7 @@ void Editor::Diagrama_DblClick()
     interaction_.doubleClick();
 }
 
-void Editor::Diagrama_MouseWheel(int32_t notches, KeyModifiers modifiers, float x, float y)
+void Editor::wheelTurned(int32_t notches, KeyModifiers modifiers, float x, float y)
 {
     if (modifiers.ctrl()) {
         double level = zoom();
@@ -85,9 +85,9 @@ void Editor::SelBloco_Click(int16_t index)
 
 void Editor::mapagabloco_Click()
 {
-    desabilita_menus();
+    menus_.desabilita_menus();
     interaction_.deleteSelected();
-    habilita_menus();
+    menus_.habilita_menus();
 }
 
 void Editor::mtippapel_Click(int16_t index)
@@ -153,7 +153,7 @@ void Editor::Timer1_Timer()
     tickRunning_ = true;
     if (view_.panHeld() && !panning_) {
         panning_ = true;
-        desabilita_menus();
+        menus_.desabilita_menus();
         view_.panStep();
         ui_.startPanTimer(Viewport::kAutoPanPassMs);
     }
@@ -183,15 +183,15 @@ void Editor::endPan()
 {
     panning_ = false;
     ui_.stopPanTimer();
-    habilita_menus();
+    menus_.habilita_menus();
 }
 
-void Editor::repinta_tudo()
+void Editor::repaint()
 {
     view_.repinta_tudo();
 }
 
-void Editor::cancela_operacao()
+void Editor::cancelOperation()
 {
     interaction_.cancela_operacao();
 }
@@ -210,12 +210,17 @@ void Editor::limpa_desenho()
     view_.repinta_tudo();
 }
 
-void Editor::habilita_menus()
+void Editor::clearDrawing()
+{
+    limpa_desenho();
+}
+
+void Editor::enableMenus()
 {
     menus_.habilita_menus();
 }
 
-void Editor::desabilita_menus()
+void Editor::disableMenus()
 {
     menus_.desabilita_menus();
 }
@@ -241,7 +246,7 @@ void Editor::forgetSavedState()
 
 void Editor::setArranger(Arranger arranger)
 {
-    textImport_.setArranger(std::move(arranger));
+    arranger_ = std::move(arranger);
 }
 
 bool Editor::importDrawing(DiagramFragment fragment)
@@ -282,36 +287,6 @@ void Editor::diagramReplaced()
 {
     commands_.history().clear();
     interaction_.cancela_operacao();
-}
-
-void Editor::define_bloco(int32_t index, BlockKind kind, const std::string& text, int32_t x, int32_t y)
-{
-    commands_.define_bloco(index, kind, text, x, y);
-}
-
-bool Editor::insere_bloco(BlockKind kind, const std::string& text, int32_t x, int32_t y)
-{
-    return commands_.insere_bloco(kind, text, x, y);
-}
-
-bool Editor::apaga_bloco()
-{
-    return interaction_.apaga_bloco();
-}
-
-void Editor::apaga_ligacao()
-{
-    interaction_.apaga_ligacao();
-}
-
-void Editor::desenha_elastico(bool forcar)
-{
-    view_.desenha_elastico(forcar);
-}
-
-void Editor::atualiza_vista()
-{
-    view_.atualiza_vista();
 }
 
 std::optional<ClipboardContent> Editor::cut()

@@ -39,7 +39,7 @@ namespace corvix {
 
 class Editor final : public DocumentSession {
 public:
-    // canvas: the persistent image that repinta_tudo renders into; windowFont measures
+    // canvas: the persistent image the render pass draws into; windowFont measures
     // block texts ("Courier New" 8.25 pt).
     Editor(EditorState& state, UiPort& ui, RenderTarget& canvas, const TextMeasurer& windowFont);
     Editor(const Editor&) = delete;
@@ -58,7 +58,7 @@ public:
     // point (x, y): with Ctrl a zoom level a notch in or out about the pointer, also while an
     // operation waits; with Alt (or a sideways wheel) the view scrolls horizontally,
     // otherwise vertically.
-    void Diagrama_MouseWheel(int32_t notches, KeyModifiers modifiers, float x, float y);
+    void wheelTurned(int32_t notches, KeyModifiers modifiers, float x, float y);
 
     // The window's keys, seen before any control (keys:: codes); a consumed key is set to 0.
     void Form_KeyDown(int16_t& keyCode, KeyModifiers modifiers);
@@ -103,13 +103,16 @@ public:
     // One tick of the pan timer (a screen frame): the next step while Shift stays held.
     void panTimerTick();
 
+    // New: an empty drawing without a file at the view's origin, with a new history.
+    void limpa_desenho();
+
     // DocumentSession.
     EditorState& state() override { return state_; }
-    void repinta_tudo() override;
-    void cancela_operacao() override;
-    void limpa_desenho() override;
-    void habilita_menus() override;
-    void desabilita_menus() override;
+    void repaint() override;
+    void cancelOperation() override;
+    void clearDrawing() override;
+    void enableMenus() override;
+    void disableMenus() override;
     ViewPosition viewPosition() const override;
     void markSaved() override;
     void forgetSavedState() override;
@@ -117,7 +120,8 @@ public:
     void setTickTail(std::function<void(double)> step) override;
     bool importDrawing(DiagramFragment fragment) override;
 
-    // What lays out imported drawings (layout::arrangeBlocks in the program).
+    // What lays drawings out, for Arrange and for imports (layout::arrangeBlocks in the
+    // program); without one Arrange is off and an import is refused.
     void setArranger(Arranger arranger);
 
     // A load: the stored paper and view, then idle with a new undo history, the loaded
@@ -126,15 +130,9 @@ public:
     void restoreView(int32_t scrollX, int32_t scrollY) override;
     void diagramReplaced() override;
 
-    // Block definition and insertion (see DrawingCommands).
-    void define_bloco(int32_t index, BlockKind kind, const std::string& text, int32_t x, int32_t y);
-    bool insere_bloco(BlockKind kind, const std::string& text, int32_t x, int32_t y);
-    // Deletion of the selection (see Interaction).
-    bool apaga_bloco();
-    void apaga_ligacao();
-    // Rubber band and view refresh (see CanvasView).
-    void desenha_elastico(bool forcar);
-    void atualiza_vista();
+    // Every change to the drawing as a step of the undo history: the way scripted edits
+    // (tests, trials) insert and define blocks.
+    DrawingCommands& commands() { return commands_; }
 
     // The Edit menu's clipboard commands and Select All (see ClipboardCommands); like undo
     // and redo below, each is refused while an operation or drag is under way. pointer:
@@ -179,12 +177,12 @@ public:
     // not in use or a block without an outline.
     std::optional<CanvasBox> blockOnCanvas(int32_t index) const;
 
-    // Edit > "A&rrange": arranger proposes new centres for the several selected blocks, or
+    // Edit > "A&rrange": the arranger proposes new centres for the several selected blocks, or
     // for the whole drawing when fewer are selected; they are applied as one step and the
     // view scrolls to the arranged blocks' top. A refusal is shown and changes nothing.
     // Refused, like undo, while an operation waits.
     bool canArrange() const;
-    void arrange(const Arranger& arranger);
+    void arrange();
 
     // Undo and redo, refused while an operation waits for a press, the kind panel is shown
     // or the text dialog is open. A step restores the tables and clears the selection.
@@ -220,6 +218,7 @@ private:
     CanvasView view_;
     Interaction interaction_;
     ClipboardCommands clipboard_;
+    Arranger arranger_;
     TextImport textImport_;
     int32_t machineTag_;
     Clock clock_;

@@ -175,7 +175,7 @@ public:
         editor_.mtippapel_Click(0);
         editor_.Form_Resize(kCanvasWidth, kCanvasHeight, false);
         editor_.limpa_desenho();
-        editor_.cancela_operacao();
+        editor_.cancelOperation();
     }
 
     std::optional<EditFailure> run(int64_t steps)
@@ -515,12 +515,12 @@ private:
             const CanvasPoint at = canvasOf(somewhere());
             const int32_t notches = random_.chance(50) ? 1 : -1;
             note(describe("Ctrl+wheel", at) + " " + std::to_string(notches));
-            editor_.Diagrama_MouseWheel(notches, kCtrlHeld, at.x, at.y);
+            editor_.wheelTurned(notches, kCtrlHeld, at.x, at.y);
             break;
         }
         case 4:
             note("wheel");
-            editor_.Diagrama_MouseWheel(random_.chance(50) ? 1 : -1, random_.chance(30) ? KeyModifiers(KeyModifiers::kAlt) : kNoModifiers,
+            editor_.wheelTurned(random_.chance(50) ? 1 : -1, random_.chance(30) ? KeyModifiers(KeyModifiers::kAlt) : kNoModifiers,
                                         100, 100);
             break;
         default:
@@ -632,7 +632,7 @@ private:
             broken_ = "a saved drawing is refused by the reader";
             return;
         }
-        editor_.repinta_tudo();
+        editor_.repaint();
         if (drawingOf(state_) != before)
             broken_ = "save then load changed the drawing";
         saved_ = drawingOf(state_);

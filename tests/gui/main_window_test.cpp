@@ -475,7 +475,7 @@ void MainWindowTest::enterOnTheDiscardQuestionKeepsTheWork()
     drawing.programDir = state().programDir;
     MainWindow window(drawing, desktop);
     window.load({});
-    QVERIFY(window.editor().insere_bloco(BlockKind::Action, "== 0 ==", 200, 120));
+    QVERIFY(window.editor().commands().insere_bloco(BlockKind::Action, "== 0 ==", 200, 120));
     QVERIFY(drawing.modified);
     QString asked;
     QTimer::singleShot(0, this, [&asked] {

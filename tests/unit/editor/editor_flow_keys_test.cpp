@@ -81,7 +81,7 @@ protected:
     int32_t add(BlockKind kind, const std::string& text, int32_t x, int32_t y)
     {
         const int32_t index = state.blockCount;
-        EXPECT_TRUE(editor.insere_bloco(kind, text, x, y));
+        EXPECT_TRUE(editor.commands().insere_bloco(kind, text, x, y));
         return index;
     }
 
@@ -337,7 +337,7 @@ TEST_F(FlowKeysTest, LinkingByTextKeepsTheRulesAndTheSelection)
     for (const Case& c : cases) {
         ui.messages.clear();
         if (c.selected < 0)
-            editor.cancela_operacao();
+            editor.cancelOperation();
         else
             editor.selectBlock(c.selected);
         editor.linkToBlockWithText(c.text);

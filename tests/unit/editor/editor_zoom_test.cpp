@@ -18,7 +18,7 @@ class EditorZoomTest : public ThreeBlocks {
 protected:
     void wheel(int32_t notches, KeyModifiers modifiers, float x, float y)
     {
-        editor.Diagrama_MouseWheel(notches, modifiers, x, y);
+        editor.wheelTurned(notches, modifiers, x, y);
     }
     // What the last repaint and the rubber band drew after it.
     std::vector<RecordedOp> sinceLastCls() const
@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(Zooms, CtrlWheel, ::testing::Values(
 
 TEST_F(EditorZoomTest, RepaintLaysTheSheetOnTheDevicePixels)
 {
-    editor.repinta_tudo();
+    editor.repaint();
     EXPECT_EQ(canvas.magnification, Magnification{});
     EXPECT_EQ(canvas.only(Op::Box).front(), boxOp(20, 30, 1168, 1507, colors::Black));
 
@@ -84,7 +84,7 @@ TEST_F(EditorZoomTest, RepaintLaysTheSheetOnTheDevicePixels)
     editor.viewport().setValue(H, 121);
     editor.viewport().setValue(V, 40);
     editor.setDeviceRatio(2.0);
-    editor.repinta_tudo();
+    editor.repaint();
     // Unit 60 starts one canvas pixel left of the canvas: two device pixels.
     EXPECT_EQ(canvas.magnification, (Magnification{4.0, -2.0, 0.0}));
     EXPECT_EQ(sinceLastCls()[1], boxOp(20 - 60, 30 - 20, 1168 - 60, 1507 - 20, colors::Black));
@@ -156,7 +156,7 @@ TEST_F(EditorZoomTest, LinkingAndMovingGiveTheSameDrawingAtEveryZoom)
             editor.mtippapel_Click(0);
             editor.Form_Resize(700, 500, false);
             editor.limpa_desenho();
-            editor.cancela_operacao();
+            editor.cancelOperation();
             editor.zoomTo(zoom);
             int16_t home = keys::Home;
             int16_t pageUp = keys::PageUp;
