@@ -63,10 +63,10 @@ void Editor::Diagrama_DblClick()
 void Editor::wheelTurned(int32_t notches, KeyModifiers modifiers, float x, float y)
 {
     if (modifiers.ctrl()) {
-        double level = zoom();
+        double level = view_.zoom();
         for (int32_t n = 0; n < std::abs(notches); ++n)
             level = notches > 0 ? zoomInFrom(level) : zoomOutFrom(level);
-        if (level != zoom())
+        if (level != view_.zoom())
             view_.zoomAbout(level, x, y);
         return;
     }
@@ -118,31 +118,6 @@ void Editor::HScroll1_Change(int16_t value)
 void Editor::VScroll1_Change(int16_t value)
 {
     view_.scrolled(ScrollAxis::Vertical, value);
-}
-
-void Editor::zoomIn()
-{
-    view_.zoomTo(zoomInFrom(zoom()));
-}
-
-void Editor::zoomOut()
-{
-    view_.zoomTo(zoomOutFrom(zoom()));
-}
-
-void Editor::zoomTo(double zoom)
-{
-    view_.zoomTo(zoom);
-}
-
-void Editor::fitPage()
-{
-    view_.fitPage();
-}
-
-void Editor::setDeviceRatio(double ratio)
-{
-    view_.setDeviceRatio(ratio);
 }
 
 void Editor::Timer1_Timer()

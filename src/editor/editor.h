@@ -4,10 +4,11 @@
 // keys, Timer1_Timer: the 100 ms timer, ...); each is a thin entry point that hands the
 // event to one of the parts below. The Qt shell converts its events and calls these.
 //
-//   Interaction        presses by edit mode, the rubber band's operations, drags, the kind
+//   Interaction        presses by edit mode, the keys along the flow (FlowKeys), the rubber band's operations, drags, the kind
 //                      panel, deleting what is selected, the text dialog
 //   DrawingCommands    every change to the drawing, as one step of the undo history
-//   CanvasView         scroll bars, zoom, paper, repainting, the rubber band, auto-pan
+//   CanvasView         scroll bars, zoom (ViewZoom), paper, repainting, the rubber band,
+//                      auto-pan
 //   MenuState          the main menus and the commands the timer refreshes
 //   BlockSelection     one selected block, or several
 //   ClipboardCommands  cut, copy, paste and duplicate
@@ -86,15 +87,9 @@ public:
     void HScroll1_Change(int16_t value);
     void VScroll1_Change(int16_t value);
 
-    // The View menu: zoom is canvas pixels a sheet unit takes, never stored in the file nor
-    // an undo step. The levels keep the sheet point at the canvas's centre in place.
-    double zoom() const { return view_.zoom(); }
-    void zoomIn();
-    void zoomOut();
-    void zoomTo(double zoom);
-    void fitPage();
-    // Device pixels per canvas pixel on the window's screen; the caller repaints next.
-    void setDeviceRatio(double ratio);
+    // The View menu's zoom.
+    ViewZoom& zoom() { return view_; }
+    const ViewZoom& zoom() const { return view_; }
 
     // One tick of the 100 ms timer "Timer1": command refresh, then the start of the
     // Shift-held auto-pan (menus off, its first step, the pan timer), then the tail. A tick
@@ -162,17 +157,11 @@ public:
     // or a message saying why there is nowhere to go.
     void gotoTarget();
 
-    // The keyboard's way through the flow (editor_flow.cpp; see Interaction): F2 (and
-    // Return) edits the selected block's text, Alt+Down, Alt+Left and Alt+Right follow or
-    // insert from an exit, Alt+Up goes to the blocks entering the selected one, Ctrl+K
-    // links a free exit to a block found by its text. Like Find, each does nothing while
-    // an operation waits (canGoToBlock).
-    void editSelectedText();
-    void followExit(FlowSide side);
-    void followEntry();
-    // Ctrl+K: true when the selected block has a free exit, so the shell asks for the text.
-    bool startLinkByText();
-    void linkToBlockWithText(const std::string& cp1252Text);
+    // The keyboard's way through the flow: F2 (and Return) edits the selected block's
+    // text, Alt+Down, Alt+Left and Alt+Right follow or insert from an exit, Alt+Up goes to
+    // the blocks entering the selected one, Ctrl+K links a free exit to a block found by
+    // its text.
+    FlowKeys& flowKeys() { return interaction_; }
     // Where block index's drawing lies on the canvas now, at the zoom; none for an index
     // not in use or a block without an outline.
     std::optional<CanvasBox> blockOnCanvas(int32_t index) const;

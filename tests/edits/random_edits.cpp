@@ -215,14 +215,14 @@ private:
     Point sheetOf(CanvasPoint c) const
     {
         const Viewport& v = editor_.viewport();
-        const double z = editor_.zoom();
+        const double z = editor_.zoom().zoom();
         return {int32_t((c.x + float(v.viewOffsetX())) / z), int32_t((c.y + float(v.viewOffsetY())) / z)};
     }
 
     CanvasPoint canvasOf(Point p) const
     {
         const Viewport& v = editor_.viewport();
-        return {float(p.x * editor_.zoom() - v.viewOffsetX()), float(p.y * editor_.zoom() - v.viewOffsetY())};
+        return {float(p.x * editor_.zoom().zoom() - v.viewOffsetX()), float(p.y * editor_.zoom().zoom() - v.viewOffsetY())};
     }
 
     KeyModifiers someModifiers()
@@ -501,15 +501,15 @@ private:
         switch (random_.below(6)) {
         case 0:
             note("zoom in");
-            editor_.zoomIn();
+            editor_.zoom().zoomIn();
             break;
         case 1:
             note("zoom out");
-            editor_.zoomOut();
+            editor_.zoom().zoomOut();
             break;
         case 2:
             note("fit page");
-            editor_.fitPage();
+            editor_.zoom().fitPage();
             break;
         case 3: {
             const CanvasPoint at = canvasOf(somewhere());
@@ -525,7 +525,7 @@ private:
             break;
         default:
             note("zoom 100 %");
-            editor_.zoomTo(1.0);
+            editor_.zoom().zoomTo(1.0);
             break;
         }
     }

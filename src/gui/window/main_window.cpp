@@ -180,7 +180,7 @@ void MainWindow::layoutClientArea()
     kindPanel_->raise();
     const double ratio = canvas_->devicePixelRatioF();
     canvasSurface_.resize(canvas_->size(), ratio);
-    editor_.setDeviceRatio(ratio);
+    editor_.zoom().setDeviceRatio(ratio);
     editor_.Form_Resize(w, h, false);
 }
 

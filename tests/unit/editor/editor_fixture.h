@@ -33,7 +33,7 @@ inline Tables snapshot(const EditorState& s)
 inline CanvasPoint canvasPointOf(const Editor& editor, Point p)
 {
     const Viewport& v = editor.viewport();
-    return {float(p.x * editor.zoom() - v.viewOffsetX()), float(p.y * editor.zoom() - v.viewOffsetY())};
+    return {float(p.x * editor.zoom().zoom() - v.viewOffsetX()), float(p.y * editor.zoom().zoom() - v.viewOffsetY())};
 }
 
 inline constexpr MouseButton kLeft = MouseButton::Left;
