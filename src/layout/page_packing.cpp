@@ -6,6 +6,7 @@
 #include <limits>
 #include <map>
 #include <numeric>
+#include <optional>
 
 namespace corvix::layout {
 
@@ -76,18 +77,30 @@ public:
             const int64_t top = boxOf(rows[first]).top;
             size_t last = first;
             int32_t cutSource = -1;
+            // Where no single link can carry the flow to the next column (a loop spans
+            // every cut that fits), the cut that the fewest links cross, the lowest of them.
+            std::optional<size_t> fewest;
+            int32_t fewestCrossing = std::numeric_limits<int32_t>::max();
+            bool fits = false;
             for (size_t r = first; r < rows.size() && boxOf(rows[r]).bottom - top < height_; ++r) {
                 if (r + 1 == rows.size()) {
                     last = r;
                     cutSource = -1;
+                    fits = true;
                     break;
                 }
                 if (const int32_t source = onlyLinkOnAfter(int32_t(r)); source >= 0) {
                     last = r;
                     cutSource = source;
                 }
+                if (const int32_t crossing = linksCrossingAfter(int32_t(r)); crossing <= fewestCrossing) {
+                    fewest = r;
+                    fewestCrossing = crossing;
+                }
             }
-            if (last == first && cutSource < 0 && first + 1 < rows.size())
+            if (!fits && cutSource < 0 && fewest)
+                last = *fewest;
+            if (last == first && cutSource < 0 && !fewest && first + 1 < rows.size())
                 return false;
             Column column;
             for (size_t r = first; r <= last; ++r)
@@ -123,6 +136,17 @@ private:
             source = edge.from;
         }
         return crossing == 1 ? source : -1;
+    }
+
+    // How many of the piece's links join rows up to row with the rows below it.
+    int32_t linksCrossingAfter(int32_t row) const
+    {
+        int32_t crossing = 0;
+        for (const FlowEdge& edge : graph_.edges)
+            if (pieceOf_[size_t(edge.from)] == pieceNumber_
+                && (rowOf_[size_t(edge.from)] <= row) != (rowOf_[size_t(edge.to)] <= row))
+                ++crossing;
+        return crossing;
     }
 
     // The block at a column's foot that the next column goes on from stands left of its

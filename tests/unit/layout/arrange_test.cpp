@@ -247,18 +247,38 @@ TEST(Arrange, WrapsAFlowTooTallForThePageIntoColumns)
     EXPECT_EQ(upward, 1);
 }
 
+// A loop of count actions under a decision, each width units wide.
+EditorState loopOfActions(int32_t count, int32_t width)
+{
+    std::vector<Joined> loop{{0, L, 1}};
+    for (int32_t i = 1; i + 1 < count; ++i)
+        loop.push_back({i, B, i + 1});
+    loop.push_back({count - 1, B, 0});
+    std::vector<BlockKind> kinds(size_t(count), A);
+    kinds[0] = D;
+    EditorState state = drawing(kinds, loop);
+    for (int32_t i = 1; i < count; ++i)
+        state.blocks[size_t(i)].width = width;
+    return state;
+}
+
+// A loop too tall for the page has no cut that one link crosses: it is cut where fewest
+// links cross, and its columns still lie clear of each other on the page.
+TEST(Arrange, CutsALoopTallerThanThePageIntoColumns)
+{
+    EditorState state = loopOfActions(40, 70);
+    const layout::Arrangement arrangement = layout::arrangeBlocks(state);
+    ASSERT_TRUE(arrangement.arranged) << arrangement.refusal;
+    apply(state, arrangement);
+    expectArrangedCleanly(state);
+}
+
 TEST(Arrange, RefusesADrawingThatCannotLieOnOnePage)
 {
-    // A loop of forty actions cannot be cut into columns; four hundred actions cover more
-    // than the page.
-    for (const int32_t count : {40, 400}) {
-        std::vector<Joined> loop{{0, L, 1}};
-        for (int32_t i = 1; i + 1 < count; ++i)
-            loop.push_back({i, B, i + 1});
-        loop.push_back({count - 1, B, 0});
-        std::vector<BlockKind> kinds(size_t(count), A);
-        kinds[0] = D;
-        const EditorState state = drawing(kinds, loop);
+    // Forty blocks too wide for two columns side by side and too many for one; four
+    // hundred cover more than the page.
+    for (const auto& [count, width] : {std::pair{40, 700}, std::pair{400, 70}}) {
+        const EditorState state = loopOfActions(count, width);
         const layout::Arrangement arrangement = layout::arrangeBlocks(state);
         EXPECT_FALSE(arrangement.arranged) << count;
         EXPECT_TRUE(arrangement.centres.empty());
