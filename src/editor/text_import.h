@@ -2,7 +2,6 @@
 // Drawings from Mermaid flowchart text: a file opened as a new drawing, and a paste into
 // the open drawing, both arranged by Arrange.
 
-#include "editor/block_selection.h"
 #include "editor/canvas_view.h"
 #include "editor/drawing_commands.h"
 #include "editor/drawing_import.h"
@@ -26,7 +25,7 @@ std::string diagnosticsMessage(std::string_view path, const std::vector<TextDiag
 class TextImport {
 public:
     TextImport(EditorState& state, MessagePort& ui, DrawingCommands& commands, CanvasView& view,
-               BlockSelection& selection, const TextMeasurer& windowFont);
+               const TextMeasurer& windowFont);
     TextImport(const TextImport&) = delete;
     TextImport& operator=(const TextImport&) = delete;
 
@@ -44,7 +43,6 @@ private:
     MessagePort& ui_;
     DrawingCommands& commands_;
     CanvasView& view_;
-    BlockSelection& selection_;
     const TextMeasurer& windowFont_;
     Arranger arranger_;
 };
