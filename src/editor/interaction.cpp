@@ -14,8 +14,7 @@ constexpr int64_t kPickUpReach = 20;  // a right press this close to a centre pi
 
 } // namespace
 
-Interaction::Interaction(EditorState& state, UiPort& ui, DrawingCommands& commands, CanvasView& view,
-                         MenuState& menus)
+Interaction::Interaction(EditorState& state, UiPort& ui, DrawingCommands& commands, CanvasView& view, MenuState& menus)
     : state_(state)
     , ui_(ui)
     , commands_(commands)

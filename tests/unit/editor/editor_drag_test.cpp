@@ -169,6 +169,24 @@ TEST_F(Drag, CtrlBoxAddsToTheSelection)
     EXPECT_EQ(selected(), (std::vector<int32_t>{1, 2}));
 }
 
+// The canvas takes presses until the tick after the kind panel is shown; a drag's end
+// then leaves the menus off for the panel (they came back on under it).
+TEST_F(Drag, EndingWhileTheKindPanelIsShownLeavesTheMenusOff)
+{
+    const struct {
+        const char* name;
+        Point from;
+        Point to;
+    } cases[] = {{"blocks", {400, 200}, {437, 260}}, {"box", {100, 100}, {300, 300}}};
+    for (const auto& c : cases) {
+        editor.minserebloco_Click();
+        drag(c.from, c.to);
+        EXPECT_FALSE(ui.menusEnabled()) << c.name;
+        editor.Form_KeyPress(keys::Esc);
+        EXPECT_TRUE(ui.menusEnabled()) << c.name;
+    }
+}
+
 TEST_F(Drag, EscapeDuringADragPutsItBack)
 {
     const Tables before = snapshot(state);
