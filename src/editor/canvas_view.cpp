@@ -30,11 +30,10 @@ std::optional<LineStyle> rubberBandStyle(EditMode mode)
 
 } // namespace
 
-CanvasView::CanvasView(EditorState& state, UiPort& ui, RenderTarget& canvas, const BlockSelection& selection)
+CanvasView::CanvasView(EditorState& state, UiPort& ui, RenderTarget& canvas)
     : state_(state)
     , ui_(ui)
     , canvas_(canvas)
-    , selection_(selection)
     , viewport_(ui, [this] { atualiza_vista(); })
 {
 }
@@ -50,7 +49,8 @@ void CanvasView::repinta_tudo()
     const ZoomedOrigin y = zoomedOrigin(viewport_.viewOffsetY(), zoom());
     canvas_.Magnify({zoom() * deviceRatio_, x.shift * deviceRatio_, y.shift * deviceRatio_});
     drawnOrigin_ = {x.unit, y.unit};
-    pass_.draw(canvas_, state_, selection_.highlights(), x.unit, y.unit);
+    shown_ = highlightsOf(state_);
+    pass_.draw(canvas_, state_, shown_, x.unit, y.unit);
     ui_.refreshCanvas();
 }
 

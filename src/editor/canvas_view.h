@@ -4,7 +4,6 @@
 // selection box) drawn over it with exclusive-or, and the auto-pan's steps while Shift
 // is held.
 
-#include "editor/block_selection.h"
 #include "editor/view_zoom.h"
 #include "model/editor_state.h"
 #include "model/ui_port.h"
@@ -20,9 +19,9 @@ namespace corvix {
 
 class CanvasView final : public ViewZoom {
 public:
-    // canvas: the persistent image that every repaint renders into; selection says what
-    // it draws highlighted.
-    CanvasView(EditorState& state, UiPort& ui, RenderTarget& canvas, const BlockSelection& selection);
+    // canvas: the persistent image that every repaint renders into, with the state's
+    // highlights (highlightsOf).
+    CanvasView(EditorState& state, UiPort& ui, RenderTarget& canvas);
     CanvasView(const CanvasView&) = delete;
     CanvasView& operator=(const CanvasView&) = delete;
 
@@ -32,6 +31,8 @@ public:
     // repinta_tudo: the whole drawing rendered into the canvas image at the view
     // offsets, then shown. Wipes the rubber band.
     void repinta_tudo();
+    // What the canvas image shows highlighted, as of its last repaint.
+    const Highlights& shownHighlights() const { return shown_; }
     // atualiza_vista: repaints and draws the rubber band afresh (after the view moved).
     void atualiza_vista();
 
@@ -94,11 +95,11 @@ private:
     EditorState& state_;
     UiPort& ui_;
     RenderTarget& canvas_;
-    const BlockSelection& selection_;
     Viewport viewport_;
     RenderPass pass_;
     double deviceRatio_ = 1;
     Point drawnOrigin_;     // the sheet unit at the canvas's corner in the last repaint
+    Highlights shown_;      // and what it drew highlighted
 
     int32_t pointerX_ = 0;  // canvas units
     int32_t pointerY_ = 0;

@@ -81,18 +81,16 @@ std::string withinTextLimit(std::string text)
 
 } // namespace
 
-ClipboardCommands::ClipboardCommands(EditorState& state, DrawingCommands& commands, CanvasView& view,
-                                     BlockSelection& selection)
+ClipboardCommands::ClipboardCommands(EditorState& state, DrawingCommands& commands, CanvasView& view)
     : state_(state)
     , commands_(commands)
     , view_(view)
-    , selection_(selection)
 {
 }
 
 std::optional<ClipboardContent> ClipboardCommands::copy() const
 {
-    const std::vector<int32_t> selected = selection_.blocks();
+    const std::vector<int32_t>& selected = state_.selection.blocks();
     if (selected.empty())
         return std::nullopt;
     const DiagramFragment fragment = fragmentOf(state_, selected);
@@ -107,8 +105,8 @@ std::optional<ClipboardContent> ClipboardCommands::cut()
     std::optional<ClipboardContent> content = copy();
     if (!content)
         return std::nullopt;
-    commands_.removeBlocks(selection_.blocks());
-    selection_.select({});
+    commands_.removeBlocks(state_.selection.blocks());
+    state_.selection = {};
     view_.repinta_tudo();
     return content;
 }
@@ -126,7 +124,7 @@ void ClipboardCommands::paste(const ClipboardContent& content, std::optional<Can
 
 void ClipboardCommands::duplicate()
 {
-    const std::vector<int32_t> selected = selection_.blocks();
+    const std::vector<int32_t> selected = state_.selection.blocks();
     if (!selected.empty())
         pasteBlocks(fragmentOf(state_, selected), std::nullopt);
 }
@@ -143,7 +141,7 @@ void ClipboardCommands::pasteBlocks(const DiagramFragment& fragment, std::option
         return;
     std::vector<int32_t> pasted(fragment.blocks.size());
     std::iota(pasted.begin(), pasted.end(), *first);
-    selection_.select(std::move(pasted));
+    state_.selection = Selection::ofBlocks(std::move(pasted));
     view_.repinta_tudo();
 }
 
@@ -155,7 +153,7 @@ void ClipboardCommands::pasteText(std::string text, std::optional<Point> at)
     const Point place = at ? *at : view_.viewCentre();
     if (!commands_.insere_bloco(BlockKind::Action, text, place.x, place.y))
         return;
-    selection_.select({state_.blockCount - 1});
+    state_.selection = Selection::ofBlock(state_.blockCount - 1);
     view_.repinta_tudo();
 }
 

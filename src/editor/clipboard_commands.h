@@ -2,7 +2,6 @@
 // Cut, Copy, Paste and Duplicate. The desktop's clipboard belongs to the shell; this part
 // says what goes on it and what a paste of it adds to the drawing.
 
-#include "editor/block_selection.h"
 #include "editor/canvas_view.h"
 #include "editor/drawing_commands.h"
 #include "model/editor_state.h"
@@ -26,7 +25,7 @@ struct ClipboardContent {
 
 class ClipboardCommands {
 public:
-    ClipboardCommands(EditorState& state, DrawingCommands& commands, CanvasView& view, BlockSelection& selection);
+    ClipboardCommands(EditorState& state, DrawingCommands& commands, CanvasView& view);
     ClipboardCommands(const ClipboardCommands&) = delete;
     ClipboardCommands& operator=(const ClipboardCommands&) = delete;
 
@@ -50,7 +49,6 @@ private:
     EditorState& state_;
     DrawingCommands& commands_;
     CanvasView& view_;
-    BlockSelection& selection_;
 };
 
 } // namespace corvix

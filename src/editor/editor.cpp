@@ -25,11 +25,10 @@ Editor::Editor(EditorState& state, UiPort& ui, RenderTarget& canvas, const TextM
     , messages_(ui)
     , menus_(ui)
     , commands_(state, ui, windowFont)
-    , selection_(state)
-    , view_(state, ui, canvas, selection_)
-    , interaction_(state, ui, commands_, view_, menus_, selection_)
-    , clipboard_(state, commands_, view_, selection_)
-    , textImport_(state, ui, commands_, view_, selection_, windowFont, arranger_)
+    , view_(state, ui, canvas)
+    , interaction_(state, ui, commands_, view_, menus_)
+    , clipboard_(state, commands_, view_)
+    , textImport_(state, ui, commands_, view_, windowFont, arranger_)
     , machineTag_(machineTag())
     , clock_(steadySeconds)
 {
@@ -122,7 +121,7 @@ void Editor::VScroll1_Change(int16_t value)
 
 void Editor::Timer1_Timer()
 {
-    menus_.refresh(state_, selection_, interaction_.kindPanelVisible(), canUndo(), canRedo(), canGoToBlock());
+    menus_.refresh(state_, interaction_.kindPanelVisible(), canUndo(), canRedo(), canGoToBlock());
     if (tickRunning_)
         return;
     tickRunning_ = true;
@@ -158,7 +157,7 @@ void Editor::endPan()
 {
     panning_ = false;
     ui_.stopPanTimer();
-    menus_.habilita_menus();
+    interaction_.giveBackMenus();
 }
 
 void Editor::repaint()
@@ -173,8 +172,8 @@ void Editor::cancelOperation()
 
 void Editor::limpa_desenho()
 {
+    // The selection is left to the cancela_operacao that follows every new drawing.
     state_.resetTables();
-    selection_.forgetSeveral();
     state_.header.creatorTag = machineTag_;
     state_.header.saverTag = machineTag_;
     state_.header.createdAt = oleDateNow();
@@ -297,7 +296,7 @@ void Editor::selectAll()
 
 bool Editor::canCopy() const
 {
-    return !interaction_.operationWaiting() && !selection_.empty();
+    return !interaction_.operationWaiting() && !state_.selection.blocks().empty();
 }
 
 bool Editor::canPaste() const
@@ -341,9 +340,7 @@ bool Editor::redo()
 // A restored step may have removed what was selected: start from no selection.
 void Editor::showHistoryStep()
 {
-    state_.selectedBlock = -1;
-    state_.selectedLink = -1;
-    selection_.forgetSeveral();
+    state_.selection = {};
     view_.repinta_tudo();
 }
 

@@ -10,11 +10,9 @@
 //   CanvasView         scroll bars, zoom (ViewZoom), paper, repainting, the rubber band,
 //                      auto-pan
 //   MenuState          the main menus and the commands the timer refreshes
-//   BlockSelection     one selected block, or several
 //   ClipboardCommands  cut, copy, paste and duplicate
 //   TextImport         Mermaid text opened as a drawing or pasted into one
 
-#include "editor/block_selection.h"
 #include "editor/canvas_view.h"
 #include "editor/clipboard_commands.h"
 #include "editor/document_session.h"
@@ -143,7 +141,9 @@ public:
     bool canCopy() const;
     bool canPaste() const;
     bool canSelectAll() const;
-    const BlockSelection& selection() const { return selection_; }
+    const Selection& selection() const { return state_.selection; }
+    // What the canvas shows highlighted, as of its last repaint.
+    const Highlights& canvasHighlights() const { return view_.shownHighlights(); }
 
     // The problems list, "&Find..." and "&Go to Target": the block selected as a press
     // selects it, and scrolled into view. Each does nothing (false) while an operation
@@ -203,7 +203,6 @@ private:
     MessagePort& messages_;
     MenuState menus_;
     DrawingCommands commands_;
-    BlockSelection selection_;
     CanvasView view_;
     Interaction interaction_;
     ClipboardCommands clipboard_;

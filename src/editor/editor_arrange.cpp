@@ -14,7 +14,8 @@ void Editor::arrange()
 {
     if (!canArrange())
         return;
-    const std::vector<int32_t> chosen = selection_.several() ? selection_.blocks() : std::vector<int32_t>{};
+    const Selection& selected = state_.selection;
+    const std::vector<int32_t> chosen = selected.several() ? selected.blocks() : std::vector<int32_t>{};
     const Arrangement arrangement = arranger_(state_, chosen);
     if (!arrangement.arranged) {
         messages_.showMessage(arrangement.refusal, MessageIcon::Exclamation);

@@ -11,7 +11,7 @@ namespace {
 // Why Go to Target found nowhere to go from the selection.
 std::string gotoDeadEndMessage(const EditorState& state)
 {
-    const int32_t selected = state.selectedBlock;
+    const int32_t selected = state.selectedBlock();
     const BlockKind kind = selected >= 0 && selected < state.blockCount ? state.blocks[size_t(selected)].kind : BlockKind::None;
     if (isGotoJump(kind))
         return "No goto target has the text of the selected goto jump.";
@@ -31,7 +31,7 @@ bool Editor::selectBlock(int32_t index)
 {
     if (!canGoToBlock() || index < 0 || index >= state_.blockCount)
         return false;
-    selection_.select({index});
+    state_.selection = Selection::ofBlock(index);
     view_.showBlock(state_.blocks[size_t(index)]);
     view_.repinta_tudo();
     return true;

@@ -14,14 +14,12 @@ constexpr int64_t kPickUpReach = 20;  // a right press this close to a centre pi
 
 } // namespace
 
-Interaction::Interaction(EditorState& state, UiPort& ui, DrawingCommands& commands, CanvasView& view,
-                         MenuState& menus, BlockSelection& selection)
+Interaction::Interaction(EditorState& state, UiPort& ui, DrawingCommands& commands, CanvasView& view, MenuState& menus)
     : state_(state)
     , ui_(ui)
     , commands_(commands)
     , view_(view)
     , menus_(menus)
-    , selection_(selection)
 {
 }
 
@@ -32,16 +30,25 @@ bool Interaction::isBlockIndex(int32_t index) const
 
 bool Interaction::operationWaiting() const
 {
-    return state_.editMode != EditMode::Idle || drag_.started || kindPanelVisible_ || textDialogOpen_;
+    return holdsMenus() || textDialogOpen_;
+}
+
+bool Interaction::holdsMenus() const
+{
+    return state_.editMode != EditMode::Idle || drag_.started || kindPanelVisible_;
+}
+
+void Interaction::giveBackMenus()
+{
+    if (!holdsMenus())
+        menus_.habilita_menus();
 }
 
 void Interaction::cancela_operacao()
 {
     menus_.habilita_menus();
     state_.kindToInsert = BlockKind::None;
-    state_.selectedLink = -1;
-    state_.selectedBlock = -1;
-    selection_.forgetSeveral();
+    state_.selection = {};
     state_.editMode = EditMode::Idle;
     ui_.setPointer(Pointer::Default);
     drag_ = {};
@@ -81,7 +88,7 @@ void Interaction::press(MouseButton button, KeyModifiers modifiers, float x, flo
 
 PortHit Interaction::findPort(Point p)
 {
-    const PortHit hit = acha_ponto_de_conexao(state_.blocks[size_t(state_.selectedBlock)], p.x, p.y);
+    const PortHit hit = acha_ponto_de_conexao(state_.blocks[size_t(state_.selectedBlock())], p.x, p.y);
     if (hit.badKind)
         ui_.showMessage("Problems concerning block type!", MessageIcon::None);
     return hit;
@@ -100,17 +107,15 @@ void Interaction::pressIdle(MouseButton button, KeyModifiers modifiers, Point p)
     if (state_.blockCount == 0)
         return;
 
-    selection_.forgetSeveral();
-    state_.selectedBlock = acha_bloco_mais_proximo(state_, p.x, p.y);
-    state_.selectedLink = -1;
-    if (state_.selectedBlock >= 0) {
+    const int32_t block = acha_bloco_mais_proximo(state_, p.x, p.y);
+    state_.selection = Selection::ofBlock(block);
+    if (block >= 0) {
         const PortHit hit = findPort(p);
         if (hit.port) {
-            const int32_t code = connectionCode(state_.selectedBlock, *hit.port);
+            const int32_t code = connectionCode(block, *hit.port);
             const int32_t link = state_.findLinkAtPort(code);
             if (link >= 0) {
-                state_.selectedBlock = -1;
-                state_.selectedLink = link;
+                state_.selection = Selection::ofLink(link);
                 view_.repinta_tudo();
                 return;
             }
@@ -123,8 +128,8 @@ void Interaction::pressIdle(MouseButton button, KeyModifiers modifiers, Point p)
         if (modifiers.ctrl()) {
             moveOrigin_ = p;
             startOperation(EditMode::MovingAll, Pointer::SizeAll, p);
-        } else if (state_.selectedBlock >= 0) {
-            const Block& b = state_.blocks[size_t(state_.selectedBlock)];
+        } else if (block >= 0) {
+            const Block& b = state_.blocks[size_t(block)];
             if (std::llabs(int64_t(p.x) - b.x) < kPickUpReach && std::llabs(int64_t(p.y) - b.y) < kPickUpReach)
                 startOperation(EditMode::MovingBlock, Pointer::SizeAll, {b.x, b.y});
         }
@@ -134,18 +139,19 @@ void Interaction::pressIdle(MouseButton button, KeyModifiers modifiers, Point p)
 
 void Interaction::pressConnecting(Point p)
 {
-    state_.selectedBlock = acha_bloco_mais_proximo(state_, p.x, p.y);
-    const PortHit hit = state_.selectedBlock >= 0 ? findPort(p) : PortHit{};
+    const int32_t block = acha_bloco_mais_proximo(state_, p.x, p.y);
+    state_.selection = Selection::ofBlock(block);
+    const PortHit hit = block >= 0 ? findPort(p) : PortHit{};
     if (!hit.port) {
         cancela_operacao();
         view_.repinta_tudo();
         return;
     }
 
-    const int32_t linkTarget = connectionCode(state_.selectedBlock, *hit.port);
+    const int32_t linkTarget = connectionCode(block, *hit.port);
     const bool sourceIsEntry = codePort(linkSource_) == Port::Top;
     const bool targetIsEntry = *hit.port == Port::Top;
-    if (state_.selectedBlock == codeBlock(linkSource_))
+    if (block == codeBlock(linkSource_))
         ui_.showMessage("You can NOT connect a block to itself!", MessageIcon::Exclamation);
     else if (!sourceIsEntry && targetIsEntry)
         commands_.addLink({linkSource_, linkTarget});
@@ -160,7 +166,7 @@ void Interaction::pressConnecting(Point p)
 void Interaction::dropBlock(Point p)
 {
     ui_.setPointer(Pointer::Default);
-    commands_.moveBlock(state_.selectedBlock, p.x, p.y);
+    commands_.moveBlock(state_.selectedBlock(), p.x, p.y);
     cancela_operacao();
     view_.repinta_tudo();
 }
@@ -183,9 +189,9 @@ void Interaction::pressInserting(MouseButton button, Point p)
 
 void Interaction::doubleClick()
 {
-    if (!menus_.canvasEnabled() || !isBlockIndex(state_.selectedBlock))
+    if (!menus_.canvasEnabled() || !isBlockIndex(state_.selectedBlock()))
         return;
-    openTextDialogOn(state_.selectedBlock, false, false);
+    openTextDialogOn(state_.selectedBlock(), false, false);
 }
 
 // The repaint comes before the block is selected again, so that it is not drawn
@@ -194,7 +200,7 @@ void Interaction::openTextDialogOn(int32_t block, bool keepSelection, bool onIns
 {
     cancela_operacao();
     view_.repinta_tudo();
-    state_.selectedBlock = block;
+    state_.selection = Selection::ofBlock(block);
     textDialogOpen_ = true;
     dialogKeepsSelection_ = keepSelection;
     dialogOnInsertion_ = onInsertion;
@@ -204,21 +210,22 @@ void Interaction::openTextDialogOn(int32_t block, bool keepSelection, bool onIns
 void Interaction::textDialogOk(const std::string& cp1252Text)
 {
     const std::string text = trimSpaces(cp1252Text);
-    if (text.empty() || !isBlockIndex(state_.selectedBlock))
+    const int32_t block = state_.selectedBlock();
+    if (text.empty() || !isBlockIndex(block))
         return;
     if (dialogOnInsertion_) {
         defineInsertedText(text);
         return;
     }
-    const Block& b = state_.blocks[size_t(state_.selectedBlock)];
-    commands_.define_bloco(state_.selectedBlock, b.kind, text, b.x, b.y);
+    const Block& b = state_.blocks[size_t(block)];
+    commands_.define_bloco(block, b.kind, text, b.x, b.y);
 }
 
 void Interaction::textDialogClosed()
 {
     textDialogOpen_ = false;
     if (!dialogKeepsSelection_)
-        state_.selectedBlock = -1;
+        state_.selection = {};
     dialogKeepsSelection_ = false;
     dialogOnInsertion_ = false;
     view_.repinta_tudo();
@@ -230,7 +237,7 @@ void Interaction::escape()
     const int32_t from = keyInsertion_ && keyInsertion_->fromExit ? codeBlock(*keyInsertion_->fromExit) : -1;
     showKindPanel(false);
     cancela_operacao();
-    state_.selectedBlock = from;
+    state_.selection = Selection::ofBlock(from);
     view_.repinta_tudo();
 }
 
@@ -256,19 +263,26 @@ void Interaction::chooseKindToInsert(int16_t index)
         insertChosenKind(kindFromCode(index + 1));
         return;
     }
+    // The panel's canvas takes presses until the next tick, so a connection or a pick-up
+    // may have begun meanwhile; the kind ends it, and the repaint wipes its rubber band
+    // and the whole drawing's highlight.
+    const bool endsOperation = state_.editMode != EditMode::Idle && state_.editMode != EditMode::Inserting;
     state_.kindToInsert = kindFromCode(index + 1);
     showKindPanel(false);
     ui_.setPointer(Pointer::InsertKind, state_.kindToInsert);
     state_.editMode = EditMode::Inserting;
+    if (endsOperation)
+        view_.repinta_tudo();
 }
 
 bool Interaction::apaga_bloco()
 {
+    const Selection& selected = state_.selection;
     bool removed = false;
-    if (selection_.several())
-        removed = commands_.deleteBlocks(selection_.blocks());
-    else if (isBlockIndex(state_.selectedBlock))
-        removed = commands_.deleteBlock(state_.selectedBlock);
+    if (selected.several())
+        removed = commands_.deleteBlocks(selected.blocks());
+    else if (isBlockIndex(selected.block()))
+        removed = commands_.deleteBlock(selected.block());
     else
         return false;
     if (removed) {
@@ -280,9 +294,9 @@ bool Interaction::apaga_bloco()
 
 void Interaction::apaga_ligacao()
 {
-    if (!commands_.deleteLink(state_.selectedLink))
+    if (!commands_.deleteLink(state_.selectedLink()))
         return;
-    state_.selectedLink = -1;
+    state_.selection = {};
     view_.repinta_tudo();
 }
 
@@ -294,7 +308,7 @@ void Interaction::deleteSelected()
 
 void Interaction::swapSelectedDecision()
 {
-    if (commands_.swapDecision(state_.selectedBlock))
+    if (commands_.swapDecision(state_.selectedBlock()))
         view_.repinta_tudo();
 }
 

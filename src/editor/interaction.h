@@ -3,7 +3,6 @@
 // drags (blocks, a link, a selection box), the Insert Block panel, deleting what is
 // selected, the text dialog, and ending an operation that waits for its second press.
 
-#include "editor/block_selection.h"
 #include "editor/canvas_view.h"
 #include "editor/drawing_commands.h"
 #include "editor/flow_keys.h"
@@ -22,8 +21,7 @@ namespace corvix {
 
 class Interaction final : public FlowKeys {
 public:
-    Interaction(EditorState& state, UiPort& ui, DrawingCommands& commands, CanvasView& view, MenuState& menus,
-                BlockSelection& selection);
+    Interaction(EditorState& state, UiPort& ui, DrawingCommands& commands, CanvasView& view, MenuState& menus);
     Interaction(const Interaction&) = delete;
     Interaction& operator=(const Interaction&) = delete;
 
@@ -69,6 +67,12 @@ public:
     // An operation waits for a press, a drag is under way, the kind panel is shown or the
     // text dialog is open.
     bool operationWaiting() const;
+    // The main menus stay off: an operation waits for a press, a drag is under way or the
+    // kind panel is shown.
+    bool holdsMenus() const;
+    // The menus back on after something that switched them off (a drag, the auto-pan),
+    // unless an operation still holds them.
+    void giveBackMenus();
 
     // FlowKeys (interaction_keys.cpp).
     void editSelectedText() override;
@@ -136,7 +140,6 @@ private:
     DrawingCommands& commands_;
     CanvasView& view_;
     MenuState& menus_;
-    BlockSelection& selection_;
 
     Drag drag_;
     int32_t dragDistance_ = 0;

@@ -26,12 +26,12 @@ void Interaction::pressLeftToDrag(KeyModifiers modifiers, CanvasPoint at, Point 
             drag_.selectsOnClick = true;
             return;
         }
-        selection_.toggle(block);
+        state_.selection = state_.selection.toggled(block);
         view_.repinta_tudo();
         return;
     }
 
-    if (!onPort && selection_.several() && selection_.contains(block)) {
+    if (!onPort && state_.selection.several() && state_.selection.contains(block)) {
         drag_.kind = DragKind::Blocks;
         drag_.selectsOnClick = true;
         return;
@@ -41,7 +41,7 @@ void Interaction::pressLeftToDrag(KeyModifiers modifiers, CanvasPoint at, Point 
         drag_.kind = DragKind::Link;
     else if (block < 0)
         drag_.kind = DragKind::Box;
-    else if (state_.selectedBlock == block)
+    else if (state_.selectedBlock() == block)
         drag_.kind = DragKind::Blocks;
 }
 
@@ -126,28 +126,28 @@ void Interaction::release(MouseButton button, float x, float y)
 void Interaction::dropBlocks(Point by)
 {
     if (by.x != 0 || by.y != 0)
-        commands_.moveBlocks(selection_.blocks(), by.x, by.y);
+        commands_.moveBlocks(state_.selection.blocks(), by.x, by.y);
     endDrag();
     view_.repinta_tudo();
 }
 
 void Interaction::selectWithinBox(Point a, Point b, bool addsToSelection)
 {
-    std::vector<int32_t> selected = addsToSelection ? selection_.blocks() : std::vector<int32_t>{};
+    std::vector<int32_t> selected = addsToSelection ? state_.selection.blocks() : std::vector<int32_t>{};
     for (int32_t i = 0; i < state_.blockCount; ++i) {
         if (liesWithin(state_.blocks[size_t(i)], a, b))
             selected.push_back(i);
     }
-    selection_.select(std::move(selected));
+    state_.selection = Selection::ofBlocks(std::move(selected));
     view_.endSelectionBox();
-    menus_.habilita_menus();
+    giveBackMenus();
     view_.repinta_tudo();
 }
 
 void Interaction::endDrag()
 {
-    menus_.habilita_menus();
     state_.editMode = EditMode::Idle;
+    giveBackMenus();
     ui_.setPointer(Pointer::Default);
 }
 
@@ -161,7 +161,7 @@ void Interaction::selectAll()
 {
     std::vector<int32_t> all(size_t(state_.blockCount));
     std::iota(all.begin(), all.end(), 0);
-    selection_.select(std::move(all));
+    state_.selection = Selection::ofBlocks(std::move(all));
     view_.repinta_tudo();
 }
 

@@ -21,7 +21,7 @@ constexpr const char* kNoFreePlace = "There is no free place on the page for a n
 
 void Interaction::selectAndShow(int32_t block)
 {
-    selection_.select({block});
+    state_.selection = Selection::ofBlock(block);
     view_.showBlock(state_.blocks[size_t(block)]);
     view_.repinta_tudo();
 }
@@ -44,17 +44,17 @@ bool Interaction::selectStartBlock()
 
 void Interaction::editSelectedText()
 {
-    if (!operationWaiting() && isBlockIndex(state_.selectedBlock))
-        openTextDialogOn(state_.selectedBlock, true, false);
+    if (!operationWaiting() && isBlockIndex(state_.selectedBlock()))
+        openTextDialogOn(state_.selectedBlock(), true, false);
 }
 
 void Interaction::followExit(FlowSide side)
 {
     if (operationWaiting())
         return;
-    const int32_t from = state_.selectedBlock;
+    const int32_t from = state_.selectedBlock();
     if (!isBlockIndex(from)) {
-        if (selection_.several())
+        if (state_.selection.several())
             return;
         if (state_.blockCount > 0)
             selectStartBlock();
@@ -76,9 +76,9 @@ void Interaction::followEntry()
 {
     if (operationWaiting())
         return;
-    const int32_t at = state_.selectedBlock;
+    const int32_t at = state_.selectedBlock();
     if (!isBlockIndex(at)) {
-        if (!selection_.several() && state_.blockCount > 0)
+        if (!state_.selection.several() && state_.blockCount > 0)
             selectStartBlock();
         return;
     }
@@ -122,7 +122,7 @@ void Interaction::insertChosenKind(BlockKind kind)
     // A refusal leaves the block the insertion started from selected.
     const auto refuse = [&] {
         if (from.fromExit)
-            state_.selectedBlock = codeBlock(*from.fromExit);
+            state_.selection = Selection::ofBlock(codeBlock(*from.fromExit));
         view_.repinta_tudo();
     };
     // A full table is said before the search for a place, which a crowded sheet makes long.
@@ -152,7 +152,7 @@ void Interaction::insertChosenKind(BlockKind kind)
 // size, in the same undo step as its insertion.
 void Interaction::defineInsertedText(const std::string& text)
 {
-    const int32_t index = state_.selectedBlock;
+    const int32_t index = state_.selectedBlock();
     const Block& b = state_.blocks[size_t(index)];
     const Block sized = commands_.blockAsDefined(index, b.kind, text);
     const Point place = freePlace(state_, sized, wantedPlace(inserted_, sized), index).value_or(Point{b.x, b.y});
@@ -163,11 +163,11 @@ bool Interaction::startLinkByText()
 {
     if (operationWaiting())
         return false;
-    if (!isBlockIndex(state_.selectedBlock)) {
+    if (!isBlockIndex(state_.selectedBlock())) {
         ui_.showMessage("Select the block to link from first.", MessageIcon::Exclamation);
         return false;
     }
-    if (!firstFreeExit(state_, state_.selectedBlock)) {
+    if (!firstFreeExit(state_, state_.selectedBlock())) {
         ui_.showMessage("The selected block has no free exit.", MessageIcon::Exclamation);
         return false;
     }
@@ -178,7 +178,7 @@ void Interaction::linkToBlockWithText(const std::string& cp1252Text)
 {
     if (!startLinkByText())
         return;
-    const int32_t from = state_.selectedBlock;
+    const int32_t from = state_.selectedBlock();
     const int32_t to = findNextBlock(state_, cp1252Text);
     if (to < 0)
         ui_.showMessage(noBlockContainsMessage(cp1252Text), MessageIcon::None);

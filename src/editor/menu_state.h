@@ -2,7 +2,6 @@
 // The enabled state of the editor window's commands: the four main menus, switched off
 // together while an operation waits for a press, and the commands the timer follows.
 
-#include "editor/block_selection.h"
 #include "model/editor_state.h"
 #include "model/ui_port.h"
 
@@ -18,8 +17,7 @@ public:
 
     // Save, Save As, Delete, Undo, Redo, the find commands and the canvas follow the
     // drawing as it is now.
-    void refresh(const EditorState& state, const BlockSelection& selection, bool kindPanelVisible, bool canUndo,
-                 bool canRedo, bool canGoToBlock);
+    void refresh(const EditorState& state, bool kindPanelVisible, bool canUndo, bool canRedo, bool canGoToBlock);
 
     // False from a refresh while the kind panel was shown: the canvas then ignores the mouse.
     bool canvasEnabled() const { return canvasEnabled_; }

@@ -32,7 +32,7 @@ int32_t findNextBlock(const EditorState& state, std::string_view text)
     if (text.empty())
         return -1;
     const auto sameLetter = [](char a, char b) { return lowerCp1252(a) == lowerCp1252(b); };
-    return firstAfter(state.blocksInUse(), state.selectedBlock, [&](const Block& b) {
+    return firstAfter(state.blocksInUse(), state.selectedBlock(), [&](const Block& b) {
         return std::search(b.text.begin(), b.text.end(), text.begin(), text.end(), sameLetter) != b.text.end();
     });
 }
@@ -45,7 +45,7 @@ std::string noBlockContainsMessage(std::string_view cp1252Text)
 GotoStep nextGotoStep(const EditorState& state, int32_t lastJump)
 {
     const std::span<const Block> blocks = state.blocksInUse();
-    const int32_t selected = state.selectedBlock;
+    const int32_t selected = state.selectedBlock();
     if (selected < 0 || size_t(selected) >= blocks.size())
         return {-1, lastJump};
     const Block& from = blocks[size_t(selected)];

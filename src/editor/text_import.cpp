@@ -24,12 +24,11 @@ std::string diagnosticsMessage(std::string_view path, const std::vector<TextDiag
 }
 
 TextImport::TextImport(EditorState& state, MessagePort& ui, DrawingCommands& commands, CanvasView& view,
-                       BlockSelection& selection, const TextMeasurer& windowFont, const Arranger& arranger)
+                       const TextMeasurer& windowFont, const Arranger& arranger)
     : state_(state)
     , ui_(ui)
     , commands_(commands)
     , view_(view)
-    , selection_(selection)
     , windowFont_(windowFont)
     , arranger_(arranger)
 {
@@ -55,7 +54,7 @@ bool TextImport::pasteMermaid(std::string_view utf8, std::optional<CanvasPoint> 
         return true;
     std::vector<int32_t> pasted(arranged.fragment->blocks.size());
     std::iota(pasted.begin(), pasted.end(), *first);
-    selection_.select(std::move(pasted));
+    state_.selection = Selection::ofBlocks(std::move(pasted));
     view_.repinta_tudo();
     if (!reading.diagnostics.empty())
         ui_.showMessage(diagnosticsMessage(kClipboardTextName, reading.diagnostics), MessageIcon::Exclamation);

@@ -2,7 +2,6 @@
 // Drawings from Mermaid flowchart text: a file opened as a new drawing, and a paste into
 // the open drawing, both arranged by Arrange.
 
-#include "editor/block_selection.h"
 #include "editor/canvas_view.h"
 #include "editor/drawing_commands.h"
 #include "editor/drawing_import.h"
@@ -27,7 +26,7 @@ class TextImport {
 public:
     // arranger: the editor's, set once for Arrange and for imports alike.
     TextImport(EditorState& state, MessagePort& ui, DrawingCommands& commands, CanvasView& view,
-               BlockSelection& selection, const TextMeasurer& windowFont, const Arranger& arranger);
+               const TextMeasurer& windowFont, const Arranger& arranger);
     TextImport(const TextImport&) = delete;
     TextImport& operator=(const TextImport&) = delete;
 
@@ -43,7 +42,6 @@ private:
     MessagePort& ui_;
     DrawingCommands& commands_;
     CanvasView& view_;
-    BlockSelection& selection_;
     const TextMeasurer& windowFont_;
     const Arranger& arranger_;
 };

@@ -3,6 +3,7 @@
 #include "model/block.h"
 #include "model/diagram_header.h"
 #include "model/paper.h"
+#include "model/selection.h"
 
 #include <cstdint>
 #include <span>
@@ -35,8 +36,7 @@ struct EditorState {
     std::vector<Link> links;    // kLinkCapacity entries
     int32_t linkCount = 0;
 
-    int32_t selectedBlock = -1;  // -1 = none
-    int32_t selectedLink = -1;   // -1 = none
+    Selection selection;
     EditMode editMode = EditMode::Idle;
     BlockKind kindToInsert = BlockKind::None;
     bool modified = false;
@@ -45,6 +45,11 @@ struct EditorState {
     std::string programNotice;   // printed in each page's footer
     DiagramHeader header;
     Paper paper;
+
+    // The one selected block and the selected link, -1 = none: what the commands for
+    // one block or one link act on. Several selected blocks leave selectedBlock -1.
+    int32_t selectedBlock() const { return selection.block(); }
+    int32_t selectedLink() const { return selection.link(); }
 
     // The blocks below the count, the count kept within the table.
     std::span<const Block> blocksInUse() const;

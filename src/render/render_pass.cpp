@@ -75,7 +75,9 @@ PageFrame pageFrame(const Paper& paper)
 
 Highlights highlightsOf(const EditorState& state)
 {
-    return {state.selectedBlock, state.selectedLink, state.editMode == EditMode::MovingAll, {}};
+    const Selection& selected = state.selection;
+    return {selected.block(), selected.link(), state.editMode == EditMode::MovingAll,
+            selected.several() ? selected.blocks() : std::vector<int32_t>{}};
 }
 
 void RenderPass::desenha_diagrama(RenderTarget& target, const EditorState& state, int32_t ox, int32_t oy)

@@ -6,7 +6,7 @@
 #include "render/text_lines.h"
 
 #include <cstdint>
-#include <span>
+#include <vector>
 
 namespace corvix {
 
@@ -24,10 +24,13 @@ struct Highlights {
     int32_t link = -1;    // -1 = none
     bool all = false;     // everything, with yellow stubs (moving the whole drawing)
     // Several selected blocks, ascending, and with them every link between two of them.
-    std::span<const int32_t> several;
+    std::vector<int32_t> several;
+
+    bool operator==(const Highlights&) const = default;
 };
 
-// The editor's selection and move-all mode.
+// The editor's selection and move-all mode: what the canvas, the preview and the
+// printed page draw highlighted.
 Highlights highlightsOf(const EditorState& state);
 
 // Draws the whole diagram from scratch so that sheet point (ox, oy) falls on the

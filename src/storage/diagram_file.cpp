@@ -54,8 +54,7 @@ void replaceDiagram(EditorState& state, DiagramData&& data)
     state.linkCount = int32_t(data.links.size());
     state.header = data.header;
     state.clearUnusedEntries();
-    state.selectedBlock = -1;
-    state.selectedLink = -1;
+    state.selection = {};
 }
 
 } // namespace corvix

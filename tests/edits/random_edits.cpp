@@ -181,7 +181,10 @@ public:
     std::optional<EditFailure> run(int64_t steps)
     {
         for (int64_t step = 0; step < steps; ++step) {
+            const bool menusHeld = !ui_.menusEnabled && state_.editMode != EditMode::Idle;
             oneStep();
+            if (menusHeld && ui_.menusEnabled && state_.editMode != EditMode::Idle)
+                broken_ = "the main menus came back on while an operation waits for a press";
             if (auto broken = brokenRule())
                 return EditFailure{seed_, step, *broken, {recent_.begin(), recent_.end()}};
         }
@@ -696,6 +699,37 @@ private:
             pointerGesture();
     }
 
+    // Highlights as the canvas draws them: indices not in use draw nothing.
+    static Highlights inUse(Highlights h, const EditorState& s)
+    {
+        if (h.block >= s.blockCount)
+            h.block = -1;
+        if (h.link >= s.linkCount)
+            h.link = -1;
+        std::erase_if(h.several, [&](int32_t b) { return b >= s.blockCount; });
+        return h;
+    }
+
+    std::optional<std::string> brokenSelection() const
+    {
+        const Selection& selected = state_.selection;
+        const std::vector<int32_t>& blocks = selected.blocks();
+        for (size_t i = 0; i < blocks.size(); ++i) {
+            if (blocks[i] < 0 || blocks[i] >= state_.blockCount)
+                return "selected block " + std::to_string(blocks[i]) + " is not in use";
+            if (i > 0 && blocks[i - 1] >= blocks[i])
+                return "the selected blocks are not ascending and distinct";
+        }
+        if (selected.link() < -1 || selected.link() >= state_.linkCount)
+            return "the selected link is not in use";
+        if (!blocks.empty() && selected.link() >= 0)
+            return "blocks and a link selected at once";
+        // While the text dialog is open its block is selected but drawn plain.
+        if (!ui_.dialogOpen && inUse(editor_.canvasHighlights(), state_) != inUse(highlightsOf(state_), state_))
+            return "the canvas highlights other than the selection and the edit mode";
+        return std::nullopt;
+    }
+
     std::optional<std::string> brokenRule()
     {
         if (broken_) {
@@ -725,12 +759,8 @@ private:
             if (b.x % 8 != 0 || b.y % 8 != 0)
                 return "block " + std::to_string(i) + " off the grid of 8";
         }
-        if (s.selectedBlock < -1 || s.selectedBlock >= s.blockCount)
-            return "the selected block is not in use";
-        if (s.selectedLink < -1 || s.selectedLink >= s.linkCount)
-            return "the selected link is not in use";
-        if (s.selectedBlock >= 0 && s.selectedLink >= 0)
-            return "a block and a link selected at once";
+        if (auto broken = brokenSelection())
+            return broken;
         if (!s.modified && drawingOf(s) != saved_)
             return "the drawing differs from its saved state but is not marked modified";
         return std::nullopt;

@@ -74,7 +74,7 @@ void MainWindowFindTest::problemsPanelFollowsAnUndoAndTakesTheUserToTheBlock()
     // Arrows move in the list, and the line they reach takes the view to its block.
     problemsList()->setFocus();
     key(problemsList(), Qt::Key_Down);
-    QCOMPARE(state().selectedBlock, 1);
+    QCOMPARE(state().selectedBlock(), 1);
     QVERIFY(editor.viewport().viewOffsetY() > 0);
     QVERIFY(problemsList()->hasFocus());
 
@@ -142,19 +142,19 @@ void MainWindowFindTest::problemsPanelSelectsOnAClickAndOnTheArrows()
                           problemsList()->visualItemRect(problemsList()->item(row)).center());
     };
     click(rowOf(1));
-    QCOMPARE(state().selectedBlock, 1);
+    QCOMPARE(state().selectedBlock(), 1);
     const int32_t farDown = editor.viewport().viewOffsetY();
     QVERIFY(farDown > 0);  // the block far down is in view
 
     // The same line clicked again after a press on the canvas selects its block again.
     editor.selectBlock(2);
     click(rowOf(1));
-    QCOMPARE(state().selectedBlock, 1);
+    QCOMPARE(state().selectedBlock(), 1);
 
     problemsList()->setCurrentRow(rowOf(1));
     while (problemsList()->currentRow() < rowOf(2))
         key(problemsList(), Qt::Key_Down);
-    QCOMPARE(state().selectedBlock, 2);
+    QCOMPARE(state().selectedBlock(), 2);
     QVERIFY(editor.viewport().viewOffsetY() < farDown);
 }
 
@@ -170,24 +170,24 @@ void MainWindowFindTest::findGoesRoundAndKeepsItsKeysFromTheEditor()
     QTRY_VERIFY(findField()->hasFocus());
     QTest::keyClicks(findField(), QStringLiteral("tide"));
     QCOMPARE(state().blocks[1].kind, BlockKind::Decision);  // T in the field swaps nothing
-    QCOMPARE(state().selectedBlock, 1);
+    QCOMPARE(state().selectedBlock(), 1);
 
     key(findField(), Qt::Key_Return);
-    QCOMPARE(state().selectedBlock, 2);
+    QCOMPARE(state().selectedBlock(), 2);
     QVERIFY(editor.viewport().viewOffsetY() > 0);
     key(findField(), Qt::Key_F3);
-    QCOMPARE(state().selectedBlock, 0);
+    QCOMPARE(state().selectedBlock(), 0);
     QCOMPARE(editor.viewport().viewOffsetY(), 0);
     QVERIFY(dialogs_->messages.isEmpty());
 
     findField()->setText(QStringLiteral("flood"));
     key(findField(), Qt::Key_Return);
     QCOMPARE(dialogs_->messages, QStringList{"No block contains 'flood'."});
-    QCOMPARE(state().selectedBlock, 0);
+    QCOMPARE(state().selectedBlock(), 0);
 
     key(findField(), Qt::Key_Escape);
     QVERIFY(!findField()->isVisible());
-    QCOMPARE(state().selectedBlock, 0);  // the field's Esc cancels no selection
+    QCOMPARE(state().selectedBlock(), 0);  // the field's Esc cancels no selection
 }
 
 void MainWindowFindTest::gotoTargetKeyGoesBothWays()
@@ -198,10 +198,10 @@ void MainWindowFindTest::gotoTargetKeyGoesBothWays()
     editor.selectBlock(0);
 
     key(canvas(), Qt::Key_F12);
-    QCOMPARE(state().selectedBlock, 1);
+    QCOMPARE(state().selectedBlock(), 1);
     QVERIFY(editor.viewport().viewOffsetY() > 0);
     key(canvas(), Qt::Key_F12);
-    QCOMPARE(state().selectedBlock, 0);
+    QCOMPARE(state().selectedBlock(), 0);
     QCOMPARE(editor.viewport().viewOffsetY(), 0);
     QVERIFY(dialogs_->messages.isEmpty());
 }

@@ -89,7 +89,7 @@ void MainWindowFlowTest::keysAloneBuildAndTheCanvasReadsTheBlocks()
     typeText(QStringLiteral("ok"));
     QCOMPARE(state().blockCount, 2);
     QCOMPARE(state().blocks[1].text, std::string("ok?"));
-    QCOMPARE(state().selectedBlock, 1);
+    QCOMPARE(state().selectedBlock(), 1);
 
     QAccessibleInterface* canvasReader = drawing();
     QCOMPARE(canvasReader->text(QAccessible::Name), QStringLiteral("Drawing"));
@@ -117,7 +117,7 @@ void MainWindowFlowTest::keysAloneBuildAndTheCanvasReadsTheBlocks()
     // Going up the flow moves the focus; an undo takes a block and its words away.
     announcements.clear();
     key(Qt::Key_Up, Qt::AltModifier);
-    QCOMPARE(state().selectedBlock, 0);
+    QCOMPARE(state().selectedBlock(), 0);
     QVERIFY(std::count(announcements.begin(), announcements.end(), Announcement{QAccessible::Focus, 0}) == 1);
     action("mundo")->trigger();
     QCOMPARE(canvasReader->childCount(), 1);
@@ -175,7 +175,7 @@ void MainWindowFlowTest::theKindPanelAndTheLinkFieldTakeTheirKeys()
     QCOMPARE(announcements, (std::vector<Announcement>{{QAccessible::DescriptionChanged, 2}}));
     QCOMPARE(state().linkCount, 3);
     QCOMPARE(state().links[2], (Link{connectionCode(2, Port::Bottom), connectionCode(1, Port::Top)}));
-    QCOMPARE(state().selectedBlock, 2);
+    QCOMPARE(state().selectedBlock(), 2);
     QCOMPARE(focused(), canvas());
     QVERIFY(!field->isVisible());
     key(Qt::Key_K, Qt::ControlModifier);

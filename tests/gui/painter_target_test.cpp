@@ -330,7 +330,7 @@ void PainterTargetTest::culledPassEqualsUnculledPass()
     QFETCH(QPoint, offset);
     EditorState state;
     testing::makeCapacityDiagram(state, QtTextMeasurer());
-    state.selectedBlock = 17;
+    state.selection = Selection::ofBlock(17);
     state.programNotice = "corvix - drawn with Corvix, the flowchart editor";
     RenderPass pass;
 

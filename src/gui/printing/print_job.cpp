@@ -8,7 +8,7 @@
 
 namespace corvix {
 
-QImage renderPageImage(const EditorState& state, const Highlights& highlights)
+QImage renderPageImage(const EditorState& state)
 {
     QImage image(state.paper.pageWidth, state.paper.pageHeight, QImage::Format_RGB32);
     if (image.isNull())
@@ -16,15 +16,15 @@ QImage renderPageImage(const EditorState& state, const Highlights& highlights)
     PainterTarget target(image, Qt::white);
     if (!target.isActive())
         return {};
-    RenderPass().draw(target, state, highlights, 0, 0);
+    RenderPass().desenha_diagrama(target, state, 0, 0);
     if (!target.end())
         return {};
     return image;
 }
 
-bool printPage(QPrinter& printer, const EditorState& state, const Highlights& highlights)
+bool printPage(QPrinter& printer, const EditorState& state)
 {
-    const QImage page = renderPageImage(state, highlights);
+    const QImage page = renderPageImage(state);
     if (page.isNull())
         return false;
     printer.setFullPage(false);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "model/editor_state.h"
-#include "render/render_pass.h"
 
 #include <QImage>
 #include <QPrinter>
@@ -12,12 +11,13 @@
 namespace corvix {
 
 // The whole sheet at one pixel per sheet unit, view at the origin, on the window
-// background (white), highlighted as the canvas is: what goes to the printer.
-QImage renderPageImage(const EditorState& state, const Highlights& highlights);
+// background (white), highlighted as the canvas is (highlightsOf): what goes to the
+// printer.
+QImage renderPageImage(const EditorState& state);
 
 // Prints one page: the page image stretched over the printer's whole printable area.
 // The caller chooses the printer, so tests print into a PDF file. False on any failure.
-bool printPage(QPrinter& printer, const EditorState& state, const Highlights& highlights);
+bool printPage(QPrinter& printer, const EditorState& state);
 
 // Hands out the printer that a print command prints on; null when there is none. Tests
 // hand out a PDF printer.

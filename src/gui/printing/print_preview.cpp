@@ -17,8 +17,7 @@ namespace {
 constexpr double kEditorFontPointSize = 8.25;
 }
 
-PrintPreview::PrintPreview(const EditorState& state, const Highlights& highlights, const QString& executableBaseName,
-                           std::function<void()> print,
+PrintPreview::PrintPreview(const EditorState& state, const QString& executableBaseName, std::function<void()> print,
                            QWidget* parent)
     : QDialog(parent)
     , print_(std::move(print))
@@ -33,7 +32,7 @@ PrintPreview::PrintPreview(const EditorState& state, const Highlights& highlight
         // The surface spans the sheet in its own units, so the font shrinks with the drawing.
         const Color cream = colors::Cream;
         PainterTarget target(picture_, QColor(cream.r, cream.g, cream.b), QSize(paper.pageWidth, paper.pageHeight));
-        RenderPass().draw(target, state, highlights, 0, 0);
+        RenderPass().desenha_diagrama(target, state, 0, 0);
     }
 
     auto* menuBar = new QMenuBar(this);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "model/editor_state.h"
-#include "render/render_pass.h"
 
 #include <QDialog>
 #include <QImage>
@@ -20,10 +19,10 @@ class PrintPreview final : public QDialog {
 public:
     static constexpr int kPictureWidth = 409;
 
-    // highlights: what the canvas shows selected. print runs the print job (with its
+    // Highlighted as the canvas is (highlightsOf). print runs the print job (with its
     // message on failure); the window stays open.
-    PrintPreview(const EditorState& state, const Highlights& highlights, const QString& executableBaseName,
-                 std::function<void()> print, QWidget* parent = nullptr);
+    PrintPreview(const EditorState& state, const QString& executableBaseName, std::function<void()> print,
+                 QWidget* parent = nullptr);
 
     const QImage& picture() const { return picture_; }
 

@@ -64,7 +64,7 @@ int MainWindow::blockCount() const
 
 int MainWindow::selectedBlock() const
 {
-    return state_.selectedBlock;
+    return state_.selectedBlock();
 }
 
 QString MainWindow::blockName(int index) const

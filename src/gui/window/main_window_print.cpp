@@ -16,7 +16,7 @@ void MainWindow::setPrinterSource(PrinterSource source)
 void MainWindow::mprintprev_Click()
 {
     hide();
-    PrintPreview preview(state_, editor_.selection().highlights(), QString::fromStdString(executableBaseName()),
+    PrintPreview preview(state_, QString::fromStdString(executableBaseName()),
                          [this, &preview] { printSheet(&preview); }, this);
     preview.exec();
     show();
@@ -34,7 +34,7 @@ void MainWindow::printSheet(QWidget* messageParent)
     UiPort& ui = ui_;
     ui.setPointer(Pointer::Hourglass);
     const std::unique_ptr<QPrinter> printer = printerSource_();
-    const bool printed = printer && printPage(*printer, state_, editor_.selection().highlights());
+    const bool printed = printer && printPage(*printer, state_);
     // The pointer is back before the message, which waits for the user.
     ui.setPointer(Pointer::Default);
     if (!printed)

@@ -110,7 +110,7 @@ TEST_F(Drag, ClickOnOneOfSeveralSelectsItAlone)
     EXPECT_EQ(selected(), (std::vector<int32_t>{0, 1}));  // a drag may still follow
     release({200, 200});
     EXPECT_EQ(selected(), (std::vector<int32_t>{1}));
-    EXPECT_EQ(state.selectedBlock, 1);
+    EXPECT_EQ(state.selectedBlock(), 1);
 }
 
 TEST_F(Drag, CtrlClickAddsABlockOrTakesItOut)
@@ -121,10 +121,10 @@ TEST_F(Drag, CtrlClickAddsABlockOrTakesItOut)
     ctrlClick({400, 200});
     ctrlClick({400, 400});
     EXPECT_EQ(selected(), (std::vector<int32_t>{0, 2}));
-    EXPECT_EQ(state.selectedBlock, -1);
+    EXPECT_EQ(state.selectedBlock(), -1);
     ctrlClick({400, 200});
     EXPECT_EQ(selected(), (std::vector<int32_t>{2}));
-    EXPECT_EQ(state.selectedBlock, 2);  // one selected block is the drawing's own selection
+    EXPECT_EQ(state.selectedBlock(), 2);  // one selected block is the drawing's own selection
 }
 
 // Away from a block's body Ctrl changes nothing: the press does what a plain one does.
@@ -154,8 +154,8 @@ TEST_F(Drag, CtrlClickOnAPortOrEmptySheetIsAPlainClick)
         drag(c.at, c.at, kCtrlHeld);
 
         EXPECT_EQ(state.editMode, c.mode) << c.name;
-        EXPECT_EQ(state.selectedBlock, c.selectedBlock) << c.name;
-        EXPECT_EQ(state.selectedLink, c.selectedLink) << c.name;
+        EXPECT_EQ(state.selectedBlock(), c.selectedBlock) << c.name;
+        EXPECT_EQ(state.selectedLink(), c.selectedLink) << c.name;
         EXPECT_FALSE(editor.selection().several()) << c.name;
         EXPECT_GT(ui.canvasRefreshes, refreshes) << c.name;
     }
@@ -167,6 +167,24 @@ TEST_F(Drag, CtrlBoxAddsToTheSelection)
     drag({400, 400}, {400, 400});
     drag({100, 100}, {300, 300}, kCtrlHeld);
     EXPECT_EQ(selected(), (std::vector<int32_t>{1, 2}));
+}
+
+// The canvas takes presses until the tick after the kind panel is shown; a drag's end
+// then leaves the menus off for the panel (they came back on under it).
+TEST_F(Drag, EndingWhileTheKindPanelIsShownLeavesTheMenusOff)
+{
+    const struct {
+        const char* name;
+        Point from;
+        Point to;
+    } cases[] = {{"blocks", {400, 200}, {437, 260}}, {"box", {100, 100}, {300, 300}}};
+    for (const auto& c : cases) {
+        editor.minserebloco_Click();
+        drag(c.from, c.to);
+        EXPECT_FALSE(ui.menusEnabled()) << c.name;
+        editor.Form_KeyPress(keys::Esc);
+        EXPECT_TRUE(ui.menusEnabled()) << c.name;
+    }
 }
 
 TEST_F(Drag, EscapeDuringADragPutsItBack)

@@ -114,7 +114,7 @@ TEST_F(FlowKeysTest, TheFactorialChartFromTheKeysAlone)
     // Nothing overlaps, nothing is off the page, nothing is left to fix.
     EXPECT_EQ(checkFlowchart(state), std::vector<Problem>{});
     expectAllClear();
-    EXPECT_EQ(state.selectedBlock, 7);
+    EXPECT_EQ(state.selectedBlock(), 7);
     // Each insertion with its link and its text is one step, the link by its text another.
     EXPECT_EQ(editor.undoHistory().undoSteps(), 9u);
     EXPECT_TRUE(ui.messages.empty());
@@ -194,7 +194,7 @@ TEST_F(FlowKeysTest, ANewBlockGoesUnderItsExitAtTheNearestFreePlace)
         if (c.from != crowded) {
             EXPECT_EQ(b.x, snapToGrid(c.wantedX));
         }
-        EXPECT_EQ(state.selectedBlock, added);
+        EXPECT_EQ(state.selectedBlock(), added);
     }
     expectAllClear();
 }
@@ -235,7 +235,7 @@ TEST_F(FlowKeysTest, TheBlockItsLinkAndItsTextAreOneStepAndEscOrCancelEndIt)
     editor.Form_KeyPress(keys::Esc);
     EXPECT_FALSE(editor.kindPanelVisible());
     EXPECT_EQ(snapshot(state), before);
-    EXPECT_EQ(state.selectedBlock, start);
+    EXPECT_EQ(state.selectedBlock(), start);
     EXPECT_TRUE(ui.menusEnabled());
 
     insertFromKeys(FlowSide::Down, 0, "next");
@@ -255,7 +255,7 @@ TEST_F(FlowKeysTest, TheBlockItsLinkAndItsTextAreOneStepAndEscOrCancelEndIt)
     EXPECT_EQ(state.blockCount, 3);
     EXPECT_EQ(state.blocks[2].kind, BlockKind::GotoJump);
     EXPECT_EQ(state.blocks[2].text, "== 2 ==");
-    EXPECT_EQ(state.selectedBlock, 2);
+    EXPECT_EQ(state.selectedBlock(), 2);
     EXPECT_EQ(editor.undoHistory().undoSteps(), steps + 2);
 }
 
@@ -268,7 +268,7 @@ TEST_F(FlowKeysTest, NoRoomUnderTheExitIsRefusedWithAMessage)
     editor.SelBloco_Click(0);
     EXPECT_EQ(lastMessage(), "There is no free place on the page for a new block there.");
     EXPECT_EQ(snapshot(state), before);
-    EXPECT_EQ(state.selectedBlock, low);
+    EXPECT_EQ(state.selectedBlock(), low);
     EXPECT_TRUE(ui.textDialogs.empty());
 }
 
@@ -289,25 +289,25 @@ TEST_F(FlowKeysTest, FollowingLinksFromTheExitsAndUpTheEntries)
     const auto before = snapshot(state);
 
     editor.flowKeys().followExit(FlowSide::Right);  // nothing selected: the start
-    EXPECT_EQ(state.selectedBlock, top);
+    EXPECT_EQ(state.selectedBlock(), top);
     editor.flowKeys().followExit(FlowSide::Left);  // an action has no left exit
-    EXPECT_EQ(state.selectedBlock, top);
+    EXPECT_EQ(state.selectedBlock(), top);
     EXPECT_FALSE(editor.kindPanelVisible());
     editor.flowKeys().followExit(FlowSide::Down);
-    EXPECT_EQ(state.selectedBlock, ask);
+    EXPECT_EQ(state.selectedBlock(), ask);
     editor.flowKeys().followExit(FlowSide::Right);
-    EXPECT_EQ(state.selectedBlock, no);
+    EXPECT_EQ(state.selectedBlock(), no);
     editor.flowKeys().followExit(FlowSide::Down);
-    EXPECT_EQ(state.selectedBlock, end);
+    EXPECT_EQ(state.selectedBlock(), end);
     EXPECT_GT(editor.viewport().viewOffsetY(), 0);
 
     // Up: the entering blocks in turn, then on up the flow from the last of them.
     for (const int32_t expected : {yes, no, ask, top}) {
         editor.flowKeys().followEntry();
-        EXPECT_EQ(state.selectedBlock, expected);
+        EXPECT_EQ(state.selectedBlock(), expected);
     }
     editor.flowKeys().followEntry();  // the start: nothing enters it
-    EXPECT_EQ(state.selectedBlock, top);
+    EXPECT_EQ(state.selectedBlock(), top);
     EXPECT_LT(editor.viewport().viewOffsetY(), 100);
     EXPECT_EQ(snapshot(state), before);
 }
@@ -342,7 +342,7 @@ TEST_F(FlowKeysTest, LinkingByTextKeepsTheRulesAndTheSelection)
             editor.selectBlock(c.selected);
         editor.flowKeys().linkToBlockWithText(c.text);
         EXPECT_EQ(lastMessage(), c.message) << c.text;
-        EXPECT_EQ(state.selectedBlock, c.selected) << c.text;
+        EXPECT_EQ(state.selectedBlock(), c.selected) << c.text;
     }
     EXPECT_EQ(flowLinks(), (std::vector<FlowLink>{{ask, Port::Left, act}, {ask, Port::Right, act}}));
 }
@@ -359,13 +359,13 @@ TEST_F(FlowKeysTest, ReturnOpensTheTextDialogAndTheBlockStaysSelected)
     editor.textDialogOk("changed");
     editor.textDialogClosed();
     EXPECT_EQ(state.blocks[0].text, "changed");
-    EXPECT_EQ(state.selectedBlock, b);
+    EXPECT_EQ(state.selectedBlock(), b);
 
     // A double-click still leaves nothing selected.
     press(300, 300);
     editor.Diagrama_DblClick();
     editor.textDialogClosed();
-    EXPECT_EQ(state.selectedBlock, -1);
+    EXPECT_EQ(state.selectedBlock(), -1);
 }
 
 } // namespace

@@ -126,7 +126,7 @@ TEST_F(DeleteKey, NoKeepsTheBlockAndDoesNotAskAboutALink)
     pressDelete();
     EXPECT_EQ(ui.questions, std::vector<std::string>{"Delete selected block?"});
     EXPECT_EQ(testing::snapshot(state), before);
-    EXPECT_EQ(state.selectedBlock, 1);
+    EXPECT_EQ(state.selectedBlock(), 1);
     EXPECT_FALSE(state.modified);
 }
 
@@ -142,7 +142,7 @@ TEST_F(DeleteKey, BlockGoesWithItsLinksAndTheRestIsRenumbered)
     ASSERT_EQ(state.linkCount, 1);
     EXPECT_EQ(state.links[0], (Link{connectionCode(0, Port::Left), connectionCode(1, Port::Top)}));
     EXPECT_TRUE(state.modified);
-    EXPECT_EQ(state.selectedBlock, -1);
+    EXPECT_EQ(state.selectedBlock(), -1);
     EXPECT_EQ(state.editMode, EditMode::Idle);
 }
 
@@ -159,7 +159,7 @@ TEST_F(DeleteKey, LastBlockMovesNothing)
 TEST_F(DeleteKey, LinkKeepsTheOrderOfTheOthersAndLeavesTheMenusAlone)
 {
     press(kActionTop.x, kActionTop.y);
-    ASSERT_EQ(state.selectedLink, 1);
+    ASSERT_EQ(state.selectedLink(), 1);
     ui.mainMenusEnabled.clear();
     ui.answers = {true};
     pressDelete();
@@ -169,7 +169,7 @@ TEST_F(DeleteKey, LinkKeepsTheOrderOfTheOthersAndLeavesTheMenusAlone)
     EXPECT_EQ(state.links[0], (Link{connectionCode(0, Port::Bottom), connectionCode(2, Port::Top)}));
     EXPECT_EQ(state.links[1], (Link{connectionCode(1, Port::Left), connectionCode(2, Port::Top)}));
     EXPECT_TRUE(state.modified);
-    EXPECT_EQ(state.selectedLink, -1);
+    EXPECT_EQ(state.selectedLink(), -1);
     EXPECT_TRUE(ui.mainMenusEnabled.empty());
 }
 
@@ -179,7 +179,7 @@ TEST_F(DeleteKey, NoKeepsTheLink)
     ui.answers = {false};
     pressDelete();
     EXPECT_EQ(state.linkCount, 3);
-    EXPECT_EQ(state.selectedLink, 1);
+    EXPECT_EQ(state.selectedLink(), 1);
     EXPECT_FALSE(state.modified);
 }
 
@@ -228,7 +228,7 @@ TEST_F(ThreeBlocks, EscAbandonsAConnection)
     editor.Form_KeyPress(27);
 
     EXPECT_EQ(state.editMode, EditMode::Idle);
-    EXPECT_EQ(state.selectedBlock, -1);
+    EXPECT_EQ(state.selectedBlock(), -1);
     EXPECT_TRUE(ui.menusEnabled());
     EXPECT_EQ(ui.currentPointer(), Pointer::Default);
     EXPECT_EQ(ui.canvasRefreshes, refreshes + 1);

@@ -50,7 +50,7 @@ TEST_F(Load, RestoresPaperAndViewAndStartsAFreshHistory)
     EXPECT_FALSE(editor.canUndo());
     EXPECT_FALSE(editor.canRedo());
     EXPECT_EQ(state.editMode, EditMode::Idle);
-    EXPECT_EQ(state.selectedBlock, -1);
+    EXPECT_EQ(state.selectedBlock(), -1);
     EXPECT_TRUE(ui.menusEnabled());
 
     addBlock(BlockKind::Action, 600, 600);
@@ -122,14 +122,14 @@ TEST_F(Load, RefusedOpenOrDropRepaintsWithoutTheSelection)
     };
     for (const auto& route : routes) {
         press(400, 200);
-        ASSERT_EQ(state.selectedBlock, 0) << route.name;
+        ASSERT_EQ(state.selectedBlock(), 0) << route.name;
         canvas.ops.clear();
         const size_t messages = ui.messages.size();
 
         route.load();
 
         EXPECT_EQ(ui.messages.size(), messages + 1) << route.name;
-        EXPECT_EQ(state.selectedBlock, -1) << route.name;
+        EXPECT_EQ(state.selectedBlock(), -1) << route.name;
         const std::vector<testing::RecordedOp> shown = canvas.ops;
         canvas.ops.clear();
         editor.repaint();

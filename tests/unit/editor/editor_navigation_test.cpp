@@ -28,8 +28,8 @@ TEST_F(GotoDrawing, SelectBlockScrollsAFarBlockIntoViewAndRepaints)
 {
     const int refreshes = ui.canvasRefreshes;
     ASSERT_TRUE(editor.selectBlock(1));
-    EXPECT_EQ(state.selectedBlock, 1);
-    EXPECT_EQ(state.selectedLink, -1);
+    EXPECT_EQ(state.selectedBlock(), 1);
+    EXPECT_EQ(state.selectedLink(), -1);
     EXPECT_GT(editor.viewport().viewOffsetX(), 0);
     EXPECT_GT(editor.viewport().viewOffsetY(), 0);
     EXPECT_GT(ui.canvasRefreshes, refreshes);
@@ -49,31 +49,31 @@ TEST_F(GotoDrawing, SelectBlockScrollsAFarBlockIntoViewAndRepaints)
 TEST_F(GotoDrawing, FindGoesRoundFromTheSelectionOrSaysNothingContainsTheText)
 {
     editor.findNext("tid");
-    EXPECT_EQ(state.selectedBlock, 0);
+    EXPECT_EQ(state.selectedBlock(), 0);
     editor.findNext("tid");
-    EXPECT_EQ(state.selectedBlock, 1);
+    EXPECT_EQ(state.selectedBlock(), 1);
     editor.findNext("tid");
-    EXPECT_EQ(state.selectedBlock, 2);
+    EXPECT_EQ(state.selectedBlock(), 2);
     editor.findNext("tid");
-    EXPECT_EQ(state.selectedBlock, 0);
+    EXPECT_EQ(state.selectedBlock(), 0);
     EXPECT_TRUE(ui.messages.empty());
 
     editor.findNext("flood");
     EXPECT_EQ(lastMessage(), "No block contains 'flood'.");
-    EXPECT_EQ(state.selectedBlock, 0);
+    EXPECT_EQ(state.selectedBlock(), 0);
 }
 
 TEST_F(GotoDrawing, GotoTargetFollowsAJumpAndVisitsATargetsJumpsInTurn)
 {
     editor.selectBlock(2);
     editor.gotoTarget();
-    EXPECT_EQ(state.selectedBlock, 1);
+    EXPECT_EQ(state.selectedBlock(), 1);
     editor.gotoTarget();
-    EXPECT_EQ(state.selectedBlock, 0);  // the jump after the one left
+    EXPECT_EQ(state.selectedBlock(), 0);  // the jump after the one left
     editor.gotoTarget();
-    EXPECT_EQ(state.selectedBlock, 1);
+    EXPECT_EQ(state.selectedBlock(), 1);
     editor.gotoTarget();
-    EXPECT_EQ(state.selectedBlock, 2);
+    EXPECT_EQ(state.selectedBlock(), 2);
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -93,7 +93,7 @@ TEST_F(GotoDrawing, GotoTargetSaysWhyThereIsNowhereToGo)
     editor.selectBlock(5);
     editor.gotoTarget();
     EXPECT_EQ(lastMessage(), "No goto jump has the text of the selected goto target.");
-    EXPECT_EQ(state.selectedBlock, 5);
+    EXPECT_EQ(state.selectedBlock(), 5);
 }
 
 } // namespace

@@ -165,18 +165,18 @@ TEST_P(UndoSteps, UndoAndRedoRestoreTheTablesExactly)
     ASSERT_EQ(editor.undoHistory().undoSteps(), 1u);
 
     for (int round = 0; round < 2; ++round) {
-        state.selectedBlock = 0;
+        state.selection = Selection::ofBlock(0);
         ASSERT_TRUE(editor.undo());
         EXPECT_EQ(snapshot(state), before);
         EXPECT_FALSE(state.modified);
-        EXPECT_EQ(state.selectedBlock, -1);
+        EXPECT_EQ(state.selectedBlock(), -1);
         EXPECT_FALSE(editor.canUndo());
 
-        state.selectedLink = 0;
+        state.selection = Selection::ofLink(0);
         ASSERT_TRUE(editor.redo());
         EXPECT_EQ(snapshot(state), after);
         EXPECT_TRUE(state.modified);
-        EXPECT_EQ(state.selectedLink, -1);
+        EXPECT_EQ(state.selectedLink(), -1);
         EXPECT_FALSE(editor.canRedo());
     }
 }

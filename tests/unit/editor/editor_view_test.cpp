@@ -94,8 +94,7 @@ TEST_P(CommandRefresh, FollowsTheDrawing)
     state.linkCount = c.links;
     state.fileName = c.fileName;
     state.modified = c.modified;
-    state.selectedBlock = c.selectedBlock;
-    state.selectedLink = c.selectedLink;
+    state.selection = c.selectedBlock >= 0 ? Selection::ofBlock(c.selectedBlock) : Selection::ofLink(c.selectedLink);
     editor.undoHistory().clear();
 
     editor.Timer1_Timer();
@@ -125,7 +124,7 @@ TEST_F(ThreeBlocks, KindPanelDisablesTheCanvasFromTheNextTick)
     press(400, 200);
     editor.Diagrama_DblClick();
     EXPECT_EQ(testing::snapshot(state), before);
-    EXPECT_EQ(state.selectedBlock, -1);
+    EXPECT_EQ(state.selectedBlock(), -1);
     EXPECT_TRUE(ui.textDialogs.empty());
 
     editor.SelBloco_Click(4);
@@ -233,6 +232,35 @@ TEST_F(AutoPan, TicksDuringThePanRunAsUsual)
     EXPECT_EQ(editor.viewport().viewOffsetY(), 0);
     EXPECT_EQ(tails, 2);
     EXPECT_EQ(tailTime, 1234.5);
+}
+
+// The pan hands the menus back as the operation under way wants them: off while a press
+// is awaited (they came back on, and File or Delete could act in the middle of it).
+TEST_F(AutoPan, EndsWithTheMenusOffWhileAnOperationWaits)
+{
+    const struct {
+        const char* name;
+        std::function<void(Editor&)> end;
+    } cases[] = {
+        {"Shift released", [](Editor& e) { e.Form_KeyUp(16, kNoModifiers); e.panTimerTick(); }},
+        {"Ctrl", [](Editor& e) { int16_t key = 17; e.Form_KeyDown(key, KeyModifiers(KeyModifiers::kShift | KeyModifiers::kCtrl)); }},
+        {"window deactivated", [](Editor& e) { e.windowDeactivated(); }},
+    };
+    for (const auto& c : cases) {
+        editor.minserebloco_Click();
+        editor.SelBloco_Click(0);
+        ASSERT_EQ(state.editMode, EditMode::Inserting) << c.name;
+        editor.Diagrama_MouseMove(MouseButton::None, kNoModifiers, 600, 250);
+        holdShift();
+        panSteps(2);
+
+        c.end(editor);
+
+        EXPECT_FALSE(ui.menusEnabled()) << c.name;
+        EXPECT_FALSE(ui.panTimerRunning) << c.name;
+        editor.Form_KeyPress(keys::Esc);
+        EXPECT_TRUE(ui.menusEnabled()) << c.name;
+    }
 }
 
 // Ctrl pressed while Shift pans is Ctrl+Shift+Z on its way: the pan ends and the menus

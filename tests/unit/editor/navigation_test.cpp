@@ -43,7 +43,7 @@ TEST(Find, TakesTheNextBlockWithTheTextInAnyCaseGoingRound)
                           // The selected block itself comes last.
                           Case{2, "pineapple", 2}, Case{4, "\xE9" "CLAIR", 3}, Case{1, "kiwi", -1},
                           Case{1, "", -1}}) {
-        state.selectedBlock = c.selected;
+        state.selection = Selection::ofBlock(c.selected);
         EXPECT_EQ(findNextBlock(state, c.text), c.found) << c.selected << " '" << c.text << "'";
     }
 }
@@ -61,7 +61,7 @@ protected:
 
     GotoStep from(int32_t selected, int32_t lastJump)
     {
-        state.selectedBlock = selected;
+        state.selection = Selection::ofBlock(selected);
         return nextGotoStep(state, lastJump);
     }
 };

@@ -32,7 +32,7 @@ TEST(EditorState, TablesAreAllocatedOnceAtCapacity)
     EXPECT_EQ(s.blocks.size(), size_t(kBlockCapacity));
     EXPECT_EQ(s.links.size(), size_t(kLinkCapacity));
     EXPECT_EQ(s.blockCount, 0);
-    EXPECT_EQ(s.selectedBlock, -1);
+    EXPECT_EQ(s.selectedBlock(), -1);
 }
 
 // Removing a block closes the gap in the block table, drops the block's links and

@@ -121,8 +121,7 @@ TEST_F(RenderPassTest, SelectionAndMoveAllColours)
         {"MovingBlockIsNotMovingAll", 0, -1, EditMode::MovingBlock, {red, black}, {black, black}, black},
     };
     for (const HighlightCase& c : cases) {
-        state.selectedBlock = c.selectedBlock;
-        state.selectedLink = c.selectedLink;
+        state.selection = c.selectedBlock >= 0 ? Selection::ofBlock(c.selectedBlock) : Selection::ofLink(c.selectedLink);
         state.editMode = c.editMode;
         render();
         const std::vector<RecordedOp> prints = target.only(Op::Print);
@@ -145,9 +144,8 @@ TEST_F(RenderPassTest, SeveralSelectedBlocksWithTheLinksBetweenThem)
     addBlock(BlockKind::Action, 400, 400, "three");
     state.appendLink({connectionCode(0, Port::Bottom), connectionCode(1, Port::Top)});
     state.appendLink({connectionCode(0, Port::Bottom), connectionCode(2, Port::Top)});
-    const int32_t several[] = {0, 1};
     Highlights highlights;
-    highlights.several = several;
+    highlights.several = {0, 1};
     pass.draw(target, state, highlights, 0, 0);
 
     const std::vector<RecordedOp> prints = target.only(Op::Print);
@@ -169,8 +167,7 @@ TEST_F(RenderPassTest, FilePageIgnoresSelectionMoveAllAndView)
     render();
     const std::vector<RecordedOp> plain = target.ops;
 
-    state.selectedBlock = 0;
-    state.selectedLink = 0;
+    state.selection = Selection::ofBlocks({0, 1});  // both blocks and the link between them
     state.editMode = EditMode::MovingAll;
     target.ops.clear();
     RenderPass().drawFilePage(target, state);

@@ -23,7 +23,7 @@ void openSample(EditorState& state)
     state.links[size_t(state.linkCount)] = {5, 6};
     state.fileName = "/somewhere/open.fxg";
     state.modified = true;
-    state.selectedBlock = 2;
+    state.selection = Selection::ofBlock(2);
 }
 
 void expectSameDiagram(const EditorState& actual, const EditorState& expected, const std::string& name)
@@ -35,7 +35,7 @@ void expectSameDiagram(const EditorState& actual, const EditorState& expected, c
     EXPECT_TRUE(actual.header == expected.header) << name;
     EXPECT_EQ(actual.fileName, expected.fileName) << name;
     EXPECT_EQ(actual.modified, expected.modified) << name;
-    EXPECT_EQ(actual.selectedBlock, expected.selectedBlock) << name;
+    EXPECT_EQ(actual.selectedBlock(), expected.selectedBlock()) << name;
 }
 
 TEST(DiagramFile, SaveThenLoadBringsBackTheDiagramAndItsView)
@@ -69,7 +69,7 @@ TEST(DiagramFile, SaveThenLoadBringsBackTheDiagramAndItsView)
     EXPECT_TRUE(loaded.links == saved.links);
     EXPECT_EQ(loaded.header, saved.header);
     EXPECT_FALSE(loaded.modified);
-    EXPECT_EQ(loaded.selectedBlock, -1);
+    EXPECT_EQ(loaded.selectedBlock(), -1);
     EXPECT_EQ(loaded.fileName, "/somewhere/open.fxg");  // the caller names the drawing
     EXPECT_EQ(hooks.papers, std::vector<int32_t>{1});
     EXPECT_EQ(hooks.views, (std::vector<std::pair<int32_t, int32_t>>{{24, 48}}));
