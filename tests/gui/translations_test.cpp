@@ -1,5 +1,8 @@
 #include "app/translations.h"
+#include "storage/diagram_codec.h"
 #include "window_test_base.h"
+
+#include <QFile>
 
 #include <QMenu>
 #include <QMenuBar>
@@ -98,6 +101,39 @@ private slots:
         installTranslations(desktopLanguages(), CORVIX_TRANSLATIONS_DIR);
         makeWindow();
         QCOMPARE(menuTitles(), titles);
+    }
+
+    // The core's messages reach the box in the window's language, the path put in; under
+    // LANG=C and in a language without a catalogue, exactly the English wording.
+    void coreMessageFollowsTheDesktop_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("wording");
+        QTest::newRow("de_DE.UTF-8") << "de_DE.UTF-8" << "Die Datei [%1] enthält FEHLERHAFTE DATEN.";
+        QTest::newRow("pt_BR.UTF-8") << "pt_BR.UTF-8" << "O arquivo [%1] contém DADOS INVÁLIDOS.";
+        QTest::newRow("C") << "C" << "File [%1] has BAD DATA.";
+        QTest::newRow("it_IT.UTF-8") << "it_IT.UTF-8" << "File [%1] has BAD DATA.";
+    }
+    void coreMessageFollowsTheDesktop()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QString, wording);
+        setDesktopLanguage({}, {}, lang);
+        installTranslations(desktopLanguages(), CORVIX_TRANSLATIONS_DIR);
+        makeWindow();
+        // A sound empty diagram with a byte past its trailer: damaged. A "%2" in the path
+        // stays as it is.
+        const QString path = dir_->filePath(QStringLiteral("odd %2 name.fxg"));
+        DiagramHeader header;
+        std::vector<uint8_t> bytes = encodeDiagram(header, {}, {}).value();
+        bytes.push_back(0);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+        file.close();
+        dialogs_->openPaths.enqueue(path);
+        action("mload")->trigger();
+        QCOMPARE(dialogs_->messages, QStringList{wording.arg(path)});
     }
 
     // In every menu and in the menu bar, no two items share an access key, in any language.

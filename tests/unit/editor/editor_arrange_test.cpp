@@ -62,7 +62,7 @@ TEST_F(EditorArrange, ArrangesSeveralSelectedBlocksOnlyAndOneSelectedAsTheWholeD
 TEST_F(EditorArrange, ShowsARefusalAndChangesNothing)
 {
     const Tables before = snapshot(state);
-    editor.arrange(arranger({false, {}, "The drawing is too large to arrange on one page."}));
+    editor.arrange(arranger({false, {}, {MessageId::TooLargeToArrange, {}}}));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "The drawing is too large to arrange on one page.");
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
