@@ -121,6 +121,45 @@
     </message>
 </context>
 <context>
+    <name>Problems</name>
+    <message>
+        <source>the Yes exit has no link</source>
+        <translation>der Ja-Ausgang hat keine Verbindung</translation>
+    </message>
+    <message>
+        <source>the No exit has no link</source>
+        <translation>der Nein-Ausgang hat keine Verbindung</translation>
+    </message>
+    <message>
+        <source>no goto target has its key</source>
+        <translation>kein Goto-Ziel hat seine Kennung</translation>
+    </message>
+    <message>
+        <source>an earlier goto target has the same key</source>
+        <translation>ein früheres Goto-Ziel hat dieselbe Kennung</translation>
+    </message>
+    <message>
+        <source>no goto jump has its key</source>
+        <translation>kein Goto-Sprung hat seine Kennung</translation>
+    </message>
+    <message>
+        <source>it cannot be reached from the start</source>
+        <translation>er ist vom Start aus nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>its drawing is not wholly inside the page frame</source>
+        <translation>seine Zeichnung liegt nicht ganz im Seitenrahmen</translation>
+    </message>
+    <message>
+        <source>overlaps block %1</source>
+        <translation>überlappt Block %1</translation>
+    </message>
+    <message>
+        <source>its text is still the default</source>
+        <translation>sein Text ist noch der vorgegebene</translation>
+    </message>
+</context>
+<context>
     <name>corvix</name>
     <message>
         <source>and %1 more</source>

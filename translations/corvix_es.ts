@@ -121,6 +121,45 @@
     </message>
 </context>
 <context>
+    <name>Problems</name>
+    <message>
+        <source>the Yes exit has no link</source>
+        <translation>la salida Sí no tiene enlace</translation>
+    </message>
+    <message>
+        <source>the No exit has no link</source>
+        <translation>la salida No no tiene enlace</translation>
+    </message>
+    <message>
+        <source>no goto target has its key</source>
+        <translation>ningún destino de salto (goto) tiene su clave</translation>
+    </message>
+    <message>
+        <source>an earlier goto target has the same key</source>
+        <translation>un destino de salto (goto) anterior tiene la misma clave</translation>
+    </message>
+    <message>
+        <source>no goto jump has its key</source>
+        <translation>ningún salto (goto) tiene su clave</translation>
+    </message>
+    <message>
+        <source>it cannot be reached from the start</source>
+        <translation>no se puede alcanzar desde el inicio</translation>
+    </message>
+    <message>
+        <source>its drawing is not wholly inside the page frame</source>
+        <translation>su dibujo no está por completo dentro del marco de la página</translation>
+    </message>
+    <message>
+        <source>overlaps block %1</source>
+        <translation>se superpone al bloque %1</translation>
+    </message>
+    <message>
+        <source>its text is still the default</source>
+        <translation>su texto sigue siendo el predeterminado</translation>
+    </message>
+</context>
+<context>
     <name>corvix</name>
     <message>
         <source>and %1 more</source>

@@ -121,6 +121,45 @@
     </message>
 </context>
 <context>
+    <name>Problems</name>
+    <message>
+        <source>the Yes exit has no link</source>
+        <translation>la sortie Oui n&apos;a pas de lien</translation>
+    </message>
+    <message>
+        <source>the No exit has no link</source>
+        <translation>la sortie Non n&apos;a pas de lien</translation>
+    </message>
+    <message>
+        <source>no goto target has its key</source>
+        <translation>aucune cible de saut (goto) n&apos;a sa clé</translation>
+    </message>
+    <message>
+        <source>an earlier goto target has the same key</source>
+        <translation>une cible de saut (goto) précédente a la même clé</translation>
+    </message>
+    <message>
+        <source>no goto jump has its key</source>
+        <translation>aucun saut (goto) n&apos;a sa clé</translation>
+    </message>
+    <message>
+        <source>it cannot be reached from the start</source>
+        <translation>il est inaccessible depuis le début</translation>
+    </message>
+    <message>
+        <source>its drawing is not wholly inside the page frame</source>
+        <translation>son dessin ne tient pas entièrement dans le cadre de la page</translation>
+    </message>
+    <message>
+        <source>overlaps block %1</source>
+        <translation>chevauche le bloc %1</translation>
+    </message>
+    <message>
+        <source>its text is still the default</source>
+        <translation>son texte est toujours celui par défaut</translation>
+    </message>
+</context>
+<context>
     <name>corvix</name>
     <message>
         <source>and %1 more</source>

@@ -121,6 +121,45 @@
     </message>
 </context>
 <context>
+    <name>Problems</name>
+    <message>
+        <source>the Yes exit has no link</source>
+        <translation>a saída Sim não tem ligação</translation>
+    </message>
+    <message>
+        <source>the No exit has no link</source>
+        <translation>a saída Não não tem ligação</translation>
+    </message>
+    <message>
+        <source>no goto target has its key</source>
+        <translation>nenhum destino de salto (goto) tem a sua chave</translation>
+    </message>
+    <message>
+        <source>an earlier goto target has the same key</source>
+        <translation>um destino de salto (goto) anterior tem a mesma chave</translation>
+    </message>
+    <message>
+        <source>no goto jump has its key</source>
+        <translation>nenhum salto (goto) tem a sua chave</translation>
+    </message>
+    <message>
+        <source>it cannot be reached from the start</source>
+        <translation>não pode ser alcançado a partir do início</translation>
+    </message>
+    <message>
+        <source>its drawing is not wholly inside the page frame</source>
+        <translation>seu desenho não está totalmente dentro da moldura da página</translation>
+    </message>
+    <message>
+        <source>overlaps block %1</source>
+        <translation>sobrepõe-se ao bloco %1</translation>
+    </message>
+    <message>
+        <source>its text is still the default</source>
+        <translation>seu texto ainda é o padrão</translation>
+    </message>
+</context>
+<context>
     <name>corvix</name>
     <message>
         <source>and %1 more</source>

@@ -56,6 +56,15 @@ MessageWording messageWording(MessageId id)
     case MessageId::NoArrange:
         return CORVIX_WORDING("Messages", "Corvix was built without Arrange: the flowchart cannot be laid out.");
     case MessageId::MoreDiagnostics: return CORVIX_WORDING("Messages", "%1\n(%2 more)");
+    case MessageId::YesExitUnlinked: return CORVIX_WORDING("Problems", "the Yes exit has no link");
+    case MessageId::NoExitUnlinked: return CORVIX_WORDING("Problems", "the No exit has no link");
+    case MessageId::JumpWithoutTarget: return CORVIX_WORDING("Problems", "no goto target has its key");
+    case MessageId::TargetDuplicate: return CORVIX_WORDING("Problems", "an earlier goto target has the same key");
+    case MessageId::TargetUnused: return CORVIX_WORDING("Problems", "no goto jump has its key");
+    case MessageId::Unreachable: return CORVIX_WORDING("Problems", "it cannot be reached from the start");
+    case MessageId::OffPage: return CORVIX_WORDING("Problems", "its drawing is not wholly inside the page frame");
+    case MessageId::Overlap: return CORVIX_WORDING("Problems", "overlaps block %1");
+    case MessageId::DefaultText: return CORVIX_WORDING("Problems", "its text is still the default");
     }
     return {"Messages", ""};
 }

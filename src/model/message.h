@@ -46,6 +46,16 @@ enum class MessageId : uint8_t {
     TooLargeToArrange,
     NoArrange,
     MoreDiagnostics,     // %1 the lines shown, %2 how many more there are
+    // The flowchart checks' problems, after the block and the check's code
+    YesExitUnlinked,
+    NoExitUnlinked,
+    JumpWithoutTarget,
+    TargetDuplicate,
+    TargetUnused,
+    Unreachable,
+    OffPage,
+    Overlap,             // %1 the earlier block's number
+    DefaultText,
 };
 
 struct MessageWording {

@@ -3,6 +3,7 @@
 #include "window_test_base.h"
 
 #include <QFile>
+#include <QListWidget>
 
 #include <QMenu>
 #include <QMenuBar>
@@ -134,6 +135,24 @@ private slots:
         dialogs_->openPaths.enqueue(path);
         action("mload")->trigger();
         QCOMPARE(dialogs_->messages, QStringList{wording.arg(path)});
+    }
+
+    // The problems panel words each problem in the window's language; the check's code stays.
+    void problemsPanelInTheWindowsLanguage()
+    {
+        setDesktopLanguage({}, {}, QStringLiteral("de_DE.UTF-8"));
+        installTranslations(desktopLanguages(), CORVIX_TRANSLATIONS_DIR);
+        makeWindow();
+        startWindow();
+        action("mproblems")->trigger();
+        Editor& editor = window_->editor();
+        editor.insere_bloco(BlockKind::Action, "dry", 300, 300);
+        editor.insere_bloco(BlockKind::Action, "== 1 ==", 800, 1200);
+        editor.repinta_tudo();
+        auto* list = window_->findChild<QListWidget*>(QStringLiteral("problemsList"));
+        QTRY_COMPARE_WITH_TIMEOUT(list->count(), 2, 200);
+        QCOMPARE(list->item(0)->text(), "Block 2 \"== 1 ==\": unreachable: er ist vom Start aus nicht erreichbar");
+        QCOMPARE(list->item(1)->text(), "Block 2 \"== 1 ==\": default-text: sein Text ist noch der vorgegebene");
     }
 
     // In every menu and in the menu bar, no two items share an access key, in any language.
