@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>BlockWords</name>
+    <message>
+        <source>Action %1</source>
+        <translation>Aktion %1</translation>
+    </message>
+    <message>
+        <source>Decision %1</source>
+        <translation>Entscheidung %1</translation>
+    </message>
+    <message>
+        <source>Goto jump %1</source>
+        <translation>Goto-Sprung %1</translation>
+    </message>
+    <message>
+        <source>Goto target %1</source>
+        <translation>Goto-Ziel %1</translation>
+    </message>
+    <message>
+        <source>Explanation %1</source>
+        <translation>Erläuterung %1</translation>
+    </message>
+    <message>
+        <source>Block %1</source>
+        <translation>Block %1</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Weiter: %1</translation>
+    </message>
+    <message>
+        <source>Yes: %1</source>
+        <translation>Ja: %1</translation>
+    </message>
+    <message>
+        <source>No: %1</source>
+        <translation>Nein: %1</translation>
+    </message>
+    <message>
+        <source>Target: %1</source>
+        <translation>Ziel: %1</translation>
+    </message>
+    <message>
+        <source>Jumps from %1</source>
+        <translation>Sprünge von %1</translation>
+    </message>
+    <message>
+        <source>Entered from %1</source>
+        <translation>Eingang von %1</translation>
+    </message>
+    <message>
+        <source>block %1</source>
+        <translation>Block %1</translation>
+    </message>
+    <message>
+        <source>blocks %1</source>
+        <translation>Blöcke %1</translation>
+    </message>
+    <message>
+        <source>no link</source>
+        <translation>keine Verbindung</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keines</translation>
+    </message>
+    <message>
+        <source>no block</source>
+        <translation>keinem Block</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>File with inconsistent data!</source>

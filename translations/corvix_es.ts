@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>BlockWords</name>
+    <message>
+        <source>Action %1</source>
+        <translation>Acción %1</translation>
+    </message>
+    <message>
+        <source>Decision %1</source>
+        <translation>Decisión %1</translation>
+    </message>
+    <message>
+        <source>Goto jump %1</source>
+        <translation>Salto (goto) %1</translation>
+    </message>
+    <message>
+        <source>Goto target %1</source>
+        <translation>Destino de salto (goto) %1</translation>
+    </message>
+    <message>
+        <source>Explanation %1</source>
+        <translation>Explicación %1</translation>
+    </message>
+    <message>
+        <source>Block %1</source>
+        <translation>Bloque %1</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Siguiente: %1</translation>
+    </message>
+    <message>
+        <source>Yes: %1</source>
+        <translation>Sí: %1</translation>
+    </message>
+    <message>
+        <source>No: %1</source>
+        <translation>No: %1</translation>
+    </message>
+    <message>
+        <source>Target: %1</source>
+        <translation>Destino: %1</translation>
+    </message>
+    <message>
+        <source>Jumps from %1</source>
+        <translation>Saltos desde %1</translation>
+    </message>
+    <message>
+        <source>Entered from %1</source>
+        <translation>Entrada desde %1</translation>
+    </message>
+    <message>
+        <source>block %1</source>
+        <translation>bloque %1</translation>
+    </message>
+    <message>
+        <source>blocks %1</source>
+        <translation>bloques %1</translation>
+    </message>
+    <message>
+        <source>no link</source>
+        <translation>ningún enlace</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>no block</source>
+        <translation>ningún bloque</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>File with inconsistent data!</source>

@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>BlockWords</name>
+    <message>
+        <source>Action %1</source>
+        <translation>Action %1</translation>
+    </message>
+    <message>
+        <source>Decision %1</source>
+        <translation>Décision %1</translation>
+    </message>
+    <message>
+        <source>Goto jump %1</source>
+        <translation>Saut (goto) %1</translation>
+    </message>
+    <message>
+        <source>Goto target %1</source>
+        <translation>Cible de saut (goto) %1</translation>
+    </message>
+    <message>
+        <source>Explanation %1</source>
+        <translation>Explication %1</translation>
+    </message>
+    <message>
+        <source>Block %1</source>
+        <translation>Bloc %1</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Suivant : %1</translation>
+    </message>
+    <message>
+        <source>Yes: %1</source>
+        <translation>Oui : %1</translation>
+    </message>
+    <message>
+        <source>No: %1</source>
+        <translation>Non : %1</translation>
+    </message>
+    <message>
+        <source>Target: %1</source>
+        <translation>Cible : %1</translation>
+    </message>
+    <message>
+        <source>Jumps from %1</source>
+        <translation>Sauts depuis %1</translation>
+    </message>
+    <message>
+        <source>Entered from %1</source>
+        <translation>Entrée depuis %1</translation>
+    </message>
+    <message>
+        <source>block %1</source>
+        <translation>bloc %1</translation>
+    </message>
+    <message>
+        <source>blocks %1</source>
+        <translation>blocs %1</translation>
+    </message>
+    <message>
+        <source>no link</source>
+        <translation>aucun lien</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>no block</source>
+        <translation>aucun bloc</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>File with inconsistent data!</source>

@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>BlockWords</name>
+    <message>
+        <source>Action %1</source>
+        <translation>Ação %1</translation>
+    </message>
+    <message>
+        <source>Decision %1</source>
+        <translation>Decisão %1</translation>
+    </message>
+    <message>
+        <source>Goto jump %1</source>
+        <translation>Salto (goto) %1</translation>
+    </message>
+    <message>
+        <source>Goto target %1</source>
+        <translation>Destino de salto (goto) %1</translation>
+    </message>
+    <message>
+        <source>Explanation %1</source>
+        <translation>Explicação %1</translation>
+    </message>
+    <message>
+        <source>Block %1</source>
+        <translation>Bloco %1</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Próximo: %1</translation>
+    </message>
+    <message>
+        <source>Yes: %1</source>
+        <translation>Sim: %1</translation>
+    </message>
+    <message>
+        <source>No: %1</source>
+        <translation>Não: %1</translation>
+    </message>
+    <message>
+        <source>Target: %1</source>
+        <translation>Destino: %1</translation>
+    </message>
+    <message>
+        <source>Jumps from %1</source>
+        <translation>Saltos a partir de %1</translation>
+    </message>
+    <message>
+        <source>Entered from %1</source>
+        <translation>Entrada a partir de %1</translation>
+    </message>
+    <message>
+        <source>block %1</source>
+        <translation>bloco %1</translation>
+    </message>
+    <message>
+        <source>blocks %1</source>
+        <translation>blocos %1</translation>
+    </message>
+    <message>
+        <source>no link</source>
+        <translation>nenhuma ligação</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>no block</source>
+        <translation>nenhum bloco</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>File with inconsistent data!</source>

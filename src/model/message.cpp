@@ -65,6 +65,23 @@ MessageWording messageWording(MessageId id)
     case MessageId::OffPage: return CORVIX_WORDING("Problems", "its drawing is not wholly inside the page frame");
     case MessageId::Overlap: return CORVIX_WORDING("Problems", "overlaps block %1");
     case MessageId::DefaultText: return CORVIX_WORDING("Problems", "its text is still the default");
+    case MessageId::ActionName: return CORVIX_WORDING("BlockWords", "Action %1");
+    case MessageId::DecisionName: return CORVIX_WORDING("BlockWords", "Decision %1");
+    case MessageId::GotoJumpName: return CORVIX_WORDING("BlockWords", "Goto jump %1");
+    case MessageId::GotoTargetName: return CORVIX_WORDING("BlockWords", "Goto target %1");
+    case MessageId::ExplanationName: return CORVIX_WORDING("BlockWords", "Explanation %1");
+    case MessageId::UnknownKindName: return CORVIX_WORDING("BlockWords", "Block %1");
+    case MessageId::NextExit: return CORVIX_WORDING("BlockWords", "Next: %1");
+    case MessageId::YesExit: return CORVIX_WORDING("BlockWords", "Yes: %1");
+    case MessageId::NoExit: return CORVIX_WORDING("BlockWords", "No: %1");
+    case MessageId::JumpTarget: return CORVIX_WORDING("BlockWords", "Target: %1");
+    case MessageId::JumpsToTarget: return CORVIX_WORDING("BlockWords", "Jumps from %1");
+    case MessageId::Entries: return CORVIX_WORDING("BlockWords", "Entered from %1");
+    case MessageId::OneBlock: return CORVIX_WORDING("BlockWords", "block %1");
+    case MessageId::SeveralBlocks: return CORVIX_WORDING("BlockWords", "blocks %1");
+    case MessageId::ExitUnlinked: return CORVIX_WORDING("BlockWords", "no link");
+    case MessageId::NoTarget: return CORVIX_WORDING("BlockWords", "none");
+    case MessageId::NoJumps: return CORVIX_WORDING("BlockWords", "no block");
     }
     return {"Messages", ""};
 }

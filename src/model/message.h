@@ -56,6 +56,24 @@ enum class MessageId : uint8_t {
     OffPage,
     Overlap,             // %1 the earlier block's number
     DefaultText,
+    // What a screen reader hears about a block
+    ActionName,          // %1 the block's number, as every name here
+    DecisionName,
+    GotoJumpName,
+    GotoTargetName,
+    ExplanationName,
+    UnknownKindName,
+    NextExit,            // %1 where the exit leads, as the exits and entries here
+    YesExit,
+    NoExit,
+    JumpTarget,
+    JumpsToTarget,
+    Entries,
+    OneBlock,            // %1 the block's number
+    SeveralBlocks,       // %1 the numbers, joined by ", "
+    ExitUnlinked,
+    NoTarget,
+    NoJumps,
 };
 
 struct MessageWording {
@@ -77,5 +95,8 @@ MessageWording messageWording(MessageId id);
 std::string fillArguments(const std::string& wording, const std::vector<std::string>& arguments);
 
 std::string englishText(const Message& message);
+
+// A way of wording messages in UTF-8: englishText, or the shell's translation.
+using Wording = std::string (*)(const Message& message);
 
 } // namespace corvix

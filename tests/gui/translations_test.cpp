@@ -1,7 +1,9 @@
 #include "app/translations.h"
 #include "storage/diagram_codec.h"
+#include "surfaces/text_convert.h"
 #include "window_test_base.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QListWidget>
 
@@ -153,6 +155,31 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(list->count(), 2, 200);
         QCOMPARE(list->item(0)->text(), "Block 2 \"== 1 ==\": unreachable: er ist vom Start aus nicht erreichbar");
         QCOMPARE(list->item(1)->text(), "Block 2 \"== 1 ==\": default-text: sein Text ist noch der vorgegebene");
+    }
+
+    // What a screen reader hears about a block, in the window's language; the block's own
+    // text as typed.
+    void blockWordsInTheWindowsLanguage_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("de_DE.UTF-8") << "de_DE.UTF-8" << "Entscheidung 1: größer?" << "Ja: keine Verbindung; Nein: keine Verbindung";
+        QTest::newRow("fr_FR.UTF-8") << "fr_FR.UTF-8" << "Décision 1: größer?" << "Oui : aucun lien; Non : aucun lien";
+        QTest::newRow("C") << "C" << "Decision 1: größer?" << "Yes: no link; No: no link";
+    }
+    void blockWordsInTheWindowsLanguage()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        setDesktopLanguage({}, {}, lang);
+        installTranslations(desktopLanguages(), CORVIX_TRANSLATIONS_DIR);
+        makeWindow();
+        window_->editor().insere_bloco(BlockKind::Decision, toCp1252(QStringLiteral("größer")), 300, 300);
+        QAccessibleInterface* block = QAccessible::queryAccessibleInterface(canvas())->child(0);
+        QCOMPARE(block->text(QAccessible::Name), name);
+        QCOMPARE(block->text(QAccessible::Description), description);
     }
 
     // In every menu and in the menu bar, no two items share an access key, in any language.
