@@ -7,7 +7,7 @@
 #include "interchange/mermaid_writer.h"
 #include "layout/arrange.h"
 #include "model/editor_state.h"
-#include "surfaces/sheet_font_measures.h"
+#include "render/sheet_font_measures.h"
 
 #include <benchmark/benchmark.h>
 

@@ -89,9 +89,9 @@ void zoomStep(benchmark::State& bench)
     bool in = true;
     for (auto _ : bench) {
         if (in)
-            editor.zoomIn();
+            editor.zoom().zoomIn();
         else
-            editor.zoomOut();
+            editor.zoom().zoomOut();
         in = !in;
         benchmark::DoNotOptimize(canvas.image().constBits());
     }

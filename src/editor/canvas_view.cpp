@@ -120,6 +120,16 @@ Point CanvasView::sheetPoint(float x, float y) const
     return {canvasToSheet(viewport_.hScroll().value, x, zoom()), canvasToSheet(viewport_.vScroll().value, y, zoom())};
 }
 
+void CanvasView::zoomIn()
+{
+    zoomTo(zoomInFrom(zoom()));
+}
+
+void CanvasView::zoomOut()
+{
+    zoomTo(zoomOutFrom(zoom()));
+}
+
 void CanvasView::zoomTo(double zoom)
 {
     zoomAbout(zoom, float(viewport_.canvasWidth() / 2), float(viewport_.canvasHeight() / 2));

@@ -5,6 +5,7 @@
 // is held.
 
 #include "editor/block_selection.h"
+#include "editor/view_zoom.h"
 #include "model/editor_state.h"
 #include "model/ui_port.h"
 #include "render/block_geometry.h"
@@ -17,9 +18,9 @@
 
 namespace corvix {
 
-class CanvasView {
+class CanvasView final : public ViewZoom {
 public:
-    // canvas: the persistent image that repinta_tudo renders into; selection says what
+    // canvas: the persistent image that every repaint renders into; selection says what
     // it draws highlighted.
     CanvasView(EditorState& state, UiPort& ui, RenderTarget& canvas, const BlockSelection& selection);
     CanvasView(const CanvasView&) = delete;
@@ -55,18 +56,18 @@ public:
     // The sheet point at the middle of the canvas.
     Point viewCentre() const;
 
-    // Canvas pixels a sheet unit takes.
-    double zoom() const { return viewport_.zoom(); }
-    // A new zoom, keeping the sheet point at the canvas's centre where it is.
-    void zoomTo(double zoom);
+    // ViewZoom.
+    double zoom() const override { return viewport_.zoom(); }
+    void zoomIn() override;
+    void zoomOut() override;
+    void zoomTo(double zoom) override;
+    void fitPage() override;
+    void setDeviceRatio(double ratio) override { deviceRatio_ = ratio; }
+
     // A new zoom, keeping the sheet point under canvas point (x, y) there.
     void zoomAbout(double zoom, float x, float y);
-    // The largest zoom that shows the whole page, the page's corner at the canvas's.
-    void fitPage();
     // Wheel notches forward (positive: up or left) or back, by the bar's large step.
     void wheelScroll(ScrollAxis axis, int32_t notches);
-    // Device pixels per canvas pixel on the window's screen; used from the next repaint on.
-    void setDeviceRatio(double ratio) { deviceRatio_ = ratio; }
 
     // The pointer moved to canvas point (x, y): the rubber band follows it, and the
     // auto-pan steers by it.

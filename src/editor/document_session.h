@@ -28,15 +28,18 @@ public:
     virtual void applyPaper(int32_t paperType) = 0;
     // Scroll the view to a loaded file's position, each value clamped to its bar's maximum.
     virtual void restoreView(int32_t scrollX, int32_t scrollY) = 0;
-    // A load replaced the diagram: a new undo history, then cancela_operacao.
+    // A load replaced the diagram: a new undo history, then the operation cancelled.
     virtual void diagramReplaced() = 0;
 
-    virtual void habilita_menus() = 0;
-    virtual void desabilita_menus() = 0;
-    // limpa_desenho: an empty drawing without a file at the view's origin, a new history.
-    virtual void limpa_desenho() = 0;
-    virtual void cancela_operacao() = 0;
-    virtual void repinta_tudo() = 0;
+    // The four main menus off around a long command, and on again after it.
+    virtual void enableMenus() = 0;
+    virtual void disableMenus() = 0;
+    // New's empty drawing without a file at the view's origin, with a new history.
+    virtual void clearDrawing() = 0;
+    // Back to idle with nothing selected.
+    virtual void cancelOperation() = 0;
+    // The drawing rendered anew into the canvas and shown.
+    virtual void repaint() = 0;
 
     virtual ViewPosition viewPosition() const = 0;
 

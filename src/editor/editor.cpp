@@ -29,7 +29,7 @@ Editor::Editor(EditorState& state, UiPort& ui, RenderTarget& canvas, const TextM
     , view_(state, ui, canvas, selection_)
     , interaction_(state, ui, commands_, view_, menus_, selection_)
     , clipboard_(state, commands_, view_, selection_)
-    , textImport_(state, ui, commands_, view_, selection_, windowFont)
+    , textImport_(state, ui, commands_, view_, selection_, windowFont, arranger_)
     , machineTag_(machineTag())
     , clock_(steadySeconds)
 {
@@ -60,13 +60,13 @@ void Editor::Diagrama_DblClick()
     interaction_.doubleClick();
 }
 
-void Editor::Diagrama_MouseWheel(int32_t notches, KeyModifiers modifiers, float x, float y)
+void Editor::wheelTurned(int32_t notches, KeyModifiers modifiers, float x, float y)
 {
     if (modifiers.ctrl()) {
-        double level = zoom();
+        double level = view_.zoom();
         for (int32_t n = 0; n < std::abs(notches); ++n)
             level = notches > 0 ? zoomInFrom(level) : zoomOutFrom(level);
-        if (level != zoom())
+        if (level != view_.zoom())
             view_.zoomAbout(level, x, y);
         return;
     }
@@ -85,9 +85,9 @@ void Editor::SelBloco_Click(int16_t index)
 
 void Editor::mapagabloco_Click()
 {
-    desabilita_menus();
+    menus_.desabilita_menus();
     interaction_.deleteSelected();
-    habilita_menus();
+    menus_.habilita_menus();
 }
 
 void Editor::mtippapel_Click(int16_t index)
@@ -120,31 +120,6 @@ void Editor::VScroll1_Change(int16_t value)
     view_.scrolled(ScrollAxis::Vertical, value);
 }
 
-void Editor::zoomIn()
-{
-    view_.zoomTo(zoomInFrom(zoom()));
-}
-
-void Editor::zoomOut()
-{
-    view_.zoomTo(zoomOutFrom(zoom()));
-}
-
-void Editor::zoomTo(double zoom)
-{
-    view_.zoomTo(zoom);
-}
-
-void Editor::fitPage()
-{
-    view_.fitPage();
-}
-
-void Editor::setDeviceRatio(double ratio)
-{
-    view_.setDeviceRatio(ratio);
-}
-
 void Editor::Timer1_Timer()
 {
     menus_.refresh(state_, selection_, interaction_.kindPanelVisible(), canUndo(), canRedo(), canGoToBlock());
@@ -153,7 +128,7 @@ void Editor::Timer1_Timer()
     tickRunning_ = true;
     if (view_.panHeld() && !panning_) {
         panning_ = true;
-        desabilita_menus();
+        menus_.desabilita_menus();
         view_.panStep();
         ui_.startPanTimer(Viewport::kAutoPanPassMs);
     }
@@ -183,15 +158,15 @@ void Editor::endPan()
 {
     panning_ = false;
     ui_.stopPanTimer();
-    habilita_menus();
+    menus_.habilita_menus();
 }
 
-void Editor::repinta_tudo()
+void Editor::repaint()
 {
     view_.repinta_tudo();
 }
 
-void Editor::cancela_operacao()
+void Editor::cancelOperation()
 {
     interaction_.cancela_operacao();
 }
@@ -210,12 +185,17 @@ void Editor::limpa_desenho()
     view_.repinta_tudo();
 }
 
-void Editor::habilita_menus()
+void Editor::clearDrawing()
+{
+    limpa_desenho();
+}
+
+void Editor::enableMenus()
 {
     menus_.habilita_menus();
 }
 
-void Editor::desabilita_menus()
+void Editor::disableMenus()
 {
     menus_.desabilita_menus();
 }
@@ -241,7 +221,7 @@ void Editor::forgetSavedState()
 
 void Editor::setArranger(Arranger arranger)
 {
-    textImport_.setArranger(std::move(arranger));
+    arranger_ = std::move(arranger);
 }
 
 bool Editor::importDrawing(DiagramFragment fragment)
@@ -282,36 +262,6 @@ void Editor::diagramReplaced()
 {
     commands_.history().clear();
     interaction_.cancela_operacao();
-}
-
-void Editor::define_bloco(int32_t index, BlockKind kind, const std::string& text, int32_t x, int32_t y)
-{
-    commands_.define_bloco(index, kind, text, x, y);
-}
-
-bool Editor::insere_bloco(BlockKind kind, const std::string& text, int32_t x, int32_t y)
-{
-    return commands_.insere_bloco(kind, text, x, y);
-}
-
-bool Editor::apaga_bloco()
-{
-    return interaction_.apaga_bloco();
-}
-
-void Editor::apaga_ligacao()
-{
-    interaction_.apaga_ligacao();
-}
-
-void Editor::desenha_elastico(bool forcar)
-{
-    view_.desenha_elastico(forcar);
-}
-
-void Editor::atualiza_vista()
-{
-    view_.atualiza_vista();
 }
 
 std::optional<ClipboardContent> Editor::cut()

@@ -4,10 +4,11 @@
 // keys, Timer1_Timer: the 100 ms timer, ...); each is a thin entry point that hands the
 // event to one of the parts below. The Qt shell converts its events and calls these.
 //
-//   Interaction        presses by edit mode, the rubber band's operations, drags, the kind
+//   Interaction        presses by edit mode, the keys along the flow (FlowKeys), the rubber band's operations, drags, the kind
 //                      panel, deleting what is selected, the text dialog
 //   DrawingCommands    every change to the drawing, as one step of the undo history
-//   CanvasView         scroll bars, zoom, paper, repainting, the rubber band, auto-pan
+//   CanvasView         scroll bars, zoom (ViewZoom), paper, repainting, the rubber band,
+//                      auto-pan
 //   MenuState          the main menus and the commands the timer refreshes
 //   BlockSelection     one selected block, or several
 //   ClipboardCommands  cut, copy, paste and duplicate
@@ -39,7 +40,7 @@ namespace corvix {
 
 class Editor final : public DocumentSession {
 public:
-    // canvas: the persistent image that repinta_tudo renders into; windowFont measures
+    // canvas: the persistent image the render pass draws into; windowFont measures
     // block texts ("Courier New" 8.25 pt).
     Editor(EditorState& state, UiPort& ui, RenderTarget& canvas, const TextMeasurer& windowFont);
     Editor(const Editor&) = delete;
@@ -58,7 +59,7 @@ public:
     // point (x, y): with Ctrl a zoom level a notch in or out about the pointer, also while an
     // operation waits; with Alt (or a sideways wheel) the view scrolls horizontally,
     // otherwise vertically.
-    void Diagrama_MouseWheel(int32_t notches, KeyModifiers modifiers, float x, float y);
+    void wheelTurned(int32_t notches, KeyModifiers modifiers, float x, float y);
 
     // The window's keys, seen before any control (keys:: codes); a consumed key is set to 0.
     void Form_KeyDown(int16_t& keyCode, KeyModifiers modifiers);
@@ -86,15 +87,9 @@ public:
     void HScroll1_Change(int16_t value);
     void VScroll1_Change(int16_t value);
 
-    // The View menu: zoom is canvas pixels a sheet unit takes, never stored in the file nor
-    // an undo step. The levels keep the sheet point at the canvas's centre in place.
-    double zoom() const { return view_.zoom(); }
-    void zoomIn();
-    void zoomOut();
-    void zoomTo(double zoom);
-    void fitPage();
-    // Device pixels per canvas pixel on the window's screen; the caller repaints next.
-    void setDeviceRatio(double ratio);
+    // The View menu's zoom.
+    ViewZoom& zoom() { return view_; }
+    const ViewZoom& zoom() const { return view_; }
 
     // One tick of the 100 ms timer "Timer1": command refresh, then the start of the
     // Shift-held auto-pan (menus off, its first step, the pan timer), then the tail. A tick
@@ -103,13 +98,16 @@ public:
     // One tick of the pan timer (a screen frame): the next step while Shift stays held.
     void panTimerTick();
 
+    // New: an empty drawing without a file at the view's origin, with a new history.
+    void limpa_desenho();
+
     // DocumentSession.
     EditorState& state() override { return state_; }
-    void repinta_tudo() override;
-    void cancela_operacao() override;
-    void limpa_desenho() override;
-    void habilita_menus() override;
-    void desabilita_menus() override;
+    void repaint() override;
+    void cancelOperation() override;
+    void clearDrawing() override;
+    void enableMenus() override;
+    void disableMenus() override;
     ViewPosition viewPosition() const override;
     void markSaved() override;
     void forgetSavedState() override;
@@ -117,7 +115,8 @@ public:
     void setTickTail(std::function<void(double)> step) override;
     bool importDrawing(DiagramFragment fragment) override;
 
-    // What lays out imported drawings (layout::arrangeBlocks in the program).
+    // What lays drawings out, for Arrange and for imports (layout::arrangeBlocks in the
+    // program); without one Arrange is off and an import is refused.
     void setArranger(Arranger arranger);
 
     // A load: the stored paper and view, then idle with a new undo history, the loaded
@@ -126,15 +125,9 @@ public:
     void restoreView(int32_t scrollX, int32_t scrollY) override;
     void diagramReplaced() override;
 
-    // Block definition and insertion (see DrawingCommands).
-    void define_bloco(int32_t index, BlockKind kind, const std::string& text, int32_t x, int32_t y);
-    bool insere_bloco(BlockKind kind, const std::string& text, int32_t x, int32_t y);
-    // Deletion of the selection (see Interaction).
-    bool apaga_bloco();
-    void apaga_ligacao();
-    // Rubber band and view refresh (see CanvasView).
-    void desenha_elastico(bool forcar);
-    void atualiza_vista();
+    // Every change to the drawing as a step of the undo history: the way scripted edits
+    // (tests, trials) insert and define blocks.
+    DrawingCommands& commands() { return commands_; }
 
     // The Edit menu's clipboard commands and Select All (see ClipboardCommands); like undo
     // and redo below, each is refused while an operation or drag is under way. pointer:
@@ -164,27 +157,21 @@ public:
     // or a message saying why there is nowhere to go.
     void gotoTarget();
 
-    // The keyboard's way through the flow (editor_flow.cpp; see Interaction): F2 (and
-    // Return) edits the selected block's text, Alt+Down, Alt+Left and Alt+Right follow or
-    // insert from an exit, Alt+Up goes to the blocks entering the selected one, Ctrl+K
-    // links a free exit to a block found by its text. Like Find, each does nothing while
-    // an operation waits (canGoToBlock).
-    void editSelectedText();
-    void followExit(FlowSide side);
-    void followEntry();
-    // Ctrl+K: true when the selected block has a free exit, so the shell asks for the text.
-    bool startLinkByText();
-    void linkToBlockWithText(const std::string& cp1252Text);
+    // The keyboard's way through the flow: F2 (and Return) edits the selected block's
+    // text, Alt+Down, Alt+Left and Alt+Right follow or insert from an exit, Alt+Up goes to
+    // the blocks entering the selected one, Ctrl+K links a free exit to a block found by
+    // its text.
+    FlowKeys& flowKeys() { return interaction_; }
     // Where block index's drawing lies on the canvas now, at the zoom; none for an index
     // not in use or a block without an outline.
     std::optional<CanvasBox> blockOnCanvas(int32_t index) const;
 
-    // Edit > "A&rrange": arranger proposes new centres for the several selected blocks, or
+    // Edit > "A&rrange": the arranger proposes new centres for the several selected blocks, or
     // for the whole drawing when fewer are selected; they are applied as one step and the
     // view scrolls to the arranged blocks' top. A refusal is shown and changes nothing.
     // Refused, like undo, while an operation waits.
     bool canArrange() const;
-    void arrange(const Arranger& arranger);
+    void arrange();
 
     // Undo and redo, refused while an operation waits for a press, the kind panel is shown
     // or the text dialog is open. A step restores the tables and clears the selection.
@@ -220,6 +207,7 @@ private:
     CanvasView view_;
     Interaction interaction_;
     ClipboardCommands clipboard_;
+    Arranger arranger_;
     TextImport textImport_;
     int32_t machineTag_;
     Clock clock_;

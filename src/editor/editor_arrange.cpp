@@ -7,15 +7,15 @@ namespace corvix {
 
 bool Editor::canArrange() const
 {
-    return !interaction_.operationWaiting() && state_.blockCount > 0;
+    return arranger_ && !interaction_.operationWaiting() && state_.blockCount > 0;
 }
 
-void Editor::arrange(const Arranger& arranger)
+void Editor::arrange()
 {
     if (!canArrange())
         return;
     const std::vector<int32_t> chosen = selection_.several() ? selection_.blocks() : std::vector<int32_t>{};
-    const Arrangement arrangement = arranger(state_, chosen);
+    const Arrangement arrangement = arranger_(state_, chosen);
     if (!arrangement.arranged) {
         messages_.showMessage(arrangement.refusal, MessageIcon::Exclamation);
         return;

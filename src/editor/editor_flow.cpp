@@ -8,31 +8,6 @@
 
 namespace corvix {
 
-void Editor::editSelectedText()
-{
-    interaction_.editSelectedText();
-}
-
-void Editor::followExit(FlowSide side)
-{
-    interaction_.followExit(side);
-}
-
-void Editor::followEntry()
-{
-    interaction_.followEntry();
-}
-
-bool Editor::startLinkByText()
-{
-    return interaction_.startLinkByText();
-}
-
-void Editor::linkToBlockWithText(const std::string& cp1252Text)
-{
-    interaction_.linkToBlockWithText(cp1252Text);
-}
-
 std::optional<CanvasBox> Editor::blockOnCanvas(int32_t index) const
 {
     if (index < 0 || index >= state_.blockCount)
@@ -41,7 +16,7 @@ std::optional<CanvasBox> Editor::blockOnCanvas(int32_t index) const
     if (!shape)
         return std::nullopt;
     // The canvas pixels the zoomed units cover, less the view's offsets.
-    const double z = zoom();
+    const double z = view_.zoom();
     const auto left = int64_t(std::floor(double(shape->left) * z)) - viewport().viewOffsetX();
     const auto top = int64_t(std::floor(double(shape->top) * z)) - viewport().viewOffsetY();
     const auto right = int64_t(std::ceil(double(shape->right + 1) * z)) - viewport().viewOffsetX();

@@ -105,7 +105,7 @@ bool FileCommands::loadDiagram(const std::string& path)
     EditorState& state = session_.state();
     if (!carrega_arquivo(session_, ui_, path)) {
         // The refused load still ended the operation and the selection: show that.
-        session_.repinta_tudo();
+        session_.repaint();
         return false;
     }
     if (isRecoveryFile(path)) {
@@ -120,7 +120,7 @@ bool FileCommands::loadDiagram(const std::string& path)
         atualiza_titulo(path);
     }
     // Repainted once the drawing has its name, which the page's header shows.
-    session_.repinta_tudo();
+    session_.repaint();
     return true;
 }
 
@@ -129,15 +129,15 @@ bool FileCommands::importMermaid(const std::string& path)
     MermaidReading reading = readMermaidFile(path);
     if (!reading.diagram) {
         ui_.showMessage(diagnosticsMessage(path, reading.diagnostics), MessageIcon::Critical);
-        session_.cancela_operacao();
+        session_.cancelOperation();
         return false;
     }
     if (!session_.importDrawing(std::move(*reading.diagram))) {
-        session_.cancela_operacao();
+        session_.cancelOperation();
         return false;
     }
     atualiza_titulo(std::string(kNewDiagramName));
-    session_.repinta_tudo();
+    session_.repaint();
     if (!reading.diagnostics.empty())
         ui_.showMessage(diagnosticsMessage(path, reading.diagnostics), MessageIcon::Exclamation);
     return true;
@@ -165,9 +165,9 @@ void FileCommands::mnew_Click()
 {
     if (!pode_descartar())
         return;
-    session_.desabilita_menus();
-    session_.limpa_desenho();
-    session_.cancela_operacao();
+    session_.disableMenus();
+    session_.clearDrawing();
+    session_.cancelOperation();
     atualiza_titulo(std::string(kNewDiagramName));
 }
 
@@ -178,17 +178,17 @@ void FileCommands::mload_Click()
     const std::string path = window_.chooseFileToOpen(session_.state().fileName);
     if (path.empty() || !isExistingFile(path))
         return;
-    session_.desabilita_menus();
+    session_.disableMenus();
     openDiagram(path);
 }
 
 void FileCommands::msave_Click()
 {
     EditorState& state = session_.state();
-    session_.desabilita_menus();
+    session_.disableMenus();
     if (!state.fileName.empty() && writeDiagram(state.fileName))
         session_.markSaved();
-    session_.habilita_menus();
+    session_.enableMenus();
 }
 
 void FileCommands::msaveas_Click()
@@ -197,15 +197,15 @@ void FileCommands::msaveas_Click()
     const std::string path = window_.chooseFileToSave(state.fileName);
     if (path.empty())
         return;
-    session_.desabilita_menus();
+    session_.disableMenus();
     if (writeDiagram(path)) {
         state.fileName = path;
         grava_historico(path);
         atualiza_titulo(path);
         session_.markSaved();
     }
-    session_.repinta_tudo();
-    session_.habilita_menus();
+    session_.repaint();
+    session_.enableMenus();
 }
 
 void FileCommands::mhist_Click(int16_t index)

@@ -26,7 +26,7 @@ bool takeDiagram(DocumentSession& session, MessagePort& ui, ReadResult&& result,
 {
     if (result.status != ReadStatus::Ok) {
         ui.showMessage(loadFailureMessage(result, path), MessageIcon::Critical);
-        session.cancela_operacao();
+        session.cancelOperation();
         return false;
     }
     EditorState& state = session.state();

@@ -6,6 +6,7 @@
 #include "editor/block_selection.h"
 #include "editor/canvas_view.h"
 #include "editor/drawing_commands.h"
+#include "editor/flow_keys.h"
 #include "editor/flow_steps.h"
 #include "editor/hit_test.h"
 #include "editor/menu_state.h"
@@ -19,7 +20,7 @@
 
 namespace corvix {
 
-class Interaction {
+class Interaction final : public FlowKeys {
 public:
     Interaction(EditorState& state, UiPort& ui, DrawingCommands& commands, CanvasView& view, MenuState& menus,
                 BlockSelection& selection);
@@ -69,23 +70,12 @@ public:
     // text dialog is open.
     bool operationWaiting() const;
 
-    // The keyboard's way through the flow (interaction_keys.cpp). Each does nothing while
-    // an operation waits.
-    // F2 or Return: the text dialog on the selected block, which stays selected after it.
-    void editSelectedText();
-    // Alt+Down, Alt+Left, Alt+Right: to the block the exit on that side leads to, or, when
-    // the exit is free, a new block linked from it: the kind panel, then the text dialog
-    // on the block, one undo step in all. With nothing selected, to the start block; on
-    // an empty drawing Alt+Down inserts the first block at the top of the view.
-    void followExit(FlowSide side);
-    // Alt+Up: to the lowest-numbered block that enters the selected one; again, to the
-    // next block entering that same one, and once they are all visited, on up the flow.
-    void followEntry();
-    // Ctrl+K: whether the selected block has a free exit to link from; else a message.
-    bool startLinkByText();
-    // Links that exit to the first block after the selected one whose text contains
-    // cp1252Text, under the usual rules; the selection stays.
-    void linkToBlockWithText(const std::string& cp1252Text);
+    // FlowKeys (interaction_keys.cpp).
+    void editSelectedText() override;
+    void followExit(FlowSide side) override;
+    void followEntry() override;
+    bool startLinkByText() override;
+    void linkToBlockWithText(const std::string& cp1252Text) override;
 
 private:
     // What a left press may become once the pointer moves past the drag distance.

@@ -24,13 +24,14 @@ Message diagnosticsMessage(std::string_view path, const std::vector<TextDiagnost
 }
 
 TextImport::TextImport(EditorState& state, MessagePort& ui, DrawingCommands& commands, CanvasView& view,
-                       BlockSelection& selection, const TextMeasurer& windowFont)
+                       BlockSelection& selection, const TextMeasurer& windowFont, const Arranger& arranger)
     : state_(state)
     , ui_(ui)
     , commands_(commands)
     , view_(view)
     , selection_(selection)
     , windowFont_(windowFont)
+    , arranger_(arranger)
 {
 }
 

@@ -25,12 +25,11 @@ Message diagnosticsMessage(std::string_view path, const std::vector<TextDiagnost
 
 class TextImport {
 public:
+    // arranger: the editor's, set once for Arrange and for imports alike.
     TextImport(EditorState& state, MessagePort& ui, DrawingCommands& commands, CanvasView& view,
-               BlockSelection& selection, const TextMeasurer& windowFont);
+               BlockSelection& selection, const TextMeasurer& windowFont, const Arranger& arranger);
     TextImport(const TextImport&) = delete;
     TextImport& operator=(const TextImport&) = delete;
-
-    void setArranger(Arranger arranger) { arranger_ = std::move(arranger); }
 
     // False when utf8 does not read as a Mermaid flowchart. Otherwise its blocks and links
     // were added as one step, arranged in free space near the pointer (else the view's
@@ -46,7 +45,7 @@ private:
     CanvasView& view_;
     BlockSelection& selection_;
     const TextMeasurer& windowFont_;
-    Arranger arranger_;
+    const Arranger& arranger_;
 };
 
 } // namespace corvix

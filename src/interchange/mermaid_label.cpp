@@ -174,7 +174,10 @@ DecodedLabel decodeMermaidLabel(std::string_view utf8)
             pos += entity->second;
             put(entity->first);
         } else {
-            put(nextCodePoint(utf8, pos));
+            // A raw NUL reads as "#0;" does, so that a label and the text written from it
+            // read alike.
+            const char32_t codePoint = nextCodePoint(utf8, pos);
+            put(codePoint == 0 ? kReplacement : codePoint);
         }
     }
     return decoded;

@@ -30,9 +30,9 @@ int16_t ScrollBar::clamp(int64_t v) const
     return static_cast<int16_t>(std::clamp<int64_t>(v, minimum, maximum));
 }
 
-Viewport::Viewport(UiPort& ui, std::function<void()> atualizaVista)
+Viewport::Viewport(UiPort& ui, std::function<void()> viewMoved)
     : ui_(ui)
-    , atualizaVista_(std::move(atualizaVista))
+    , viewMoved_(std::move(viewMoved))
 {
 }
 
@@ -88,7 +88,7 @@ void Viewport::changeNotification(ScrollAxis axis)
     if (suppressScrollEvents_)
         return;
     offset(axis) = bar(axis).value;
-    atualizaVista_();
+    viewMoved_();
 }
 
 void Viewport::resize(int32_t clientWidth, int32_t clientHeight, const Paper& paper)
@@ -127,7 +127,7 @@ void Viewport::setZoom(double zoom, const Paper& paper, const ViewAnchor& anchor
     suppressScrollEvents_ = false;
     viewOffsetX_ = hScroll_.value;
     viewOffsetY_ = vScroll_.value;
-    atualizaVista_();
+    viewMoved_();
 }
 
 void Viewport::stepTowardMinimum(ScrollAxis axis, int32_t step)

@@ -43,8 +43,8 @@ public:
     static constexpr int32_t kAutoPanStep = 30;   // sheet units a pass
     static constexpr int32_t kAutoPanPassMs = 16; // one pass a frame of a 60 Hz screen
 
-    // ui mirrors the bars; atualizaVista repaints the view after an offset followed a bar.
-    Viewport(UiPort& ui, std::function<void()> atualizaVista);
+    // ui mirrors the bars; viewMoved repaints the view after an offset followed a bar.
+    Viewport(UiPort& ui, std::function<void()> viewMoved);
 
     const ScrollBar& bar(ScrollAxis axis) const;
     const ScrollBar& hScroll() const { return hScroll_; }
@@ -97,7 +97,7 @@ private:
     void panAxis(ScrollAxis axis, int32_t pointer, int32_t client);
 
     UiPort& ui_;
-    std::function<void()> atualizaVista_;
+    std::function<void()> viewMoved_;
     ScrollBar hScroll_;
     ScrollBar vScroll_;
     int32_t viewOffsetX_ = 0;

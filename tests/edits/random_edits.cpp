@@ -175,7 +175,7 @@ public:
         editor_.mtippapel_Click(0);
         editor_.Form_Resize(kCanvasWidth, kCanvasHeight, false);
         editor_.limpa_desenho();
-        editor_.cancela_operacao();
+        editor_.cancelOperation();
     }
 
     std::optional<EditFailure> run(int64_t steps)
@@ -215,14 +215,14 @@ private:
     Point sheetOf(CanvasPoint c) const
     {
         const Viewport& v = editor_.viewport();
-        const double z = editor_.zoom();
+        const double z = editor_.zoom().zoom();
         return {int32_t((c.x + float(v.viewOffsetX())) / z), int32_t((c.y + float(v.viewOffsetY())) / z)};
     }
 
     CanvasPoint canvasOf(Point p) const
     {
         const Viewport& v = editor_.viewport();
-        return {float(p.x * editor_.zoom() - v.viewOffsetX()), float(p.y * editor_.zoom() - v.viewOffsetY())};
+        return {float(p.x * editor_.zoom().zoom() - v.viewOffsetX()), float(p.y * editor_.zoom().zoom() - v.viewOffsetY())};
     }
 
     KeyModifiers someModifiers()
@@ -501,31 +501,31 @@ private:
         switch (random_.below(6)) {
         case 0:
             note("zoom in");
-            editor_.zoomIn();
+            editor_.zoom().zoomIn();
             break;
         case 1:
             note("zoom out");
-            editor_.zoomOut();
+            editor_.zoom().zoomOut();
             break;
         case 2:
             note("fit page");
-            editor_.fitPage();
+            editor_.zoom().fitPage();
             break;
         case 3: {
             const CanvasPoint at = canvasOf(somewhere());
             const int32_t notches = random_.chance(50) ? 1 : -1;
             note(describe("Ctrl+wheel", at) + " " + std::to_string(notches));
-            editor_.Diagrama_MouseWheel(notches, kCtrlHeld, at.x, at.y);
+            editor_.wheelTurned(notches, kCtrlHeld, at.x, at.y);
             break;
         }
         case 4:
             note("wheel");
-            editor_.Diagrama_MouseWheel(random_.chance(50) ? 1 : -1, random_.chance(30) ? KeyModifiers(KeyModifiers::kAlt) : kNoModifiers,
+            editor_.wheelTurned(random_.chance(50) ? 1 : -1, random_.chance(30) ? KeyModifiers(KeyModifiers::kAlt) : kNoModifiers,
                                         100, 100);
             break;
         default:
             note("zoom 100 %");
-            editor_.zoomTo(1.0);
+            editor_.zoom().zoomTo(1.0);
             break;
         }
     }
@@ -632,7 +632,7 @@ private:
             broken_ = "a saved drawing is refused by the reader";
             return;
         }
-        editor_.repinta_tudo();
+        editor_.repaint();
         if (drawingOf(state_) != before)
             broken_ = "save then load changed the drawing";
         saved_ = drawingOf(state_);

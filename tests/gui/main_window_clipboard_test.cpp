@@ -41,8 +41,8 @@ void MainWindowClipboardTest::init()
     makeWindow();
     startWindow();
     Editor& editor = window_->editor();
-    QVERIFY(editor.insere_bloco(BlockKind::Action, "first", 200, 120));
-    QVERIFY(editor.insere_bloco(BlockKind::Action, "zo\xEB", 200, 320));
+    QVERIFY(editor.commands().insere_bloco(BlockKind::Action, "first", 200, 120));
+    QVERIFY(editor.commands().insere_bloco(BlockKind::Action, "zo\xEB", 200, 320));
     QTest::mouseClick(canvas(), Qt::LeftButton, Qt::NoModifier, toCanvas(portPoint(state().blocks[0], Port::Bottom)));
     QTest::mouseClick(canvas(), Qt::LeftButton, Qt::NoModifier, toCanvas(portPoint(state().blocks[1], Port::Top)));
     QCOMPARE(state().linkCount, 1);

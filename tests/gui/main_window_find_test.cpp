@@ -58,10 +58,10 @@ void MainWindowFindTest::problemsPanelFollowsAnUndoAndTakesTheUserToTheBlock()
     QCOMPARE(editor.viewport().clientHeight(), fullHeight - (fullCanvas.height() - canvas()->height()));
     QVERIFY(problemLines().isEmpty());
 
-    editor.insere_bloco(BlockKind::Action, "dry", 300, 300);
-    editor.insere_bloco(BlockKind::Action, "== 1 ==", 800, 1200);
+    editor.commands().insere_bloco(BlockKind::Action, "dry", 300, 300);
+    editor.commands().insere_bloco(BlockKind::Action, "== 1 ==", 800, 1200);
     // insere_bloco changes the tables alone; the user's insertion repaints after it.
-    editor.repinta_tudo();
+    editor.repaint();
     QTRY_COMPARE_WITH_TIMEOUT(problemLines(),
                               (QStringList{"block 2 \"== 1 ==\": unreachable: it cannot be reached from the start",
                                            "block 2 \"== 1 ==\": default-text: its text is still the default"}),
@@ -105,7 +105,7 @@ void MainWindowFindTest::problemLinesQuoteTheBlocksText()
         {"a text far too long to show whole in the panel", "\"a text far too long to show whole in th\u2026\""},
     };
     for (const auto& c : cases)
-        editor.insere_bloco(BlockKind::GotoTarget, c.text, 300, 300 + 100 * state().blockCount);
+        editor.commands().insere_bloco(BlockKind::GotoTarget, c.text, 300, 300 + 100 * state().blockCount);
     key(canvas(), Qt::Key_F7);
     QTRY_COMPARE(problemsList()->count(), int(std::size(cases)));
     for (int i = 0; i < problemsList()->count(); ++i)
@@ -122,9 +122,9 @@ void MainWindowFindTest::problemLinesQuoteTheBlocksText()
 void MainWindowFindTest::problemsPanelSelectsOnAClickAndOnTheArrows()
 {
     Editor& editor = window_->editor();
-    editor.insere_bloco(BlockKind::Action, "start", 300, 300);
-    editor.insere_bloco(BlockKind::Decision, "== 1 ==?", 800, 1200);
-    editor.insere_bloco(BlockKind::Action, "== 2 ==", 300, 200);
+    editor.commands().insere_bloco(BlockKind::Action, "start", 300, 300);
+    editor.commands().insere_bloco(BlockKind::Decision, "== 1 ==?", 800, 1200);
+    editor.commands().insere_bloco(BlockKind::Action, "== 2 ==", 300, 200);
     key(canvas(), Qt::Key_F7);
     QTRY_VERIFY(problemsList()->count() > 0);
     const QStringList lines = problemLines();
@@ -161,9 +161,9 @@ void MainWindowFindTest::problemsPanelSelectsOnAClickAndOnTheArrows()
 void MainWindowFindTest::findGoesRoundAndKeepsItsKeysFromTheEditor()
 {
     Editor& editor = window_->editor();
-    editor.insere_bloco(BlockKind::Action, "high tide", 300, 200);
-    editor.insere_bloco(BlockKind::Decision, "ebb?", 300, 350);
-    editor.insere_bloco(BlockKind::Action, "TIDES", 800, 1200);
+    editor.commands().insere_bloco(BlockKind::Action, "high tide", 300, 200);
+    editor.commands().insere_bloco(BlockKind::Decision, "ebb?", 300, 350);
+    editor.commands().insere_bloco(BlockKind::Action, "TIDES", 800, 1200);
     editor.selectBlock(1);
 
     key(canvas(), Qt::Key_F, Qt::ControlModifier);
@@ -193,8 +193,8 @@ void MainWindowFindTest::findGoesRoundAndKeepsItsKeysFromTheEditor()
 void MainWindowFindTest::gotoTargetKeyGoesBothWays()
 {
     Editor& editor = window_->editor();
-    editor.insere_bloco(BlockKind::GotoJump, "A", 300, 200);
-    editor.insere_bloco(BlockKind::GotoTarget, "a", 800, 1200);
+    editor.commands().insere_bloco(BlockKind::GotoJump, "A", 300, 200);
+    editor.commands().insere_bloco(BlockKind::GotoTarget, "a", 800, 1200);
     editor.selectBlock(0);
 
     key(canvas(), Qt::Key_F12);

@@ -111,7 +111,7 @@ void MainWindowFlowTest::keysAloneBuildAndTheCanvasReadsTheBlocks()
     const QRect atFull = ask->rect();
     QVERIFY(canvasOnScreen.contains(atFull));
     QCOMPARE(canvasReader->childAt(atFull.center().x(), atFull.center().y()), ask);
-    window_->editor().zoomTo(2.0);
+    window_->editor().zoom().zoomTo(2.0);
     QVERIFY(qAbs(ask->rect().width() - 2 * atFull.width()) <= 2);
 
     // Going up the flow moves the focus; an undo takes a block and its words away.

@@ -79,7 +79,7 @@ int MainWindowPrintTest::pdfPages() const
 
 void MainWindowPrintTest::printsOnePageWithTheMenusOffMeanwhile()
 {
-    QVERIFY(window_->editor().insere_bloco(BlockKind::Action, "== 0 ==", 200, 120));
+    QVERIFY(window_->editor().commands().insere_bloco(BlockKind::Action, "== 0 ==", 200, 120));
     usePrinter(true);
 
     action("mprint")->trigger();
@@ -104,7 +104,7 @@ void MainWindowPrintTest::noPrinterShowsTheMessageAndTheEditorGoesOn()
     QVERIFY(fileMenuEnabled());
     QVERIFY(!QApplication::overrideCursor());
     QVERIFY(window_->isVisible());
-    QVERIFY(window_->editor().insere_bloco(BlockKind::Action, "== 0 ==", 200, 120));
+    QVERIFY(window_->editor().commands().insere_bloco(BlockKind::Action, "== 0 ==", 200, 120));
 }
 
 void MainWindowPrintTest::previewStandsInForTheEditorAndPrintsWithoutTouchingTheMenus()

@@ -81,7 +81,7 @@ void RecoveryWindowTest::autosaveWritesOnTheTimerOnlyWithABlock()
     waitForTick();
     QVERIFY(!QFile::exists(recoveryPath()));
 
-    QVERIFY(window_->editor().insere_bloco(BlockKind::Action, "== 0 ==", 200, 120));
+    QVERIFY(window_->editor().commands().insere_bloco(BlockKind::Action, "== 0 ==", 200, 120));
     now_ += 241;
     waitForTick();
     QVERIFY(QFile::exists(recoveryPath()));
@@ -235,7 +235,7 @@ void RecoveryWindowTest::saveAsNeverWritesOntoTheRecoveryFile()
 void RecoveryWindowTest::aSecondCorvixLeavesTheFirstOnesRecoveryFileAlone()
 {
     start();
-    QVERIFY(window_->editor().insere_bloco(BlockKind::Action, "== 0 ==", 200, 120));
+    QVERIFY(window_->editor().commands().insere_bloco(BlockKind::Action, "== 0 ==", 200, 120));
     now_ += 241;
     waitForTick();
     QFile first(recoveryPath());
@@ -256,8 +256,8 @@ void RecoveryWindowTest::aSecondCorvixLeavesTheFirstOnesRecoveryFileAlone()
         QVERIFY(secondDialogs.questions.isEmpty());
         QCOMPARE(secondState.blockCount, 0);
 
-        QVERIFY(second.editor().insere_bloco(BlockKind::Decision, "== 0 ==", 200, 320));
-        QVERIFY(second.editor().insere_bloco(BlockKind::Action, "== 1 ==", 200, 520));
+        QVERIFY(second.editor().commands().insere_bloco(BlockKind::Decision, "== 0 ==", 200, 320));
+        QVERIFY(second.editor().commands().insere_bloco(BlockKind::Action, "== 1 ==", 200, 520));
         secondNow += 241;
         QSignalSpy tick(second.findChild<QTimer*>(QStringLiteral("Timer1")), &QTimer::timeout);
         QVERIFY(tick.wait(2000));

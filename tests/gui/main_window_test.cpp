@@ -1,5 +1,6 @@
 #include "app/help_window.h"
 #include "cli/cli.h"
+#include "cli/qt_commands.h"
 #include "dialogs/desktop_dialogs.h"
 #include "model/program_info.h"
 #include "render/block_geometry.h"
@@ -475,7 +476,7 @@ void MainWindowTest::enterOnTheDiscardQuestionKeepsTheWork()
     drawing.programDir = state().programDir;
     MainWindow window(drawing, desktop);
     window.load({});
-    QVERIFY(window.editor().insere_bloco(BlockKind::Action, "== 0 ==", 200, 120));
+    QVERIFY(window.editor().commands().insere_bloco(BlockKind::Action, "== 0 ==", 200, 120));
     QVERIFY(drawing.modified);
     QString asked;
     QTimer::singleShot(0, this, [&asked] {
@@ -780,7 +781,7 @@ void MainWindowTest::exportWritesWhatTheCommandLineWrites()
     QCOMPARE(state().selectedBlock, 0);
 
     const QString fromCli = path(QStringLiteral("cli/") + name);
-    QCOMPARE(cli::runExport(fromCli.toStdString(), drawing.toStdString()), 0);
+    QCOMPARE(cli::runExport(fromCli.toStdString(), drawing.toStdString(), cli::InputLayout::AsDrawn, cli::linkedQtShell), 0);
     const QByteArray bytes = fileBytes(exported);
     if (name.endsWith(QStringLiteral(".pdf"))) {
         QCOMPARE(pdfPages(bytes).size(), 1);

@@ -48,8 +48,8 @@ void MainWindowZoomTest::cleanup()
 QPointF MainWindowZoomTest::toCanvas(Point sheet)
 {
     const Editor& editor = window_->editor();
-    return {sheet.x * editor.zoom() - editor.viewport().viewOffsetX(),
-            sheet.y * editor.zoom() - editor.viewport().viewOffsetY()};
+    return {sheet.x * editor.zoom().zoom() - editor.viewport().viewOffsetX(),
+            sheet.y * editor.zoom().zoom() - editor.viewport().viewOffsetY()};
 }
 
 void MainWindowZoomTest::pressSheet(Point sheet)
@@ -99,23 +99,23 @@ void MainWindowZoomTest::keysAndItemsStepThroughTheLevels()
 {
     const Editor& editor = window_->editor();
     QTest::keyClick(canvas(), Qt::Key_Equal, Qt::ControlModifier);
-    QCOMPARE(editor.zoom(), 1.25);
+    QCOMPARE(editor.zoom().zoom(), 1.25);
     QTest::keyClick(canvas(), Qt::Key_Plus, Qt::ControlModifier);
-    QCOMPARE(editor.zoom(), 1.5);
+    QCOMPARE(editor.zoom().zoom(), 1.5);
     QCOMPARE(checkedLevels(), QList<QAction*>{action("mzoom150")});
     QTest::keyClick(canvas(), Qt::Key_Minus, Qt::ControlModifier);
-    QCOMPARE(editor.zoom(), 1.25);
+    QCOMPARE(editor.zoom().zoom(), 1.25);
 
     QTest::keyClick(canvas(), Qt::Key_9, Qt::ControlModifier);
-    QCOMPARE(editor.zoom(), fitPageZoom(canvas()->width(), canvas()->height(), state().paper));
+    QCOMPARE(editor.zoom().zoom(), fitPageZoom(canvas()->width(), canvas()->height(), state().paper));
     QVERIFY(checkedLevels().isEmpty());
     QCOMPARE(editor.viewport().viewOffsetX(), 0);
 
     action("mzoom300")->trigger();
-    QCOMPARE(editor.zoom(), 3.0);
+    QCOMPARE(editor.zoom().zoom(), 3.0);
     QCOMPARE(checkedLevels(), QList<QAction*>{action("mzoom300")});
     QTest::keyClick(canvas(), Qt::Key_0, Qt::ControlModifier);
-    QCOMPARE(editor.zoom(), 1.0);
+    QCOMPARE(editor.zoom().zoom(), 1.0);
     QCOMPARE(checkedLevels(), QList<QAction*>{action("mzoom100")});
     QVERIFY(!state().modified);
 }
@@ -128,14 +128,14 @@ void MainWindowZoomTest::onlyTheWheelZoomsWhileAnOperationWaits()
     QCOMPARE(state().editMode, EditMode::Connecting);
     QVERIFY(!window_->findChild<QMenu*>(QStringLiteral("mview"))->menuAction()->isEnabled());
     QTest::keyClick(canvas(), Qt::Key_Equal, Qt::ControlModifier);
-    QCOMPARE(window_->editor().zoom(), 1.0);
+    QCOMPARE(window_->editor().zoom().zoom(), 1.0);
 
     ctrlWheel(1, toCanvas({200, 250}));
-    QCOMPARE(window_->editor().zoom(), 1.25);
+    QCOMPARE(window_->editor().zoom().zoom(), 1.25);
     QCOMPARE(checkedLevels(), QList<QAction*>{action("mzoom125")});
     QCOMPARE(state().editMode, EditMode::Connecting);
     ctrlWheel(-3, toCanvas({200, 250}));
-    QCOMPARE(window_->editor().zoom(), 0.5);
+    QCOMPARE(window_->editor().zoom().zoom(), 0.5);
 
     // Half a pixel a unit: a click lands within a unit of where it was aimed.
     pressSheet(portPoint(state().blocks[1], Port::Top));

@@ -1,11 +1,12 @@
 #include "cli/cli.h"
+#include "cli/qt_commands.h"
 #include "model/program_info.h"
 #include "printing/page_export.h"
+#include "render/sheet_font_measures.h"
 #include "support/block_builders.h"
 #include "support/capacity_diagram.h"
 #include "support/diagram_samples.h"
 #include "surfaces/qt_text_measurer.h"
-#include "surfaces/sheet_font_measures.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -238,7 +239,7 @@ void PageExportTest::pngIsThePageImage()
     QFETCH(int, height);
     writeFile(input_, encodeSample(diagram(paperType)));
     const QString out = dir_.filePath(name);
-    QCOMPARE(cli::runExport(out.toStdString(), input_.toStdString()), 0);
+    QCOMPARE(cli::runExport(out.toStdString(), input_.toStdString(), cli::InputLayout::AsDrawn, cli::linkedQtShell), 0);
     const QImage page(out);
     QCOMPARE(page.size(), QSize(1188, height));
     checkPage(page.convertToFormat(QImage::Format_RGB32), height);
@@ -263,7 +264,7 @@ void PageExportTest::vectorPageShowsTheSamePage()
     QFETCH(int, paperType);
     writeFile(input_, encodeSample(diagram(paperType)));
     const QString out = dir_.filePath(renderer == "pdftoppm" ? "page.pdf" : "page.svg");
-    QCOMPARE(cli::runExport(out.toStdString(), input_.toStdString()), 0);
+    QCOMPARE(cli::runExport(out.toStdString(), input_.toStdString(), cli::InputLayout::AsDrawn, cli::linkedQtShell), 0);
     const PaperPage paper = paperPage(paperType);
     constexpr int scale = 3;
     const double pixelsAPoint = scale / paper.unit;
@@ -299,11 +300,11 @@ void PageExportTest::textSurvivesIntoSvgAndPdf()
     writeFile(input_, encodeSample(diagram(0, "a<b & \"c\" \xE9\x80\xDF")));
     const QString expected = QString::fromUtf8("a<b & \"c\" \u00E9\u20AC\u00DF");
     const QString svg = dir_.filePath("page.svg");
-    QCOMPARE(cli::runExport(svg.toStdString(), input_.toStdString()), 0);
+    QCOMPARE(cli::runExport(svg.toStdString(), input_.toStdString(), cli::InputLayout::AsDrawn, cli::linkedQtShell), 0);
     QVERIFY2(svgTexts(svg).contains(expected), qPrintable(svgTexts(svg).join(" | ")));
 
     const QString pdf = dir_.filePath("page.pdf");
-    QCOMPARE(cli::runExport(pdf.toStdString(), input_.toStdString()), 0);
+    QCOMPARE(cli::runExport(pdf.toStdString(), input_.toStdString(), cli::InputLayout::AsDrawn, cli::linkedQtShell), 0);
     const std::optional<QString> text = runTool("pdftotext", {"-layout", pdf, "-"});
     if (!text)
         QSKIP("pdftotext is missing (scripts/install-deps.sh installs it)");
@@ -315,12 +316,12 @@ void PageExportTest::pdfTextStandsInTheSheetCells()
     // Two spaces, and a soft hyphen, which the sheet font shows as nothing and no room.
     writeFile(input_, encodeSample(diagram(0, "one two  th\xADree")));
     const QString svg = dir_.filePath("page.svg");
-    QCOMPARE(cli::runExport(svg.toStdString(), input_.toStdString()), 0);
+    QCOMPARE(cli::runExport(svg.toStdString(), input_.toStdString(), cli::InputLayout::AsDrawn, cli::linkedQtShell), 0);
     const std::optional<double> left = svgTextX(svg, QString::fromUtf8("one two  th\u00ADree"));
     QVERIFY(left);
 
     const QString pdf = dir_.filePath("page.pdf");
-    QCOMPARE(cli::runExport(pdf.toStdString(), input_.toStdString()), 0);
+    QCOMPARE(cli::runExport(pdf.toStdString(), input_.toStdString(), cli::InputLayout::AsDrawn, cli::linkedQtShell), 0);
     const std::optional<QString> boxes = runTool("pdftotext", {"-bbox", pdf, "-"});
     if (!boxes)
         QSKIP("pdftotext is missing (scripts/install-deps.sh installs it)");
@@ -364,7 +365,7 @@ void PageExportTest::vectorPageIsTheNamedPaper()
     QFETCH(QSizeF, millimetres);
     writeFile(input_, encodeSample(diagram(paperType)));
     const QString out = dir_.filePath(name);
-    QCOMPARE(cli::runExport(out.toStdString(), input_.toStdString()), 0);
+    QCOMPARE(cli::runExport(out.toStdString(), input_.toStdString(), cli::InputLayout::AsDrawn, cli::linkedQtShell), 0);
     QFile file(out);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString text = QString::fromLatin1(file.readAll());
@@ -388,7 +389,7 @@ void PageExportTest::vectorPageIsTheNamedPaper()
 void PageExportTest::pdfCrossReferenceLeadsToEveryObject()
 {
     const QString out = dir_.filePath("page.pdf");
-    QCOMPARE(cli::runExport(out.toStdString(), input_.toStdString()), 0);
+    QCOMPARE(cli::runExport(out.toStdString(), input_.toStdString(), cli::InputLayout::AsDrawn, cli::linkedQtShell), 0);
     QFile file(out);
     QVERIFY(file.open(QIODevice::ReadOnly));
     checkCrossReference(file.readAll());
@@ -454,7 +455,9 @@ void PageExportTest::failuresAreReported()
 {
     QFETCH(QString, out);
     QFETCH(QString, in);
-    QCOMPARE(cli::runExport(dir_.filePath(out).toStdString(), dir_.filePath(in).toStdString()), 1);
+    QCOMPARE(cli::runExport(dir_.filePath(out).toStdString(), dir_.filePath(in).toStdString(), cli::InputLayout::AsDrawn,
+                            cli::linkedQtShell),
+             1);
 }
 
 void PageExportTest::thumbnailIsTheWholePageScaled_data()

@@ -1,9 +1,9 @@
 #include "render/render_pass.h"
+#include "render/sheet_font_measures.h"
 #include "support/capacity_diagram.h"
 #include "surfaces/marker_pictures.h"
 #include "surfaces/painter_target.h"
 #include "surfaces/qt_text_measurer.h"
-#include "surfaces/sheet_font_measures.h"
 #include "surfaces/text_convert.h"
 
 #include <QFontMetricsF>

@@ -148,9 +148,9 @@ private slots:
         startWindow();
         action("mproblems")->trigger();
         Editor& editor = window_->editor();
-        editor.insere_bloco(BlockKind::Action, "dry", 300, 300);
-        editor.insere_bloco(BlockKind::Action, "== 1 ==", 800, 1200);
-        editor.repinta_tudo();
+        editor.commands().insere_bloco(BlockKind::Action, "dry", 300, 300);
+        editor.commands().insere_bloco(BlockKind::Action, "== 1 ==", 800, 1200);
+        editor.repaint();
         auto* list = window_->findChild<QListWidget*>(QStringLiteral("problemsList"));
         QTRY_COMPARE_WITH_TIMEOUT(list->count(), 2, 200);
         QCOMPARE(list->item(0)->text(), "Block 2 \"== 1 ==\": unreachable: er ist vom Start aus nicht erreichbar");
@@ -176,7 +176,7 @@ private slots:
         setDesktopLanguage({}, {}, lang);
         installTranslations(desktopLanguages(), CORVIX_TRANSLATIONS_DIR);
         makeWindow();
-        window_->editor().insere_bloco(BlockKind::Decision, toCp1252(QStringLiteral("größer")), 300, 300);
+        window_->editor().commands().insere_bloco(BlockKind::Decision, toCp1252(QStringLiteral("größer")), 300, 300);
         QAccessibleInterface* block = QAccessible::queryAccessibleInterface(canvas())->child(0);
         QCOMPARE(block->text(QAccessible::Name), name);
         QCOMPARE(block->text(QAccessible::Description), description);

@@ -1,6 +1,7 @@
 # Installs the build into an empty prefix and checks that it holds every file of the
-# desktop application and that the installed program runs.
-# cmake -DBUILD_DIR=... -DPREFIX=... -DSAMPLE=FILE.fxg "-DLANGUAGES=de;fr" -P check_install.cmake
+# desktop application and that the installed program runs, loading Qt only for what needs it.
+# cmake -DBUILD_DIR=... -DPREFIX=... -DSAMPLE=FILE.fxg "-DLANGUAGES=de;fr" -DQT_SHELL=lib/corvix/FILE.so
+#       -P check_install.cmake
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 OUTPUT_QUIET RESULT_VARIABLE status)
@@ -10,6 +11,7 @@ endif()
 
 set(expected
   bin/corvix
+  ${QT_SHELL}
   share/corvix/corvix.html
   share/applications/org.corvix.Corvix.desktop
   share/metainfo/org.corvix.Corvix.metainfo.xml
@@ -41,10 +43,14 @@ foreach(language en ${LANGUAGES})
   endif()
 endforeach()
 
-execute_process(COMMAND ${PREFIX}/bin/corvix --check ${SAMPLE}
-                OUTPUT_VARIABLE verdict RESULT_VARIABLE status)
+# The loader names on stderr every library it loads.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env LD_DEBUG=libs ${PREFIX}/bin/corvix --check ${SAMPLE}
+                OUTPUT_VARIABLE verdict RESULT_VARIABLE status ERROR_VARIABLE loaded)
 if(NOT status EQUAL 0 OR NOT verdict MATCHES ": ok blocks=")
   message(FATAL_ERROR "the installed corvix --check said (${status}): ${verdict}")
+endif()
+if(loaded MATCHES "libQt6[A-Za-z]*")
+  message(FATAL_ERROR "the installed corvix --check loaded Qt (${CMAKE_MATCH_0})")
 endif()
 # The file manager runs the thumbnailer's command with the size, the input and the output
 # in place of %s, %i and %o, for the type the MIME package declares, and without a display.

@@ -1,4 +1,4 @@
-#include "cli/cli.h"
+#include "cli/qt_commands.h"
 
 #include "app/desktop_identity.h"
 #include "app/program_folders.h"

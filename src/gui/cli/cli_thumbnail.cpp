@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "cli/qt_commands.h"
 
 #include "printing/page_export.h"
 

@@ -3,9 +3,9 @@
 #include "model/paper.h"
 #include "render/batching_target.h"
 #include "render/render_pass.h"
+#include "render/sheet_font_measures.h"
 #include "surfaces/painter_target.h"
 #include "surfaces/pdf_writer.h"
-#include "surfaces/sheet_font_measures.h"
 #include "surfaces/svg_writer.h"
 
 #include <QFileInfo>
@@ -106,17 +106,6 @@ bool exportPdf(const EditorState& state, QIODevice& device, const QString& title
 }
 
 } // namespace
-
-std::optional<PageFormat> pageFormatForExtension(std::string_view extension)
-{
-    if (extension == ".png")
-        return PageFormat::Png;
-    if (extension == ".svg")
-        return PageFormat::Svg;
-    if (extension == ".pdf")
-        return PageFormat::Pdf;
-    return std::nullopt;
-}
 
 bool writePage(const EditorState& state, QIODevice& device, PageFormat format, const QString& title)
 {

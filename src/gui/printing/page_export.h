@@ -1,20 +1,13 @@
 #pragma once
 
+#include "export/page_format.h"
 #include "model/editor_state.h"
 
 #include <QString>
 
 class QIODevice;
 
-#include <optional>
-#include <string_view>
-
 namespace corvix {
-
-enum class PageFormat { Png, Svg, Pdf };
-
-// ".png", ".svg" or ".pdf" (lower case); none for any other extension.
-std::optional<PageFormat> pageFormatForExtension(std::string_view extension);
 
 // Writes the page as the drawing's file holds it: the whole sheet with the view at the
 // origin, on white, nothing selected, whatever the editor is doing. PNG: PageWidth x

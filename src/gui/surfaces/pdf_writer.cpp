@@ -1,9 +1,9 @@
 #include "surfaces/pdf_writer.h"
 
 #include "model/paper.h"
+#include "render/sheet_font_measures.h"
 #include "surfaces/marker_pictures.h"
 #include "surfaces/qt_text_measurer.h"
-#include "surfaces/sheet_font_measures.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "render/advance_measurer.h"
 #include "render/batching_target.h"
-#include "surfaces/advance_measurer.h"
 #include "surfaces/deflate_stream.h"
 #include "surfaces/output_buffer.h"
 

@@ -1,7 +1,7 @@
 #include "surfaces/qt_text_measurer.h"
 
 #include "model/text_codec.h"
-#include "surfaces/sheet_font_measures.h"
+#include "render/sheet_font_measures.h"
 #include "surfaces/text_convert.h"
 
 #include <QFontMetrics>

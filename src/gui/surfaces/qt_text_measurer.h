@@ -1,6 +1,6 @@
 #pragma once
 
-#include "surfaces/advance_measurer.h"
+#include "render/advance_measurer.h"
 
 #include <QFont>
 #include <QString>

@@ -2,9 +2,9 @@
 
 #include "model/paper.h"
 #include "model/text_codec.h"
+#include "render/sheet_font_measures.h"
 #include "surfaces/marker_pictures.h"
 #include "surfaces/qt_text_measurer.h"
-#include "surfaces/sheet_font_measures.h"
 
 #include <algorithm>
 #include <array>

@@ -180,7 +180,7 @@ void MainWindow::layoutClientArea()
     kindPanel_->raise();
     const double ratio = canvas_->devicePixelRatioF();
     canvasSurface_.resize(canvas_->size(), ratio);
-    editor_.setDeviceRatio(ratio);
+    editor_.zoom().setDeviceRatio(ratio);
     editor_.Form_Resize(w, h, false);
 }
 
@@ -211,7 +211,7 @@ void MainWindow::load(const std::string& commandLine)
     editor_.limpa_desenho();
     if (!recovery_.offerAtStart())
         files_.openAtStart(commandLine);
-    editor_.cancela_operacao();
+    editor_.cancelOperation();
     timer_.start();
     canvas_->setFocus();
 }
@@ -298,7 +298,7 @@ void MainWindow::canvasDoubleClicked()
 
 void MainWindow::canvasWheel(int32_t notches, KeyModifiers modifiers, QPointF pos)
 {
-    editor_.Diagrama_MouseWheel(notches, modifiers, float(pos.x()), float(pos.y()));
+    editor_.wheelTurned(notches, modifiers, float(pos.x()), float(pos.y()));
     showZoom();
 }
 

@@ -104,10 +104,10 @@ private:
     void setEditCommands(bool undo, bool redo, bool goToBlock);
     void clipboardChanged();
     void copyToClipboard(const std::optional<ClipboardContent>& content);
-    void mpaste_Click();
+    void pasteFromClipboard();
     // The pointer's canvas point when it is over the canvas.
     std::optional<CanvasPoint> pointerOnCanvas() const;
-    void mexport_Click();
+    void exportDrawing();
     void createClientArea();
     void layoutClientArea();
     void centreOnScreen();

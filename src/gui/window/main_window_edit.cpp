@@ -34,7 +34,7 @@ void MainWindow::createEditMenu()
     mcopy_ = medit_->addAction(tr("&Copy"), this, [this] { copyToClipboard(editor_.copy()); });
     mcopy_->setObjectName(QStringLiteral("mcopy"));
     mcopy_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    mpaste_ = medit_->addAction(tr("&Paste"), this, &MainWindow::mpaste_Click);
+    mpaste_ = medit_->addAction(tr("&Paste"), this, &MainWindow::pasteFromClipboard);
     mpaste_->setObjectName(QStringLiteral("mpaste"));
     mpaste_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     mduplicate_ = medit_->addAction(tr("&Duplicate"), this, [this] { editor_.duplicate(); });
@@ -45,7 +45,7 @@ void MainWindow::createEditMenu()
     mselectall_->setObjectName(QStringLiteral("mselectall"));
     mselectall_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     medit_->addSeparator();
-    marrange_ = medit_->addAction(tr("A&rrange"), this, [this] { editor_.arrange(layout::arrangeBlocks); });
+    marrange_ = medit_->addAction(tr("A&rrange"), this, [this] { editor_.arrange(); });
     marrange_->setObjectName(QStringLiteral("marrange"));
     marrange_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     createFindActions();
@@ -96,7 +96,7 @@ void MainWindow::copyToClipboard(const std::optional<ClipboardContent>& content)
         QGuiApplication::clipboard()->setMimeData(toMimeData(*content));
 }
 
-void MainWindow::mpaste_Click()
+void MainWindow::pasteFromClipboard()
 {
     const QMimeData* offered = QGuiApplication::clipboard()->mimeData();
     // Corvix's own blocks hold Windows-1252 texts already; another program's text may not.

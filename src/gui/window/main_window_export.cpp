@@ -85,10 +85,10 @@ void MainWindow::createExportAction()
 {
     mexport_ = new QAction(tr("E&xport..."), this);
     mexport_->setObjectName(QStringLiteral("mexport"));
-    connect(mexport_, &QAction::triggered, this, &MainWindow::mexport_Click);
+    connect(mexport_, &QAction::triggered, this, &MainWindow::exportDrawing);
 }
 
-void MainWindow::mexport_Click()
+void MainWindow::exportDrawing()
 {
     QString filter = filterText(kExportFilters.front());
     QString proposed = initialExportPath(state_.fileName);
@@ -106,12 +106,12 @@ void MainWindow::mexport_Click()
         proposed = target.path;
     }
 
-    editor_.desabilita_menus();
+    editor_.disableMenus();
     const bool written = target.format ? exportPage(state_, target.path, *target.format)
                                        : writeMermaidFile(target.path.toStdString(), state_.blocksInUse(), state_.linksInUse());
     if (!written)
         dialogs_.message(this, tr("Failed to export file (%1)").arg(target.path), MessageIcon::Critical);
-    editor_.habilita_menus();
+    editor_.enableMenus();
 }
 
 } // namespace corvix

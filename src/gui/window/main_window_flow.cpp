@@ -22,14 +22,14 @@ void MainWindow::createFlowActions()
         std::function<void()> run;
     };
     const Item items[] = {
-        {"medittext", QT_TR_NOOP("Edit Te&xt"), QKeySequence(Qt::Key_F2), [this] { editor_.editSelectedText(); }},
+        {"medittext", QT_TR_NOOP("Edit Te&xt"), QKeySequence(Qt::Key_F2), [this] { editor_.flowKeys().editSelectedText(); }},
         {"mflowdown", QT_TR_NOOP("Follow or Insert &Below"), QKeySequence(Qt::ALT | Qt::Key_Down),
-         [this] { editor_.followExit(FlowSide::Down); }},
+         [this] { editor_.flowKeys().followExit(FlowSide::Down); }},
         {"mflowleft", QT_TR_NOOP("Follow or Insert L&eft"), QKeySequence(Qt::ALT | Qt::Key_Left),
-         [this] { editor_.followExit(FlowSide::Left); }},
+         [this] { editor_.flowKeys().followExit(FlowSide::Left); }},
         {"mflowright", QT_TR_NOOP("Follow or Insert Rig&ht"), QKeySequence(Qt::ALT | Qt::Key_Right),
-         [this] { editor_.followExit(FlowSide::Right); }},
-        {"mflowup", QT_TR_NOOP("Go Up the Fl&ow"), QKeySequence(Qt::ALT | Qt::Key_Up), [this] { editor_.followEntry(); }},
+         [this] { editor_.flowKeys().followExit(FlowSide::Right); }},
+        {"mflowup", QT_TR_NOOP("Go Up the Fl&ow"), QKeySequence(Qt::ALT | Qt::Key_Up), [this] { editor_.flowKeys().followEntry(); }},
         {"mlinkto", QT_TR_NOOP("&Link to Block..."), QKeySequence(Qt::CTRL | Qt::Key_K), [this] { linkToBlock(); }},
     };
     medit_->addSeparator();
@@ -42,7 +42,7 @@ void MainWindow::createFlowActions()
     connect(findBar_, &FindBar::linkRequested, this, [this] {
         findBar_->hide();
         canvas_->setFocus();
-        editor_.linkToBlockWithText(toCp1252(findBar_->text()));
+        editor_.flowKeys().linkToBlockWithText(toCp1252(findBar_->text()));
     });
 }
 
@@ -54,7 +54,7 @@ void MainWindow::setFlowCommands(bool enabled)
 
 void MainWindow::linkToBlock()
 {
-    if (editor_.startLinkByText())
+    if (editor_.flowKeys().startLinkByText())
         findBar_->openForLink();
 }
 

@@ -24,9 +24,9 @@ void MainWindow::mprintprev_Click()
 
 void MainWindow::mprint_Click()
 {
-    editor_.desabilita_menus();
+    editor_.disableMenus();
     printSheet(this);
-    editor_.habilita_menus();
+    editor_.enableMenus();
 }
 
 void MainWindow::printSheet(QWidget* messageParent)

@@ -24,13 +24,13 @@ void MainWindow::createViewMenu()
         item->setObjectName(name);
         return item;
     };
-    addZoomItem(QStringLiteral("mzoomin"), tr("Zoom &In"), [this] { editor_.zoomIn(); })
+    addZoomItem(QStringLiteral("mzoomin"), tr("Zoom &In"), [this] { editor_.zoom().zoomIn(); })
         ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    addZoomItem(QStringLiteral("mzoomout"), tr("Zoom &Out"), [this] { editor_.zoomOut(); })
+    addZoomItem(QStringLiteral("mzoomout"), tr("Zoom &Out"), [this] { editor_.zoom().zoomOut(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    addZoomItem(QStringLiteral("mactualsize"), tr("&Actual Size"), [this] { editor_.zoomTo(kActualSize); })
+    addZoomItem(QStringLiteral("mactualsize"), tr("&Actual Size"), [this] { editor_.zoom().zoomTo(kActualSize); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-    addZoomItem(QStringLiteral("mfitpage"), tr("&Fit Page"), [this] { editor_.fitPage(); })
+    addZoomItem(QStringLiteral("mfitpage"), tr("&Fit Page"), [this] { editor_.zoom().fitPage(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_9));
 
     mview_->addSeparator()->setObjectName(QStringLiteral("msepzoom"));
@@ -40,7 +40,7 @@ void MainWindow::createViewMenu()
     for (size_t i = 0; i < kZoomLevels.size(); ++i) {
         QAction* item = addZoomItem(QStringLiteral("mzoom%1").arg(kZoomLevels[i]),
                                     QStringLiteral("%1 %").arg(kZoomLevels[i]),
-                                    [this, i] { editor_.zoomTo(zoomOfLevel(i)); });
+                                    [this, i] { editor_.zoom().zoomTo(zoomOfLevel(i)); });
         item->setCheckable(true);
         levels->addAction(item);
         mzoomlevel_[i] = item;
@@ -57,7 +57,7 @@ void MainWindow::createViewMenu()
 
 void MainWindow::showZoom()
 {
-    const std::optional<size_t> level = levelOfZoom(editor_.zoom());
+    const std::optional<size_t> level = levelOfZoom(editor_.zoom().zoom());
     for (size_t i = 0; i < mzoomlevel_.size(); ++i)
         mzoomlevel_[i]->setChecked(level == i);
 }

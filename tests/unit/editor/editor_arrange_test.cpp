@@ -24,6 +24,12 @@ protected:
         };
     }
 
+    void arrangeWith(Arrangement answer)
+    {
+        editor.setArranger(arranger(std::move(answer)));
+        editor.arrange();
+    }
+
     std::vector<std::vector<int32_t>> asked;
     const Arrangement lowered{true, {{0, 400, 1200}, {1, 200, 1120}, {2, 400, 1304}}, {}};
 };
@@ -31,7 +37,7 @@ protected:
 TEST_F(EditorArrange, MovesTheBlocksAsOneStepThatUndoTakesBackExactly)
 {
     const Tables before = snapshot(state);
-    editor.arrange(arranger(lowered));
+    arrangeWith(lowered);
 
     ASSERT_EQ(asked, (std::vector<std::vector<int32_t>>{{}}));
     EXPECT_EQ(state.blocks[1].x, 200);
@@ -52,17 +58,17 @@ TEST_F(EditorArrange, MovesTheBlocksAsOneStepThatUndoTakesBackExactly)
 TEST_F(EditorArrange, ArrangesSeveralSelectedBlocksOnlyAndOneSelectedAsTheWholeDrawing)
 {
     editor.selectBlock(1);
-    editor.arrange(arranger(lowered));
+    arrangeWith(lowered);
     editor.undo();
     editor.selectAll();
-    editor.arrange(arranger(lowered));
+    arrangeWith(lowered);
     EXPECT_EQ(asked, (std::vector<std::vector<int32_t>>{{}, {0, 1, 2}}));
 }
 
 TEST_F(EditorArrange, ShowsARefusalAndChangesNothing)
 {
     const Tables before = snapshot(state);
-    editor.arrange(arranger({false, {}, {MessageId::TooLargeToArrange, {}}}));
+    arrangeWith({false, {}, {MessageId::TooLargeToArrange, {}}});
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "The drawing is too large to arrange on one page.");
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
@@ -76,7 +82,7 @@ TEST_F(EditorArrange, IsRefusedWhileAnOperationWaits)
     press(kActionBottom.x, kActionBottom.y);  // a connection starts
     ASSERT_EQ(state.editMode, EditMode::Connecting);
     EXPECT_FALSE(editor.canArrange());
-    editor.arrange(arranger(lowered));
+    arrangeWith(lowered);
     EXPECT_TRUE(asked.empty());
     EXPECT_EQ(state.blocks[1].y, 200);
 }

@@ -145,7 +145,7 @@ TEST_F(Drag, CtrlClickOnAPortOrEmptySheetIsAPlainClick)
         {"empty sheet clears the selection", {900, 900}, EditMode::Idle, -1, -1},
     };
     for (const auto& c : cases) {
-        editor.cancela_operacao();
+        editor.cancelOperation();
         drag({400, 200}, {400, 200}, kCtrlHeld);
         drag({400, 400}, {400, 400}, kCtrlHeld);
         ASSERT_EQ(selected(), (std::vector<int32_t>{0, 2})) << c.name;

@@ -33,7 +33,7 @@ inline Tables snapshot(const EditorState& s)
 inline CanvasPoint canvasPointOf(const Editor& editor, Point p)
 {
     const Viewport& v = editor.viewport();
-    return {float(p.x * editor.zoom() - v.viewOffsetX()), float(p.y * editor.zoom() - v.viewOffsetY())};
+    return {float(p.x * editor.zoom().zoom() - v.viewOffsetX()), float(p.y * editor.zoom().zoom() - v.viewOffsetY())};
 }
 
 inline constexpr MouseButton kLeft = MouseButton::Left;
@@ -47,7 +47,7 @@ protected:
         editor.mtippapel_Click(0);
         editor.Form_Resize(700, 500, false);
         editor.limpa_desenho();
-        editor.cancela_operacao();
+        editor.cancelOperation();
     }
 
     // The canvas point over sheet point p; the view is at the origin unless a test moves it.
@@ -85,7 +85,7 @@ protected:
     int32_t addBlock(BlockKind kind, int32_t x, int32_t y)
     {
         const int32_t index = state.blockCount;
-        EXPECT_TRUE(editor.insere_bloco(kind, "== " + std::to_string(index) + " ==", x, y));
+        EXPECT_TRUE(editor.commands().insere_bloco(kind, "== " + std::to_string(index) + " ==", x, y));
         return index;
     }
 

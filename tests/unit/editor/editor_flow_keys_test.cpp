@@ -26,7 +26,7 @@ protected:
     void insertFromKeys(FlowSide side, int16_t kindButton, const std::string& text)
     {
         const size_t dialogs = ui.textDialogs.size();
-        editor.followExit(side);
+        editor.flowKeys().followExit(side);
         ASSERT_TRUE(editor.kindPanelVisible());
         editor.SelBloco_Click(kindButton);
         ASSERT_FALSE(editor.kindPanelVisible());
@@ -44,10 +44,10 @@ protected:
         insertFromKeys(FlowSide::Down, 1, "i <= n");
         insertFromKeys(FlowSide::Left, 0, "f = f * i");
         insertFromKeys(FlowSide::Down, 0, "i = i + 1");
-        ASSERT_TRUE(editor.startLinkByText());
-        editor.linkToBlockWithText("i <=");
-        editor.followEntry();
-        editor.followEntry();
+        ASSERT_TRUE(editor.flowKeys().startLinkByText());
+        editor.flowKeys().linkToBlockWithText("i <=");
+        editor.flowKeys().followEntry();
+        editor.flowKeys().followEntry();
         insertFromKeys(FlowSide::Right, 0, "print f");
         insertFromKeys(FlowSide::Down, 0, "End");
     }
@@ -81,7 +81,7 @@ protected:
     int32_t add(BlockKind kind, const std::string& text, int32_t x, int32_t y)
     {
         const int32_t index = state.blockCount;
-        EXPECT_TRUE(editor.insere_bloco(kind, text, x, y));
+        EXPECT_TRUE(editor.commands().insere_bloco(kind, text, x, y));
         return index;
     }
 
@@ -203,8 +203,8 @@ TEST_F(FlowKeysTest, TheFirstBlockGoesAtTheTopOfTheViewAndALongTextMovesItClear)
 {
     editor.viewport().setValue(ScrollAxis::Horizontal, 200);
     editor.viewport().setValue(ScrollAxis::Vertical, 300);
-    editor.followEntry();  // nothing to go to yet
-    editor.followExit(FlowSide::Left);
+    editor.flowKeys().followEntry();  // nothing to go to yet
+    editor.flowKeys().followExit(FlowSide::Left);
     EXPECT_FALSE(editor.kindPanelVisible());
     insertFromKeys(FlowSide::Down, 1, "first");
     const Block& first = state.blocks[0];
@@ -230,7 +230,7 @@ TEST_F(FlowKeysTest, TheBlockItsLinkAndItsTextAreOneStepAndEscOrCancelEndIt)
     const size_t steps = editor.undoHistory().undoSteps();
 
     // Esc in the kind panel: nothing is inserted and the block stays selected.
-    editor.followExit(FlowSide::Down);
+    editor.flowKeys().followExit(FlowSide::Down);
     EXPECT_FALSE(editor.canUndo());
     editor.Form_KeyPress(keys::Esc);
     EXPECT_FALSE(editor.kindPanelVisible());
@@ -249,7 +249,7 @@ TEST_F(FlowKeysTest, TheBlockItsLinkAndItsTextAreOneStepAndEscOrCancelEndIt)
 
     // Cancel in the text dialog keeps the block and its link with the text insertion gives.
     editor.selectBlock(1);
-    editor.followExit(FlowSide::Down);
+    editor.flowKeys().followExit(FlowSide::Down);
     editor.SelBloco_Click(2);
     editor.textDialogClosed();
     EXPECT_EQ(state.blockCount, 3);
@@ -264,7 +264,7 @@ TEST_F(FlowKeysTest, NoRoomUnderTheExitIsRefusedWithAMessage)
     const int32_t low = add(BlockKind::Action, "low", 300, state.paper.pageHeight - 60);
     editor.selectBlock(low);
     const auto before = snapshot(state);
-    editor.followExit(FlowSide::Down);
+    editor.flowKeys().followExit(FlowSide::Down);
     editor.SelBloco_Click(0);
     EXPECT_EQ(lastMessage(), "There is no free place on the page for a new block there.");
     EXPECT_EQ(snapshot(state), before);
@@ -288,25 +288,25 @@ TEST_F(FlowKeysTest, FollowingLinksFromTheExitsAndUpTheEntries)
     link(no, Port::Bottom, end);
     const auto before = snapshot(state);
 
-    editor.followExit(FlowSide::Right);  // nothing selected: the start
+    editor.flowKeys().followExit(FlowSide::Right);  // nothing selected: the start
     EXPECT_EQ(state.selectedBlock, top);
-    editor.followExit(FlowSide::Left);  // an action has no left exit
+    editor.flowKeys().followExit(FlowSide::Left);  // an action has no left exit
     EXPECT_EQ(state.selectedBlock, top);
     EXPECT_FALSE(editor.kindPanelVisible());
-    editor.followExit(FlowSide::Down);
+    editor.flowKeys().followExit(FlowSide::Down);
     EXPECT_EQ(state.selectedBlock, ask);
-    editor.followExit(FlowSide::Right);
+    editor.flowKeys().followExit(FlowSide::Right);
     EXPECT_EQ(state.selectedBlock, no);
-    editor.followExit(FlowSide::Down);
+    editor.flowKeys().followExit(FlowSide::Down);
     EXPECT_EQ(state.selectedBlock, end);
     EXPECT_GT(editor.viewport().viewOffsetY(), 0);
 
     // Up: the entering blocks in turn, then on up the flow from the last of them.
     for (const int32_t expected : {yes, no, ask, top}) {
-        editor.followEntry();
+        editor.flowKeys().followEntry();
         EXPECT_EQ(state.selectedBlock, expected);
     }
-    editor.followEntry();  // the start: nothing enters it
+    editor.flowKeys().followEntry();  // the start: nothing enters it
     EXPECT_EQ(state.selectedBlock, top);
     EXPECT_LT(editor.viewport().viewOffsetY(), 100);
     EXPECT_EQ(snapshot(state), before);
@@ -337,10 +337,10 @@ TEST_F(FlowKeysTest, LinkingByTextKeepsTheRulesAndTheSelection)
     for (const Case& c : cases) {
         ui.messages.clear();
         if (c.selected < 0)
-            editor.cancela_operacao();
+            editor.cancelOperation();
         else
             editor.selectBlock(c.selected);
-        editor.linkToBlockWithText(c.text);
+        editor.flowKeys().linkToBlockWithText(c.text);
         EXPECT_EQ(lastMessage(), c.message) << c.text;
         EXPECT_EQ(state.selectedBlock, c.selected) << c.text;
     }

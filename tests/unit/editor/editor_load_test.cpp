@@ -132,7 +132,7 @@ TEST_F(Load, RefusedOpenOrDropRepaintsWithoutTheSelection)
         EXPECT_EQ(state.selectedBlock, -1) << route.name;
         const std::vector<testing::RecordedOp> shown = canvas.ops;
         canvas.ops.clear();
-        editor.repinta_tudo();
+        editor.repaint();
         EXPECT_EQ(shown, canvas.ops) << route.name;
     }
 }

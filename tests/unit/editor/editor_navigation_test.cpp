@@ -15,10 +15,10 @@ class GotoDrawing : public EditorTest {
 protected:
     GotoDrawing()
     {
-        editor.insere_bloco(BlockKind::GotoJump, "Tide", 100, 100);
-        editor.insere_bloco(BlockKind::GotoTarget, " tide ", 900, 1300);
-        editor.insere_bloco(BlockKind::GotoJump, "TIDE", 150, 1450);
-        editor.insere_bloco(BlockKind::Action, "ebb", 300, 100);
+        editor.commands().insere_bloco(BlockKind::GotoJump, "Tide", 100, 100);
+        editor.commands().insere_bloco(BlockKind::GotoTarget, " tide ", 900, 1300);
+        editor.commands().insere_bloco(BlockKind::GotoJump, "TIDE", 150, 1450);
+        editor.commands().insere_bloco(BlockKind::Action, "ebb", 300, 100);
     }
 
     std::string lastMessage() const { return ui.messages.empty() ? std::string() : ui.messages.back().text; }
@@ -85,8 +85,8 @@ TEST_F(GotoDrawing, GotoTargetSaysWhyThereIsNowhereToGo)
     editor.gotoTarget();
     EXPECT_EQ(lastMessage(), "Select a goto jump to go to its target, or a goto target to go to its jumps.");
 
-    editor.insere_bloco(BlockKind::GotoJump, "storm", 500, 100);
-    editor.insere_bloco(BlockKind::GotoTarget, "calm", 700, 100);
+    editor.commands().insere_bloco(BlockKind::GotoJump, "storm", 500, 100);
+    editor.commands().insere_bloco(BlockKind::GotoTarget, "calm", 700, 100);
     editor.selectBlock(4);
     editor.gotoTarget();
     EXPECT_EQ(lastMessage(), "No goto target has the text of the selected goto jump.");

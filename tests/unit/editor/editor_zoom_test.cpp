@@ -18,7 +18,7 @@ class EditorZoomTest : public ThreeBlocks {
 protected:
     void wheel(int32_t notches, KeyModifiers modifiers, float x, float y)
     {
-        editor.Diagrama_MouseWheel(notches, modifiers, x, y);
+        editor.wheelTurned(notches, modifiers, x, y);
     }
     // What the last repaint and the rubber band drew after it.
     std::vector<RecordedOp> sinceLastCls() const
@@ -45,21 +45,21 @@ class CtrlWheel : public EditorZoomTest, public ::testing::WithParamInterface<Wh
 TEST_P(CtrlWheel, KeepsTheSheetPointUnderThePointer)
 {
     const WheelCase& c = GetParam();
-    editor.zoomTo(c.zoom);
+    editor.zoom().zoomTo(c.zoom);
     editor.viewport().setValue(H, c.scrollX);
     editor.viewport().setValue(V, c.scrollY);
     const ViewAnchor before = editor.viewport().anchorAt(c.x, c.y);
 
     wheel(c.notches, kCtrl, c.x, c.y);
 
-    EXPECT_EQ(editor.zoom(), c.expectedZoom);
+    EXPECT_EQ(editor.zoom().zoom(), c.expectedZoom);
     const ViewAnchor after = editor.viewport().anchorAt(c.x, c.y);
     // The bars hold whole pixels: the point may move by half a pixel.
     EXPECT_LE(std::abs(after.sheetX - before.sheetX), 0.5 / c.expectedZoom);
     EXPECT_LE(std::abs(after.sheetY - before.sheetY), 0.5 / c.expectedZoom);
     // A press there finds the same sheet point as before.
-    const Point pressed = {canvasToSheet(int16_t(editor.viewport().viewOffsetX()), c.x, editor.zoom()),
-                           canvasToSheet(int16_t(editor.viewport().viewOffsetY()), c.y, editor.zoom())};
+    const Point pressed = {canvasToSheet(int16_t(editor.viewport().viewOffsetX()), c.x, editor.zoom().zoom()),
+                           canvasToSheet(int16_t(editor.viewport().viewOffsetY()), c.y, editor.zoom().zoom())};
     EXPECT_LE(std::abs(pressed.x - before.sheetX), 1.0);
     EXPECT_LE(std::abs(pressed.y - before.sheetY), 1.0);
 }
@@ -76,15 +76,15 @@ INSTANTIATE_TEST_SUITE_P(Zooms, CtrlWheel, ::testing::Values(
 
 TEST_F(EditorZoomTest, RepaintLaysTheSheetOnTheDevicePixels)
 {
-    editor.repinta_tudo();
+    editor.repaint();
     EXPECT_EQ(canvas.magnification, Magnification{});
     EXPECT_EQ(canvas.only(Op::Box).front(), boxOp(20, 30, 1168, 1507, colors::Black));
 
-    editor.zoomTo(2.0);
+    editor.zoom().zoomTo(2.0);
     editor.viewport().setValue(H, 121);
     editor.viewport().setValue(V, 40);
-    editor.setDeviceRatio(2.0);
-    editor.repinta_tudo();
+    editor.zoom().setDeviceRatio(2.0);
+    editor.repaint();
     // Unit 60 starts one canvas pixel left of the canvas: two device pixels.
     EXPECT_EQ(canvas.magnification, (Magnification{4.0, -2.0, 0.0}));
     EXPECT_EQ(sinceLastCls()[1], boxOp(20 - 60, 30 - 20, 1168 - 60, 1507 - 20, colors::Black));
@@ -92,15 +92,15 @@ TEST_F(EditorZoomTest, RepaintLaysTheSheetOnTheDevicePixels)
 
 TEST_F(EditorZoomTest, ZoomIsAViewSettingNotAChange)
 {
-    editor.zoomIn();
-    editor.fitPage();
+    editor.zoom().zoomIn();
+    editor.zoom().fitPage();
     EXPECT_FALSE(state.modified);
     // The step undone is the last insertion, not a zoom.
     ASSERT_TRUE(editor.undo());
     EXPECT_EQ(state.blockCount, 2);
-    EXPECT_EQ(editor.zoom(), fitPageZoom(688, 488, state.paper));
+    EXPECT_EQ(editor.zoom().zoom(), fitPageZoom(688, 488, state.paper));
     editor.limpa_desenho();  // New keeps the zoom
-    EXPECT_EQ(editor.zoom(), fitPageZoom(688, 488, state.paper));
+    EXPECT_EQ(editor.zoom().zoom(), fitPageZoom(688, 488, state.paper));
     EXPECT_EQ(editor.viewport().hScroll().value, 0);
 }
 
@@ -112,7 +112,7 @@ TEST_F(EditorZoomTest, WheelScrollsAsFarAsAnArrowKey)
     EXPECT_EQ(editor.viewport().viewOffsetX(), 60);
     wheel(5, kAlt, 100, 100);
     EXPECT_EQ(editor.viewport().viewOffsetX(), 0);
-    EXPECT_EQ(editor.zoom(), kActualSize);
+    EXPECT_EQ(editor.zoom().zoom(), kActualSize);
 }
 
 // While connecting, the band is drawn again at the new zoom from the same port, and the
@@ -156,8 +156,8 @@ TEST_F(EditorZoomTest, LinkingAndMovingGiveTheSameDrawingAtEveryZoom)
             editor.mtippapel_Click(0);
             editor.Form_Resize(700, 500, false);
             editor.limpa_desenho();
-            editor.cancela_operacao();
-            editor.zoomTo(zoom);
+            editor.cancelOperation();
+            editor.zoom().zoomTo(zoom);
             int16_t home = keys::Home;
             int16_t pageUp = keys::PageUp;
             editor.Form_KeyDown(home, {});

@@ -142,6 +142,19 @@ TEST(MermaidReader, WarnsAndGoesOn)
         "p:7:7: warning: \"Z\" is not a node yet: its class \"note\" is ignored"}));
 }
 
+// A NUL typed raw and one written as Mermaid's code read alike, so that a drawing's text
+// survives being written and read again.
+TEST(MermaidReader, ReadsARawNulAsItsCode)
+{
+    using namespace std::string_view_literals;
+    const MermaidReading raw = readMermaid("flowchart TD\nA[a\0b]"sv);
+    const MermaidReading coded = readMermaid("flowchart TD\nA[a#0;b]");
+    ASSERT_TRUE(raw.diagram && coded.diagram);
+    EXPECT_EQ(blocksSummary(*raw.diagram), "A:a?b");
+    EXPECT_EQ(blocksSummary(*coded.diagram), "A:a?b");
+    EXPECT_EQ(raw.diagnostics.size(), 1u);
+}
+
 // Past the tables' capacities the text is refused at the first node or link too many,
 // without reading on.
 TEST(MermaidReader, RefusesPastCapacity)

@@ -26,11 +26,11 @@ public:
     void applyPaper(int32_t paperType) override { papers.push_back(paperType); }
     void restoreView(int32_t scrollX, int32_t scrollY) override { views.emplace_back(scrollX, scrollY); }
     void diagramReplaced() override { ++replacedCalls; }
-    void habilita_menus() override {}
-    void desabilita_menus() override {}
-    void limpa_desenho() override {}
-    void cancela_operacao() override { ++cancelCalls; }
-    void repinta_tudo() override {}
+    void enableMenus() override {}
+    void disableMenus() override {}
+    void clearDrawing() override {}
+    void cancelOperation() override { ++cancelCalls; }
+    void repaint() override {}
     ViewPosition viewPosition() const override { return {}; }
     void markSaved() override {}
     void forgetSavedState() override {}

@@ -1,16 +1,14 @@
 #pragma once
 
+#include "cli/qt_shell.h"
+
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
-
-class QGuiApplication;
 
 namespace corvix {
 struct ReadResult;
 struct EditorState;
-enum class PageFormat;
 }
 
 namespace corvix::cli {
@@ -25,8 +23,6 @@ void printVerdict(const std::string& path, const ReadResult& result);
 // --check line when it is not ok; 0 when no file has a problem, 1 when one has, 2 when a
 // file is not ok.
 int runLint(const std::vector<std::string>& files);
-// How an export treats its input: as it is, or arranged first (--arrange).
-enum class InputLayout { AsDrawn, Arranged };
 // Puts the diagram at path into state for an export, arranged when asked: 0, else the exit
 // status after the verdict or the refusal on stderr (1 for a diagram file that is not ok or
 // cannot be arranged). A Mermaid flowchart (.mmd, .mermaid) is always read and arranged
@@ -42,25 +38,13 @@ bool checkMermaid(const std::string& path);
 // The diagram at path in state for drawing its page as printing draws it: its paper, its
 // path in the header. 0, else the exit status after the verdict on stderr.
 int readPageDiagram(const std::string& path, EditorState& state, InputLayout layout);
-// The page image draws with the sheet font, which needs a GUI application: one on the
-// offscreen platform unless another is chosen, so that a headless run needs no display.
-// None when an application exists already.
-std::unique_ptr<QGuiApplication> headlessApplication();
 // corvix [--arrange] --export=OUT FILE: OUT's extension chooses PNG, SVG, PDF, FXG or MMD;
-// 0 on success, else OUT is not written.
-int runExport(const std::string& outPath, const std::string& inPath, InputLayout layout = InputLayout::AsDrawn);
+// 0 on success, else OUT is not written. The page formats are drawn by the Qt shell,
+// loaded for them alone.
+int runExport(const std::string& outPath, const std::string& inPath, InputLayout layout, QtShellLoader shell);
 // The FXG case: FILE read and written anew to OUT as a save would; 1 with a message on stderr.
 int runExportFxg(const std::string& outPath, const std::string& inPath, InputLayout layout);
 // The MMD case: FILE written as a Mermaid flowchart.
 int runExportMermaid(const std::string& outPath, const std::string& inPath, InputLayout layout);
-// The PNG, SVG and PDF cases: FILE's page drawn as printing draws it, without a display.
-int runExportPage(const std::string& outPath, const std::string& inPath, PageFormat format, InputLayout layout);
-// corvix --thumbnail=SIZE IN OUT: IN's page as a PNG whose longer side is SIZE pixels, for
-// the file manager. 0 on success; 1, writing nothing, when IN is not ok or OUT cannot be
-// written; 2 when SIZE is not a whole number from 1 to kMaxThumbnailSize.
-int runThumbnail(const std::string& sizeText, const std::string& inPath, const std::string& outPath);
-inline constexpr int kMaxThumbnailSize = 4096;
-// The editor itself; commandLine is the argument text naming a diagram, possibly empty.
-int runEditor(int argc, char** argv, const std::string& commandLine);
 
 } // namespace corvix::cli

@@ -1,4 +1,7 @@
+// corvix: the command line, without Qt. What needs Qt (the window, pages as pictures) is
+// handed to the Qt shell, loaded only then.
 #include "cli/cli.h"
+#include "cli/qt_shell_loader.h"
 
 #include "model/program_info.h"
 
@@ -93,14 +96,17 @@ int main(int argc, char** argv)
                 return 2;
             }
             return corvix::cli::runExport(out, argv[arrange ? 3 : 2],
-                                          arrange ? corvix::cli::InputLayout::Arranged : corvix::cli::InputLayout::AsDrawn);
+                                          arrange ? corvix::cli::InputLayout::Arranged : corvix::cli::InputLayout::AsDrawn,
+                                          corvix::cli::loadQtShell);
         }
         if (first.rfind("--thumbnail=", 0) == 0) {
             if (argc != 4) {
                 printUsage(stderr);
                 return 2;
             }
-            return corvix::cli::runThumbnail(first.substr(std::strlen("--thumbnail=")), argv[2], argv[3]);
+            corvix::cli::QtShell* const shell = corvix::cli::loadQtShell();
+            return shell ? shell->thumbnail(first.substr(std::strlen("--thumbnail=")), argv[2], argv[3])
+                         : corvix::cli::kNoQtShell;
         }
         if (first.rfind("--", 0) == 0) {
             std::fprintf(stderr, "corvix: unknown option %s\n", first.c_str());
@@ -108,5 +114,6 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    return corvix::cli::runEditor(argc, argv, commandLineText(argc, argv));
+    corvix::cli::QtShell* const shell = corvix::cli::loadQtShell();
+    return shell ? shell->editor(argc, argv, commandLineText(argc, argv)) : corvix::cli::kNoQtShell;
 }

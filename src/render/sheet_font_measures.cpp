@@ -1,4 +1,4 @@
-#include "surfaces/sheet_font_measures.h"
+#include "render/sheet_font_measures.h"
 
 namespace corvix {
 

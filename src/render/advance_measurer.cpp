@@ -1,4 +1,4 @@
-#include "surfaces/advance_measurer.h"
+#include "render/advance_measurer.h"
 
 #include "render/text_lines.h"
 

@@ -6,7 +6,7 @@
 #include "interchange/mermaid_reader.h"
 #include "interchange/mermaid_writer.h"
 #include "layout/arrange.h"
-#include "surfaces/sheet_font_measures.h"
+#include "render/sheet_font_measures.h"
 
 #include <cstdio>
 

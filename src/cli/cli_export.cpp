@@ -1,7 +1,5 @@
 #include "cli/cli.h"
 
-#include "printing/page_export.h"
-
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -20,15 +18,17 @@ std::string lowerCaseExtension(const std::string& path)
 
 } // namespace
 
-int runExport(const std::string& outPath, const std::string& inPath, InputLayout layout)
+int runExport(const std::string& outPath, const std::string& inPath, InputLayout layout, QtShellLoader shell)
 {
     const std::string extension = lowerCaseExtension(outPath);
     if (extension == ".fxg")
         return runExportFxg(outPath, inPath, layout);
     if (extension == ".mmd")
         return runExportMermaid(outPath, inPath, layout);
-    if (const std::optional<PageFormat> format = pageFormatForExtension(extension))
-        return runExportPage(outPath, inPath, *format, layout);
+    if (const std::optional<PageFormat> format = pageFormatForExtension(extension)) {
+        QtShell* const qt = shell();
+        return qt ? qt->exportPage(outPath, inPath, *format, layout) : kNoQtShell;
+    }
     std::fprintf(stderr, "corvix: %s: OUT must end in .png, .svg, .pdf, .fxg or .mmd\n", outPath.c_str());
     return 1;
 }
