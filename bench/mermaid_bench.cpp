@@ -81,7 +81,7 @@ void sixtyBlocksReadArrangedWritten(benchmark::State& bench)
         const ArrangedImport arranged =
             arrangeImported(empty, std::move(*reading.diagram), font, layout::arrangeBlocks, std::nullopt);
         if (!arranged.fragment)
-            bench.SkipWithError(arranged.refusal.c_str());
+            bench.SkipWithError(englishText(arranged.refusal).c_str());
         else
             benchmark::DoNotOptimize(mermaidText(arranged.fragment->blocks, arranged.fragment->links));
     }

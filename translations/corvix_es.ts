@@ -2,6 +2,235 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>BlockWords</name>
+    <message>
+        <source>Action %1</source>
+        <translation>Acción %1</translation>
+    </message>
+    <message>
+        <source>Decision %1</source>
+        <translation>Decisión %1</translation>
+    </message>
+    <message>
+        <source>Goto jump %1</source>
+        <translation>Salto (goto) %1</translation>
+    </message>
+    <message>
+        <source>Goto target %1</source>
+        <translation>Destino de salto (goto) %1</translation>
+    </message>
+    <message>
+        <source>Explanation %1</source>
+        <translation>Explicación %1</translation>
+    </message>
+    <message>
+        <source>Block %1</source>
+        <translation>Bloque %1</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Siguiente: %1</translation>
+    </message>
+    <message>
+        <source>Yes: %1</source>
+        <translation>Sí: %1</translation>
+    </message>
+    <message>
+        <source>No: %1</source>
+        <translation>No: %1</translation>
+    </message>
+    <message>
+        <source>Target: %1</source>
+        <translation>Destino: %1</translation>
+    </message>
+    <message>
+        <source>Jumps from %1</source>
+        <translation>Saltos desde %1</translation>
+    </message>
+    <message>
+        <source>Entered from %1</source>
+        <translation>Entrada desde %1</translation>
+    </message>
+    <message>
+        <source>block %1</source>
+        <translation>bloque %1</translation>
+    </message>
+    <message>
+        <source>blocks %1</source>
+        <translation>bloques %1</translation>
+    </message>
+    <message>
+        <source>no link</source>
+        <translation>ningún enlace</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>no block</source>
+        <translation>ningún bloque</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>File with inconsistent data!</source>
+        <translation>¡Archivo con datos incoherentes!</translation>
+    </message>
+    <message>
+        <source>File [%1] has BAD DATA.</source>
+        <translation>El archivo [%1] contiene DATOS ERRÓNEOS.</translation>
+    </message>
+    <message>
+        <source>Could not open file (%1): %2</source>
+        <translation>No se pudo abrir el archivo (%1): %2</translation>
+    </message>
+    <message>
+        <source>Failed to save file (%1)</source>
+        <translation>No se pudo guardar el archivo (%1)</translation>
+    </message>
+    <message>
+        <source>The file (%1) is Corvix&apos;s recovery copy, which is deleted when Corvix closes. Please choose another name.</source>
+        <translation>El archivo (%1) es la copia de recuperación de Corvix, que se borra al cerrar Corvix. Elija otro nombre.</translation>
+    </message>
+    <message>
+        <source>File is not a &apos;.FXG&apos;!</source>
+        <translation>¡El archivo no es un &apos;.FXG&apos;!</translation>
+    </message>
+    <message>
+        <source>The drawing can have been changed. Do you want to discard it?</source>
+        <translation>Es posible que el dibujo haya cambiado. ¿Desea descartarlo?</translation>
+    </message>
+    <message>
+        <source>The last session was terminated abnormally.<byte value="xd"/>
+ Do you want to load the last saved session?</source>
+        <translation>La última sesión terminó de forma anormal.<byte value="xd"/>
+ ¿Desea cargar la última sesión guardada?</translation>
+    </message>
+    <message>
+        <source>The drawing already has %1 blocks, as many as it can hold. The block was not inserted.</source>
+        <translation>El dibujo ya tiene %1 bloques, tantos como puede contener. El bloque no se insertó.</translation>
+    </message>
+    <message>
+        <source>The drawing already has %1 links, as many as it can hold. The link was not made.</source>
+        <translation>El dibujo ya tiene %1 enlaces, tantos como puede contener. El enlace no se creó.</translation>
+    </message>
+    <message>
+        <source>The drawing can hold %1 blocks; with these it would have %2. Nothing was pasted.</source>
+        <translation>El dibujo puede contener %1 bloques; con estos tendría %2. No se pegó nada.</translation>
+    </message>
+    <message>
+        <source>The drawing can hold %1 links; with these it would have %2. Nothing was pasted.</source>
+        <translation>El dibujo puede contener %1 enlaces; con estos tendría %2. No se pegó nada.</translation>
+    </message>
+    <message>
+        <source>Delete selected block?</source>
+        <translation>¿Borrar el bloque seleccionado?</translation>
+    </message>
+    <message>
+        <source>Delete selected link?</source>
+        <translation>¿Borrar el enlace seleccionado?</translation>
+    </message>
+    <message>
+        <source>Delete %1 selected blocks?</source>
+        <translation>¿Borrar los %1 bloques seleccionados?</translation>
+    </message>
+    <message>
+        <source>Problems concerning block type!</source>
+        <translation>¡Problemas con el tipo de bloque!</translation>
+    </message>
+    <message>
+        <source>You can NOT connect a block to itself!</source>
+        <translation>¡NO se puede enlazar un bloque consigo mismo!</translation>
+    </message>
+    <message>
+        <source>This link is not valid!</source>
+        <translation>¡Este enlace no es válido!</translation>
+    </message>
+    <message>
+        <source>There is no free place on the page for a new block there.</source>
+        <translation>No hay sitio libre en la página para un bloque nuevo ahí.</translation>
+    </message>
+    <message>
+        <source>Select the block to link from first.</source>
+        <translation>Seleccione primero el bloque desde el que enlazar.</translation>
+    </message>
+    <message>
+        <source>The selected block has no free exit.</source>
+        <translation>El bloque seleccionado no tiene ninguna salida libre.</translation>
+    </message>
+    <message>
+        <source>No block contains &apos;%1&apos;.</source>
+        <translation>Ningún bloque contiene «%1».</translation>
+    </message>
+    <message>
+        <source>No goto target has the text of the selected goto jump.</source>
+        <translation>Ningún destino de salto (goto) tiene el texto del salto seleccionado.</translation>
+    </message>
+    <message>
+        <source>No goto jump has the text of the selected goto target.</source>
+        <translation>Ningún salto (goto) tiene el texto del destino seleccionado.</translation>
+    </message>
+    <message>
+        <source>Select a goto jump to go to its target, or a goto target to go to its jumps.</source>
+        <translation>Seleccione un salto (goto) para ir a su destino, o un destino de salto para ir a sus saltos.</translation>
+    </message>
+    <message>
+        <source>The drawing is too large to arrange on one page.</source>
+        <translation>El dibujo es demasiado grande para ordenarlo en una página.</translation>
+    </message>
+    <message>
+        <source>Corvix was built without Arrange: the flowchart cannot be laid out.</source>
+        <translation>Corvix se compiló sin Ordenar: no se puede ordenar el diagrama de flujo.</translation>
+    </message>
+    <message>
+        <source>%1
+(%2 more)</source>
+        <translation>%1
+(%2 más)</translation>
+    </message>
+</context>
+<context>
+    <name>Problems</name>
+    <message>
+        <source>the Yes exit has no link</source>
+        <translation>la salida Sí no tiene enlace</translation>
+    </message>
+    <message>
+        <source>the No exit has no link</source>
+        <translation>la salida No no tiene enlace</translation>
+    </message>
+    <message>
+        <source>no goto target has its key</source>
+        <translation>ningún destino de salto (goto) tiene su clave</translation>
+    </message>
+    <message>
+        <source>an earlier goto target has the same key</source>
+        <translation>un destino de salto (goto) anterior tiene la misma clave</translation>
+    </message>
+    <message>
+        <source>no goto jump has its key</source>
+        <translation>ningún salto (goto) tiene su clave</translation>
+    </message>
+    <message>
+        <source>it cannot be reached from the start</source>
+        <translation>no se puede alcanzar desde el inicio</translation>
+    </message>
+    <message>
+        <source>its drawing is not wholly inside the page frame</source>
+        <translation>su dibujo no está por completo dentro del marco de la página</translation>
+    </message>
+    <message>
+        <source>overlaps block %1</source>
+        <translation>se superpone al bloque %1</translation>
+    </message>
+    <message>
+        <source>its text is still the default</source>
+        <translation>su texto sigue siendo el predeterminado</translation>
+    </message>
+</context>
+<context>
     <name>corvix</name>
     <message>
         <source>and %1 more</source>

@@ -2,6 +2,235 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>BlockWords</name>
+    <message>
+        <source>Action %1</source>
+        <translation>Action %1</translation>
+    </message>
+    <message>
+        <source>Decision %1</source>
+        <translation>Décision %1</translation>
+    </message>
+    <message>
+        <source>Goto jump %1</source>
+        <translation>Saut (goto) %1</translation>
+    </message>
+    <message>
+        <source>Goto target %1</source>
+        <translation>Cible de saut (goto) %1</translation>
+    </message>
+    <message>
+        <source>Explanation %1</source>
+        <translation>Explication %1</translation>
+    </message>
+    <message>
+        <source>Block %1</source>
+        <translation>Bloc %1</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Suivant : %1</translation>
+    </message>
+    <message>
+        <source>Yes: %1</source>
+        <translation>Oui : %1</translation>
+    </message>
+    <message>
+        <source>No: %1</source>
+        <translation>Non : %1</translation>
+    </message>
+    <message>
+        <source>Target: %1</source>
+        <translation>Cible : %1</translation>
+    </message>
+    <message>
+        <source>Jumps from %1</source>
+        <translation>Sauts depuis %1</translation>
+    </message>
+    <message>
+        <source>Entered from %1</source>
+        <translation>Entrée depuis %1</translation>
+    </message>
+    <message>
+        <source>block %1</source>
+        <translation>bloc %1</translation>
+    </message>
+    <message>
+        <source>blocks %1</source>
+        <translation>blocs %1</translation>
+    </message>
+    <message>
+        <source>no link</source>
+        <translation>aucun lien</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>no block</source>
+        <translation>aucun bloc</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>File with inconsistent data!</source>
+        <translation>Fichier aux données incohérentes !</translation>
+    </message>
+    <message>
+        <source>File [%1] has BAD DATA.</source>
+        <translation>Le fichier [%1] contient des DONNÉES ERRONÉES.</translation>
+    </message>
+    <message>
+        <source>Could not open file (%1): %2</source>
+        <translation>Impossible d&apos;ouvrir le fichier (%1) : %2</translation>
+    </message>
+    <message>
+        <source>Failed to save file (%1)</source>
+        <translation>Impossible d&apos;enregistrer le fichier (%1)</translation>
+    </message>
+    <message>
+        <source>The file (%1) is Corvix&apos;s recovery copy, which is deleted when Corvix closes. Please choose another name.</source>
+        <translation>Le fichier (%1) est la copie de récupération de Corvix, supprimée à la fermeture de Corvix. Veuillez choisir un autre nom.</translation>
+    </message>
+    <message>
+        <source>File is not a &apos;.FXG&apos;!</source>
+        <translation>Le fichier n&apos;est pas un &apos;.FXG&apos; !</translation>
+    </message>
+    <message>
+        <source>The drawing can have been changed. Do you want to discard it?</source>
+        <translation>Le dessin a peut-être été modifié. Voulez-vous l&apos;abandonner ?</translation>
+    </message>
+    <message>
+        <source>The last session was terminated abnormally.<byte value="xd"/>
+ Do you want to load the last saved session?</source>
+        <translation>La dernière session s&apos;est terminée anormalement.<byte value="xd"/>
+ Voulez-vous charger la dernière session enregistrée ?</translation>
+    </message>
+    <message>
+        <source>The drawing already has %1 blocks, as many as it can hold. The block was not inserted.</source>
+        <translation>Le dessin a déjà %1 blocs, autant qu&apos;il peut en contenir. Le bloc n&apos;a pas été inséré.</translation>
+    </message>
+    <message>
+        <source>The drawing already has %1 links, as many as it can hold. The link was not made.</source>
+        <translation>Le dessin a déjà %1 liens, autant qu&apos;il peut en contenir. Le lien n&apos;a pas été créé.</translation>
+    </message>
+    <message>
+        <source>The drawing can hold %1 blocks; with these it would have %2. Nothing was pasted.</source>
+        <translation>Le dessin peut contenir %1 blocs ; avec ceux-ci, il en aurait %2. Rien n&apos;a été collé.</translation>
+    </message>
+    <message>
+        <source>The drawing can hold %1 links; with these it would have %2. Nothing was pasted.</source>
+        <translation>Le dessin peut contenir %1 liens ; avec ceux-ci, il en aurait %2. Rien n&apos;a été collé.</translation>
+    </message>
+    <message>
+        <source>Delete selected block?</source>
+        <translation>Supprimer le bloc sélectionné ?</translation>
+    </message>
+    <message>
+        <source>Delete selected link?</source>
+        <translation>Supprimer le lien sélectionné ?</translation>
+    </message>
+    <message>
+        <source>Delete %1 selected blocks?</source>
+        <translation>Supprimer les %1 blocs sélectionnés ?</translation>
+    </message>
+    <message>
+        <source>Problems concerning block type!</source>
+        <translation>Problème de type de bloc !</translation>
+    </message>
+    <message>
+        <source>You can NOT connect a block to itself!</source>
+        <translation>Un bloc ne peut PAS être lié à lui-même !</translation>
+    </message>
+    <message>
+        <source>This link is not valid!</source>
+        <translation>Ce lien n&apos;est pas valide !</translation>
+    </message>
+    <message>
+        <source>There is no free place on the page for a new block there.</source>
+        <translation>Il n&apos;y a pas de place libre sur la page pour un nouveau bloc à cet endroit.</translation>
+    </message>
+    <message>
+        <source>Select the block to link from first.</source>
+        <translation>Choisissez d&apos;abord le bloc d&apos;où part le lien.</translation>
+    </message>
+    <message>
+        <source>The selected block has no free exit.</source>
+        <translation>Le bloc sélectionné n&apos;a aucune sortie libre.</translation>
+    </message>
+    <message>
+        <source>No block contains &apos;%1&apos;.</source>
+        <translation>Aucun bloc ne contient « %1 ».</translation>
+    </message>
+    <message>
+        <source>No goto target has the text of the selected goto jump.</source>
+        <translation>Aucune cible de saut (goto) n&apos;a le texte du saut sélectionné.</translation>
+    </message>
+    <message>
+        <source>No goto jump has the text of the selected goto target.</source>
+        <translation>Aucun saut (goto) n&apos;a le texte de la cible sélectionnée.</translation>
+    </message>
+    <message>
+        <source>Select a goto jump to go to its target, or a goto target to go to its jumps.</source>
+        <translation>Choisissez un saut (goto) pour aller à sa cible, ou une cible de saut pour aller à ses sauts.</translation>
+    </message>
+    <message>
+        <source>The drawing is too large to arrange on one page.</source>
+        <translation>Le dessin est trop grand pour être disposé sur une page.</translation>
+    </message>
+    <message>
+        <source>Corvix was built without Arrange: the flowchart cannot be laid out.</source>
+        <translation>Corvix a été compilé sans la fonction Disposer : l&apos;organigramme ne peut pas être disposé.</translation>
+    </message>
+    <message>
+        <source>%1
+(%2 more)</source>
+        <translation>%1
+(%2 de plus)</translation>
+    </message>
+</context>
+<context>
+    <name>Problems</name>
+    <message>
+        <source>the Yes exit has no link</source>
+        <translation>la sortie Oui n&apos;a pas de lien</translation>
+    </message>
+    <message>
+        <source>the No exit has no link</source>
+        <translation>la sortie Non n&apos;a pas de lien</translation>
+    </message>
+    <message>
+        <source>no goto target has its key</source>
+        <translation>aucune cible de saut (goto) n&apos;a sa clé</translation>
+    </message>
+    <message>
+        <source>an earlier goto target has the same key</source>
+        <translation>une cible de saut (goto) précédente a la même clé</translation>
+    </message>
+    <message>
+        <source>no goto jump has its key</source>
+        <translation>aucun saut (goto) n&apos;a sa clé</translation>
+    </message>
+    <message>
+        <source>it cannot be reached from the start</source>
+        <translation>il est inaccessible depuis le début</translation>
+    </message>
+    <message>
+        <source>its drawing is not wholly inside the page frame</source>
+        <translation>son dessin ne tient pas entièrement dans le cadre de la page</translation>
+    </message>
+    <message>
+        <source>overlaps block %1</source>
+        <translation>chevauche le bloc %1</translation>
+    </message>
+    <message>
+        <source>its text is still the default</source>
+        <translation>son texte est toujours celui par défaut</translation>
+    </message>
+</context>
+<context>
     <name>corvix</name>
     <message>
         <source>and %1 more</source>

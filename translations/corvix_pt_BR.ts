@@ -2,6 +2,235 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>BlockWords</name>
+    <message>
+        <source>Action %1</source>
+        <translation>Ação %1</translation>
+    </message>
+    <message>
+        <source>Decision %1</source>
+        <translation>Decisão %1</translation>
+    </message>
+    <message>
+        <source>Goto jump %1</source>
+        <translation>Salto (goto) %1</translation>
+    </message>
+    <message>
+        <source>Goto target %1</source>
+        <translation>Destino de salto (goto) %1</translation>
+    </message>
+    <message>
+        <source>Explanation %1</source>
+        <translation>Explicação %1</translation>
+    </message>
+    <message>
+        <source>Block %1</source>
+        <translation>Bloco %1</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Próximo: %1</translation>
+    </message>
+    <message>
+        <source>Yes: %1</source>
+        <translation>Sim: %1</translation>
+    </message>
+    <message>
+        <source>No: %1</source>
+        <translation>Não: %1</translation>
+    </message>
+    <message>
+        <source>Target: %1</source>
+        <translation>Destino: %1</translation>
+    </message>
+    <message>
+        <source>Jumps from %1</source>
+        <translation>Saltos a partir de %1</translation>
+    </message>
+    <message>
+        <source>Entered from %1</source>
+        <translation>Entrada a partir de %1</translation>
+    </message>
+    <message>
+        <source>block %1</source>
+        <translation>bloco %1</translation>
+    </message>
+    <message>
+        <source>blocks %1</source>
+        <translation>blocos %1</translation>
+    </message>
+    <message>
+        <source>no link</source>
+        <translation>nenhuma ligação</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>no block</source>
+        <translation>nenhum bloco</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>File with inconsistent data!</source>
+        <translation>Arquivo com dados inconsistentes!</translation>
+    </message>
+    <message>
+        <source>File [%1] has BAD DATA.</source>
+        <translation>O arquivo [%1] contém DADOS INVÁLIDOS.</translation>
+    </message>
+    <message>
+        <source>Could not open file (%1): %2</source>
+        <translation>Não foi possível abrir o arquivo (%1): %2</translation>
+    </message>
+    <message>
+        <source>Failed to save file (%1)</source>
+        <translation>Falha ao salvar o arquivo (%1)</translation>
+    </message>
+    <message>
+        <source>The file (%1) is Corvix&apos;s recovery copy, which is deleted when Corvix closes. Please choose another name.</source>
+        <translation>O arquivo (%1) é a cópia de recuperação do Corvix, que é excluída quando o Corvix é fechado. Escolha outro nome.</translation>
+    </message>
+    <message>
+        <source>File is not a &apos;.FXG&apos;!</source>
+        <translation>O arquivo não é um &apos;.FXG&apos;!</translation>
+    </message>
+    <message>
+        <source>The drawing can have been changed. Do you want to discard it?</source>
+        <translation>O desenho pode ter sido alterado. Deseja descartá-lo?</translation>
+    </message>
+    <message>
+        <source>The last session was terminated abnormally.<byte value="xd"/>
+ Do you want to load the last saved session?</source>
+        <translation>A última sessão foi encerrada de forma anormal.<byte value="xd"/>
+ Deseja carregar a última sessão salva?</translation>
+    </message>
+    <message>
+        <source>The drawing already has %1 blocks, as many as it can hold. The block was not inserted.</source>
+        <translation>O desenho já tem %1 blocos, o máximo que ele comporta. O bloco não foi inserido.</translation>
+    </message>
+    <message>
+        <source>The drawing already has %1 links, as many as it can hold. The link was not made.</source>
+        <translation>O desenho já tem %1 ligações, o máximo que ele comporta. A ligação não foi feita.</translation>
+    </message>
+    <message>
+        <source>The drawing can hold %1 blocks; with these it would have %2. Nothing was pasted.</source>
+        <translation>O desenho comporta %1 blocos; com estes ficaria com %2. Nada foi colado.</translation>
+    </message>
+    <message>
+        <source>The drawing can hold %1 links; with these it would have %2. Nothing was pasted.</source>
+        <translation>O desenho comporta %1 ligações; com estas ficaria com %2. Nada foi colado.</translation>
+    </message>
+    <message>
+        <source>Delete selected block?</source>
+        <translation>Excluir o bloco selecionado?</translation>
+    </message>
+    <message>
+        <source>Delete selected link?</source>
+        <translation>Excluir a ligação selecionada?</translation>
+    </message>
+    <message>
+        <source>Delete %1 selected blocks?</source>
+        <translation>Excluir os %1 blocos selecionados?</translation>
+    </message>
+    <message>
+        <source>Problems concerning block type!</source>
+        <translation>Problemas com o tipo de bloco!</translation>
+    </message>
+    <message>
+        <source>You can NOT connect a block to itself!</source>
+        <translation>NÃO é possível ligar um bloco a ele mesmo!</translation>
+    </message>
+    <message>
+        <source>This link is not valid!</source>
+        <translation>Esta ligação não é válida!</translation>
+    </message>
+    <message>
+        <source>There is no free place on the page for a new block there.</source>
+        <translation>Não há lugar livre na página para um novo bloco ali.</translation>
+    </message>
+    <message>
+        <source>Select the block to link from first.</source>
+        <translation>Selecione primeiro o bloco de onde sai a ligação.</translation>
+    </message>
+    <message>
+        <source>The selected block has no free exit.</source>
+        <translation>O bloco selecionado não tem saída livre.</translation>
+    </message>
+    <message>
+        <source>No block contains &apos;%1&apos;.</source>
+        <translation>Nenhum bloco contém &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>No goto target has the text of the selected goto jump.</source>
+        <translation>Nenhum destino de salto (goto) tem o texto do salto selecionado.</translation>
+    </message>
+    <message>
+        <source>No goto jump has the text of the selected goto target.</source>
+        <translation>Nenhum salto (goto) tem o texto do destino selecionado.</translation>
+    </message>
+    <message>
+        <source>Select a goto jump to go to its target, or a goto target to go to its jumps.</source>
+        <translation>Selecione um salto (goto) para ir ao seu destino, ou um destino de salto para ir aos seus saltos.</translation>
+    </message>
+    <message>
+        <source>The drawing is too large to arrange on one page.</source>
+        <translation>O desenho é grande demais para ser organizado em uma página.</translation>
+    </message>
+    <message>
+        <source>Corvix was built without Arrange: the flowchart cannot be laid out.</source>
+        <translation>O Corvix foi compilado sem Organizar: o fluxograma não pode ser organizado.</translation>
+    </message>
+    <message>
+        <source>%1
+(%2 more)</source>
+        <translation>%1
+(mais %2)</translation>
+    </message>
+</context>
+<context>
+    <name>Problems</name>
+    <message>
+        <source>the Yes exit has no link</source>
+        <translation>a saída Sim não tem ligação</translation>
+    </message>
+    <message>
+        <source>the No exit has no link</source>
+        <translation>a saída Não não tem ligação</translation>
+    </message>
+    <message>
+        <source>no goto target has its key</source>
+        <translation>nenhum destino de salto (goto) tem a sua chave</translation>
+    </message>
+    <message>
+        <source>an earlier goto target has the same key</source>
+        <translation>um destino de salto (goto) anterior tem a mesma chave</translation>
+    </message>
+    <message>
+        <source>no goto jump has its key</source>
+        <translation>nenhum salto (goto) tem a sua chave</translation>
+    </message>
+    <message>
+        <source>it cannot be reached from the start</source>
+        <translation>não pode ser alcançado a partir do início</translation>
+    </message>
+    <message>
+        <source>its drawing is not wholly inside the page frame</source>
+        <translation>seu desenho não está totalmente dentro da moldura da página</translation>
+    </message>
+    <message>
+        <source>overlaps block %1</source>
+        <translation>sobrepõe-se ao bloco %1</translation>
+    </message>
+    <message>
+        <source>its text is still the default</source>
+        <translation>seu texto ainda é o padrão</translation>
+    </message>
+</context>
+<context>
     <name>corvix</name>
     <message>
         <source>and %1 more</source>

@@ -45,32 +45,32 @@ std::string_view problemCodeName(ProblemCode code)
     return {};
 }
 
-std::string problemMessage(const Problem& problem)
+Message problemMessage(const Problem& problem)
 {
     switch (problem.code) {
     case ProblemCode::DecisionExit:
-        return problem.detail == kYesExit ? "the Yes exit has no link" : "the No exit has no link";
+        return {problem.detail == kYesExit ? MessageId::YesExitUnlinked : MessageId::NoExitUnlinked, {}};
     case ProblemCode::JumpNoTarget:
-        return "no goto target has its key";
+        return {MessageId::JumpWithoutTarget, {}};
     case ProblemCode::TargetDuplicate:
-        return "an earlier goto target has the same key";
+        return {MessageId::TargetDuplicate, {}};
     case ProblemCode::TargetUnused:
-        return "no goto jump has its key";
+        return {MessageId::TargetUnused, {}};
     case ProblemCode::Unreachable:
-        return "it cannot be reached from the start";
+        return {MessageId::Unreachable, {}};
     case ProblemCode::OffPage:
-        return "its drawing is not wholly inside the page frame";
+        return {MessageId::OffPage, {}};
     case ProblemCode::Overlap:
-        return "overlaps block " + std::to_string(int64_t(problem.detail) + 1);
+        return {MessageId::Overlap, {std::to_string(int64_t(problem.detail) + 1)}};
     case ProblemCode::DefaultText:
-        return "its text is still the default";
+        return {MessageId::DefaultText, {}};
     }
-    return {};
+    return {MessageId::Verbatim, {""}};
 }
 
 std::string problemText(const Problem& problem)
 {
-    return std::string(problemCodeName(problem.code)) + ": " + problemMessage(problem);
+    return std::string(problemCodeName(problem.code)) + ": " + englishText(problemMessage(problem));
 }
 
 std::vector<Problem> checkFlowchart(const EditorState& state)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/editor_state.h"
+#include "model/message.h"
 
 #include <cstdint>
 #include <string>
@@ -40,8 +41,8 @@ struct Problem {
 };
 
 // What the user reads about a problem: "the Yes exit has no link", "overlaps block M", ...
-std::string problemMessage(const Problem& problem);
-// "CODE: MESSAGE": a problem's line after the block it is reported on.
+Message problemMessage(const Problem& problem);
+// "CODE: MESSAGE" in English: a problem's line after the block it is reported on.
 std::string problemText(const Problem& problem);
 
 // Every problem of the open diagram, by block, then in the order of ProblemCode.

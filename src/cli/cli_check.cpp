@@ -62,7 +62,7 @@ int readInputDiagram(const std::string& path, EditorState& state, InputLayout la
     applyPaperType(state.paper, state.header.paperType);
     const layout::Arrangement arrangement = layout::arrangeBlocks(state);
     if (!arrangement.arranged) {
-        std::fprintf(stderr, "corvix: %s: %s\n", path.c_str(), arrangement.refusal.c_str());
+        std::fprintf(stderr, "corvix: %s: %s\n", path.c_str(), englishText(arrangement.refusal).c_str());
         return 1;
     }
     for (const layout::BlockCentre& c : arrangement.centres) {

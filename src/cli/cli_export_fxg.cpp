@@ -11,8 +11,11 @@ namespace {
 // A headless run has no one to ask: messages go to stderr, questions are answered No.
 class ConsoleUi final : public MessagePort {
 public:
-    void showMessage(const std::string& text, MessageIcon) override { std::fprintf(stderr, "corvix: %s\n", text.c_str()); }
-    bool askYesNo(const std::string&) override { return false; }
+    void showMessage(const Message& message, MessageIcon) override
+    {
+        std::fprintf(stderr, "corvix: %s\n", englishText(message).c_str());
+    }
+    bool askYesNo(const Message&) override { return false; }
     void setPointer(Pointer, BlockKind) override {}
 };
 

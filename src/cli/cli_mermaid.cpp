@@ -33,7 +33,7 @@ int readMermaidInput(const std::string& path, EditorState& state, std::FILE* out
     EditorState empty;
     const ArrangedImport arranged = arrangeImported(empty, std::move(*reading.diagram), font, layout::arrangeBlocks, std::nullopt);
     if (!arranged.fragment) {
-        std::fprintf(out, "%s: %s\n", path.c_str(), arranged.refusal.c_str());
+        std::fprintf(out, "%s: %s\n", path.c_str(), englishText(arranged.refusal).c_str());
         return 1;
     }
     putDrawing(state, *arranged.fragment);

@@ -13,27 +13,21 @@ namespace corvix {
 
 namespace {
 
-std::string capacityMessage(int32_t capacity, const char* what, const char* refused)
+Message pasteCapacityMessage(MessageId id, int32_t capacity, int64_t wanted)
 {
-    return "The drawing already has " + std::to_string(capacity) + " " + what + ", as many as it can hold. " + refused;
-}
-
-std::string pasteCapacityMessage(int32_t capacity, const char* what, int64_t wanted)
-{
-    return "The drawing can hold " + std::to_string(capacity) + " " + what + "; with these it would have "
-           + std::to_string(wanted) + ". Nothing was pasted.";
+    return {id, {std::to_string(capacity), std::to_string(wanted)}};
 }
 
 } // namespace
 
-std::optional<std::string> pasteCapacityRefusal(const EditorState& state, const DiagramFragment& fragment)
+std::optional<Message> pasteCapacityRefusal(const EditorState& state, const DiagramFragment& fragment)
 {
     const int64_t blocksAfter = int64_t(state.blockCount) + int64_t(fragment.blocks.size());
     const int64_t linksAfter = int64_t(state.linkCount) + int64_t(fragment.links.size());
     if (blocksAfter > kBlockCapacity)
-        return pasteCapacityMessage(kBlockCapacity, "blocks", blocksAfter);
+        return pasteCapacityMessage(MessageId::PasteBlockCapacity, kBlockCapacity, blocksAfter);
     if (linksAfter > kLinkCapacity)
-        return pasteCapacityMessage(kLinkCapacity, "links", linksAfter);
+        return pasteCapacityMessage(MessageId::PasteLinkCapacity, kLinkCapacity, linksAfter);
     return std::nullopt;
 }
 
@@ -67,7 +61,7 @@ bool DrawingCommands::blockTableFull() const
 {
     if (state_.blockCount < kBlockCapacity)
         return false;
-    ui_.showMessage(capacityMessage(kBlockCapacity, "blocks", "The block was not inserted."), MessageIcon::Exclamation);
+    ui_.showMessage({MessageId::BlockCapacity, {std::to_string(kBlockCapacity)}}, MessageIcon::Exclamation);
     return true;
 }
 
@@ -85,7 +79,7 @@ bool DrawingCommands::linkTableFull() const
 {
     if (state_.linkCount < kLinkCapacity)
         return false;
-    ui_.showMessage(capacityMessage(kLinkCapacity, "links", "The link was not made."), MessageIcon::Exclamation);
+    ui_.showMessage({MessageId::LinkCapacity, {std::to_string(kLinkCapacity)}}, MessageIcon::Exclamation);
     return true;
 }
 
@@ -131,7 +125,7 @@ void DrawingCommands::defineJoined(int32_t index, BlockKind kind, const std::str
 
 bool DrawingCommands::deleteBlock(int32_t index)
 {
-    if (!isBlockIndex(index) || !ui_.askYesNo("Delete selected block?"))
+    if (!isBlockIndex(index) || !ui_.askYesNo({MessageId::DeleteBlockQuestion, {}}))
         return false;
     history_.perform(state_, changes::removeBlock(index));
     return true;
@@ -139,7 +133,7 @@ bool DrawingCommands::deleteBlock(int32_t index)
 
 bool DrawingCommands::deleteLink(int32_t index)
 {
-    if (index < 0 || index >= state_.linkCount || !ui_.askYesNo("Delete selected link?"))
+    if (index < 0 || index >= state_.linkCount || !ui_.askYesNo({MessageId::DeleteLinkQuestion, {}}))
         return false;
     history_.perform(state_, changes::removeLink(index));
     return true;
@@ -193,7 +187,7 @@ bool DrawingCommands::placeBlocks(const std::vector<BlockCentre>& centres)
 
 bool DrawingCommands::deleteBlocks(const std::vector<int32_t>& ascending)
 {
-    if (ascending.empty() || !ui_.askYesNo("Delete " + std::to_string(ascending.size()) + " selected blocks?"))
+    if (ascending.empty() || !ui_.askYesNo({MessageId::DeleteBlocksQuestion, {std::to_string(ascending.size())}}))
         return false;
     removeBlocks(ascending);
     return true;
@@ -206,7 +200,7 @@ void DrawingCommands::removeBlocks(std::vector<int32_t> ascending)
 
 std::optional<int32_t> DrawingCommands::paste(const DiagramFragment& fragment, int32_t dx, int32_t dy)
 {
-    if (const std::optional<std::string> full = pasteCapacityRefusal(state_, fragment)) {
+    if (const std::optional<Message> full = pasteCapacityRefusal(state_, fragment)) {
         ui_.showMessage(*full, MessageIcon::Exclamation);
         return std::nullopt;
     }

@@ -18,7 +18,7 @@
 namespace corvix {
 
 // Why the fragment cannot be added to state's tables ("The drawing can hold ..."), or none.
-std::optional<std::string> pasteCapacityRefusal(const EditorState& state, const DiagramFragment& fragment);
+std::optional<Message> pasteCapacityRefusal(const EditorState& state, const DiagramFragment& fragment);
 
 class DrawingCommands {
 public:

@@ -12,8 +12,8 @@ ArrangedImport arrangeImported(const EditorState& state, DiagramFragment fragmen
                                const Arranger& arrange, std::optional<Point> near)
 {
     if (!arrange)
-        return {std::nullopt, "Corvix was built without Arrange: the flowchart cannot be laid out."};
-    if (std::optional<std::string> full = pasteCapacityRefusal(state, fragment))
+        return {std::nullopt, {MessageId::NoArrange, {}}};
+    if (std::optional<Message> full = pasteCapacityRefusal(state, fragment))
         return {std::nullopt, std::move(*full)};
     EditorState scratch = state;
     const int32_t first = scratch.blockCount;

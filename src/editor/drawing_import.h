@@ -20,7 +20,7 @@ using Arranger = std::function<Arrangement(const EditorState&, std::span<const i
 
 struct ArrangedImport {
     std::optional<DiagramFragment> fragment;  // sized blocks at their arranged centres
-    std::string refusal;                      // why not, when there is no fragment
+    Message refusal;                          // why not, when there is no fragment
 };
 
 // The fragment's blocks measured with font and arranged as if appended to state's blocks,

@@ -9,15 +9,15 @@ namespace corvix {
 namespace {
 
 // Why Go to Target found nowhere to go from the selection.
-std::string gotoDeadEndMessage(const EditorState& state)
+Message gotoDeadEndMessage(const EditorState& state)
 {
     const int32_t selected = state.selectedBlock();
     const BlockKind kind = selected >= 0 && selected < state.blockCount ? state.blocks[size_t(selected)].kind : BlockKind::None;
     if (isGotoJump(kind))
-        return "No goto target has the text of the selected goto jump.";
+        return {MessageId::NoTargetOfJump, {}};
     if (isGotoTarget(kind))
-        return "No goto jump has the text of the selected goto target.";
-    return "Select a goto jump to go to its target, or a goto target to go to its jumps.";
+        return {MessageId::NoJumpToTarget, {}};
+    return {MessageId::NotAGotoBlock, {}};
 }
 
 } // namespace

@@ -31,10 +31,9 @@ std::filesystem::path resolvedPath(const std::string& path)
 
 } // namespace
 
-std::string recoveryNameRefusal(const std::string& path)
+Message recoveryNameRefusal(const std::string& path)
 {
-    return "The file (" + path + ") is Corvix's recovery copy, which is deleted when Corvix closes."
-           " Please choose another name.";
+    return {MessageId::RecoveryNameRefused, {path}};
 }
 
 std::string windowCaption(std::string_view executableName, std::string_view name)
@@ -67,7 +66,7 @@ bool FileCommands::pode_descartar()
 {
     if (!session_.state().modified)
         return true;
-    return ui_.askYesNoDefaultNo(std::string(kDiscardQuestion));
+    return ui_.askYesNoDefaultNo({MessageId::DiscardQuestion, {}});
 }
 
 void FileCommands::atualiza_titulo(const std::string& name)
@@ -230,7 +229,7 @@ void FileCommands::Diagrama_OLEDragDrop(const std::vector<std::string>& paths)
     if (paths.empty())
         return;
     if (!acceptsDrop(paths)) {
-        ui_.showMessage(std::string(kNotADiagramMessage), MessageIcon::None);
+        ui_.showMessage({MessageId::NotADiagram, {}}, MessageIcon::None);
         return;
     }
     if (pode_descartar())

@@ -25,13 +25,10 @@ public:
     virtual void showRecentFiles(const HistoryMenu& menu) = 0;
 };
 
-inline constexpr std::string_view kDiscardQuestion =
-    "The drawing can have been changed. Do you want to discard it?";
-inline constexpr std::string_view kNotADiagramMessage = "File is not a '.FXG'!";
 inline constexpr std::string_view kNewDiagramName = "< New >";
 
 // Shown instead of saving onto the recovery file (exclamation icon).
-std::string recoveryNameRefusal(const std::string& path);
+Message recoveryNameRefusal(const std::string& path);
 
 // The executable's base name, " v1.1.0 -- ", then name.
 std::string windowCaption(std::string_view executableName, std::string_view name);

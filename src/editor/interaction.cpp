@@ -90,7 +90,7 @@ PortHit Interaction::findPort(Point p)
 {
     const PortHit hit = acha_ponto_de_conexao(state_.blocks[size_t(state_.selectedBlock())], p.x, p.y);
     if (hit.badKind)
-        ui_.showMessage("Problems concerning block type!", MessageIcon::None);
+        ui_.showMessage({MessageId::BadBlockKind, {}}, MessageIcon::None);
     return hit;
 }
 
@@ -152,13 +152,13 @@ void Interaction::pressConnecting(Point p)
     const bool sourceIsEntry = codePort(linkSource_) == Port::Top;
     const bool targetIsEntry = *hit.port == Port::Top;
     if (block == codeBlock(linkSource_))
-        ui_.showMessage("You can NOT connect a block to itself!", MessageIcon::Exclamation);
+        ui_.showMessage({MessageId::LinkToItself, {}}, MessageIcon::Exclamation);
     else if (!sourceIsEntry && targetIsEntry)
         commands_.addLink({linkSource_, linkTarget});
     else if (sourceIsEntry && !targetIsEntry)
         commands_.addLink({linkTarget, linkSource_});
     else
-        ui_.showMessage("This link is not valid!", MessageIcon::Exclamation);
+        ui_.showMessage({MessageId::InvalidLink, {}}, MessageIcon::Exclamation);
     cancela_operacao();
     view_.repinta_tudo();
 }

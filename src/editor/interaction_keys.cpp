@@ -15,7 +15,6 @@ namespace corvix {
 
 namespace {
 
-constexpr const char* kNoFreePlace = "There is no free place on the page for a new block there.";
 
 } // namespace
 
@@ -134,7 +133,7 @@ void Interaction::insertChosenKind(BlockKind kind)
     const Block fresh = commands_.blockAsDefined(state_.blockCount, kind, text);
     const std::optional<Point> place = freePlace(state_, fresh, wantedPlace(from, fresh), -1);
     if (!place) {
-        ui_.showMessage(kNoFreePlace, MessageIcon::Exclamation);
+        ui_.showMessage({MessageId::NoFreePlace, {}}, MessageIcon::Exclamation);
         refuse();
         return;
     }
@@ -164,11 +163,11 @@ bool Interaction::startLinkByText()
     if (operationWaiting())
         return false;
     if (!isBlockIndex(state_.selectedBlock())) {
-        ui_.showMessage("Select the block to link from first.", MessageIcon::Exclamation);
+        ui_.showMessage({MessageId::NoBlockToLinkFrom, {}}, MessageIcon::Exclamation);
         return false;
     }
     if (!firstFreeExit(state_, state_.selectedBlock())) {
-        ui_.showMessage("The selected block has no free exit.", MessageIcon::Exclamation);
+        ui_.showMessage({MessageId::NoFreeExit, {}}, MessageIcon::Exclamation);
         return false;
     }
     return true;
@@ -183,9 +182,9 @@ void Interaction::linkToBlockWithText(const std::string& cp1252Text)
     if (to < 0)
         ui_.showMessage(noBlockContainsMessage(cp1252Text), MessageIcon::None);
     else if (to == from)
-        ui_.showMessage("You can NOT connect a block to itself!", MessageIcon::Exclamation);
+        ui_.showMessage({MessageId::LinkToItself, {}}, MessageIcon::Exclamation);
     else if (!offersPort(state_.blocks[size_t(to)].kind, Port::Top))
-        ui_.showMessage("This link is not valid!", MessageIcon::Exclamation);
+        ui_.showMessage({MessageId::InvalidLink, {}}, MessageIcon::Exclamation);
     else
         commands_.addLink({connectionCode(from, *firstFreeExit(state_, from)), connectionCode(to, Port::Top)});
     view_.repinta_tudo();

@@ -37,9 +37,9 @@ int32_t findNextBlock(const EditorState& state, std::string_view text)
     });
 }
 
-std::string noBlockContainsMessage(std::string_view cp1252Text)
+Message noBlockContainsMessage(std::string_view cp1252Text)
 {
-    return "No block contains '" + cp1252ToUtf8(cp1252Text) + "'.";
+    return {MessageId::NoBlockContains, {cp1252ToUtf8(cp1252Text)}};
 }
 
 GotoStep nextGotoStep(const EditorState& state, int32_t lastJump)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/editor_state.h"
+#include "model/message.h"
 
 #include <cstdint>
 #include <string>
@@ -13,7 +14,7 @@ namespace corvix {
 // letter case; -1 = none. text is Windows-1252 bytes; an empty text is in no block.
 int32_t findNextBlock(const EditorState& state, std::string_view text);
 // What Find says when no block contains the text (UTF-8).
-std::string noBlockContainsMessage(std::string_view cp1252Text);
+Message noBlockContainsMessage(std::string_view cp1252Text);
 
 // One step of Go to Target and the goto jump to remember for the next.
 struct GotoStep {

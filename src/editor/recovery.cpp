@@ -100,7 +100,7 @@ std::vector<std::string> Recovery::otherRecoveryFiles() const
 
 bool Recovery::offer(const std::string& file)
 {
-    if (!ui_.askYesNo(std::string(kRecoveryQuestion)))
+    if (!ui_.askYesNo({MessageId::RecoveryQuestion, {}}))
         return false;
     files_.openAtStart(file);
     return true;

@@ -13,14 +13,14 @@ constexpr size_t kMessageLines = 20;
 
 } // namespace
 
-std::string diagnosticsMessage(std::string_view path, const std::vector<TextDiagnostic>& diagnostics)
+Message diagnosticsMessage(std::string_view path, const std::vector<TextDiagnostic>& diagnostics)
 {
-    std::string message;
+    std::string lines;
     for (size_t i = 0; i < diagnostics.size() && i < kMessageLines; ++i)
-        message += (i ? "\n" : "") + formatDiagnostic(path, diagnostics[i]);
+        lines += (i ? "\n" : "") + formatDiagnostic(path, diagnostics[i]);
     if (diagnostics.size() > kMessageLines)
-        message += "\n(" + std::to_string(diagnostics.size() - kMessageLines) + " more)";
-    return message;
+        return {MessageId::MoreDiagnostics, {lines, std::to_string(diagnostics.size() - kMessageLines)}};
+    return {MessageId::Verbatim, {lines}};
 }
 
 TextImport::TextImport(EditorState& state, MessagePort& ui, DrawingCommands& commands, CanvasView& view,

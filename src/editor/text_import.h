@@ -20,7 +20,7 @@ namespace corvix {
 inline constexpr std::string_view kClipboardTextName = "clipboard";
 
 // The lines of one message box: the first 20 diagnostics, then how many more there are.
-std::string diagnosticsMessage(std::string_view path, const std::vector<TextDiagnostic>& diagnostics);
+Message diagnosticsMessage(std::string_view path, const std::vector<TextDiagnostic>& diagnostics);
 
 class TextImport {
 public:

@@ -66,7 +66,7 @@ bool laidOutCleanly(std::vector<Box> boxes, const Extent& area, int64_t gap)
 
 Arrangement refused()
 {
-    return {false, {}, kTooLargeToArrange};
+    return {false, {}, {MessageId::TooLargeToArrange, {}}};
 }
 
 struct Chosen {

@@ -22,7 +22,7 @@
 //   stand in columns of their own, each target at its top.
 // - Explanations keep their place unless they overlap another block; then they move to
 //   the nearest free place. Blocks of an unknown kind are never moved.
-// - A drawing that cannot be arranged so on one page is refused with kTooLargeToArrange
+// - A drawing that cannot be arranged so on one page is refused with MessageId::TooLargeToArrange
 //   and no centres; one whose blocks' areas alone exceed the page is refused before any
 //   layout runs.
 // - Calls may come from any thread; they are serialised (Graphviz is not reentrant).
@@ -36,7 +36,6 @@
 namespace corvix::layout {
 
 inline constexpr int32_t kArrangeGap = 16;
-inline constexpr const char* kTooLargeToArrange = "The drawing is too large to arrange on one page.";
 
 using corvix::Arrangement;
 using corvix::BlockCentre;

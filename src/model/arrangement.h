@@ -3,6 +3,8 @@
 // reason there are none. Plain data, so that the editor can apply an arrangement without
 // knowing how it was made.
 
+#include "model/message.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -20,7 +22,7 @@ struct BlockCentre {
 struct Arrangement {
     bool arranged = false;             // false: refused, and refusal says why
     std::vector<BlockCentre> centres;  // every arranged block's new centre, ascending by block
-    std::string refusal;               // UTF-8, for a message box or stderr
+    Message refusal;                   // for a message box or stderr
 };
 
 } // namespace corvix

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/block.h"
+#include "model/message.h"
 
 #include <cstdint>
 #include <string>
@@ -28,19 +29,19 @@ struct CommandStates {
 };
 
 // What reading, writing and editing commands need from the desktop: telling the user,
-// asking them, and the busy pointer. A headless run implements this much alone.
-// Texts are UTF-8.
+// asking them, and the busy pointer. A headless run implements this much alone, in
+// English.
 class MessagePort {
 public:
     virtual ~MessagePort() = default;
 
     // A box with an OK button and the program's title.
-    virtual void showMessage(const std::string& text, MessageIcon icon) = 0;
+    virtual void showMessage(const Message& message, MessageIcon icon) = 0;
     // A Yes/No box with the question icon, Yes the default; true for Yes.
-    virtual bool askYesNo(const std::string& text) = 0;
+    virtual bool askYesNo(const Message& question) = 0;
     // The same with No the default, for a question whose Yes throws work away: a hasty
     // Enter keeps it. Where no key can be pressed (headless), a plain question.
-    virtual bool askYesNoDefaultNo(const std::string& text) { return askYesNo(text); }
+    virtual bool askYesNoDefaultNo(const Message& question) { return askYesNo(question); }
     // kind is the block kind for Pointer::InsertKind, else ignored.
     virtual void setPointer(Pointer pointer, BlockKind kind = BlockKind::None) = 0;
 };

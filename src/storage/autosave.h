@@ -8,8 +8,6 @@ namespace corvix {
 // The recovery file ("salvamento": a saving), in the program's
 // folder: the autosave writes the open drawing into it.
 inline constexpr std::string_view kRecoveryFileName = "salvamento.sav";
-inline constexpr std::string_view kRecoveryQuestion =
-    "The last session was terminated abnormally.\r\n Do you want to load the last saved session?";
 inline constexpr double kAutosaveIntervalSeconds = 240.0;
 
 // Every Corvix running over one program folder has a recovery file of its own, numbered

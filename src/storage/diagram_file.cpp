@@ -10,24 +10,24 @@
 
 namespace corvix {
 
-std::string loadFailureMessage(const ReadResult& result, const std::string& path)
+Message loadFailureMessage(const ReadResult& result, const std::string& path)
 {
     switch (result.status) {
     case ReadStatus::Ok:
-        return {};
+        break;
     case ReadStatus::Inconsistent:
-        return "File with inconsistent data!";
+        return {MessageId::InconsistentFile, {}};
     case ReadStatus::Damaged:
-        return "File [" + path + "] has BAD DATA.";
+        return {MessageId::DamagedFile, {path}};
     case ReadStatus::Unreadable:
-        return "Could not open file (" + path + "): " + result.reason;
+        return {MessageId::UnreadableFile, {path, result.reason}};
     }
-    return {};
+    return {MessageId::Verbatim, {""}};
 }
 
-std::string saveFailureMessage(const std::string& path)
+Message saveFailureMessage(const std::string& path)
 {
-    return "Failed to save file (" + path + ")";
+    return {MessageId::SaveFailed, {path}};
 }
 
 bool writeDiagramFile(EditorState& state, const std::string& path, int32_t scrollX, int32_t scrollY)

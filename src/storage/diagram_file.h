@@ -3,6 +3,7 @@
 // (editor/file_procedures.h) say what went wrong.
 
 #include "model/editor_state.h"
+#include "model/message.h"
 #include "storage/diagram_codec.h"
 
 #include <cstdint>
@@ -10,10 +11,10 @@
 
 namespace corvix {
 
-// The message a refused load shows (critical icon); empty for Ok.
-std::string loadFailureMessage(const ReadResult& result, const std::string& path);
+// The message a refused load shows (critical icon); an empty text for Ok.
+Message loadFailureMessage(const ReadResult& result, const std::string& path);
 // The message a failed save shows (critical icon).
-std::string saveFailureMessage(const std::string& path);
+Message saveFailureMessage(const std::string& path);
 
 // Writes the open diagram to path without ever losing the file that was there (see
 // replaceFileSafely). First stamps header with the time, this machine's tag, the

@@ -103,8 +103,8 @@ public:
     bool panTimerRunning = false;
     int64_t messages = 0;
 
-    void showMessage(const std::string&, MessageIcon) override { ++messages; }
-    bool askYesNo(const std::string&) override { return random_.chance(60); }
+    void showMessage(const Message&, MessageIcon) override { ++messages; }
+    bool askYesNo(const Message&) override { return random_.chance(60); }
     void setPointer(Pointer, BlockKind) override {}
     void setMainMenusEnabled(bool enabled) override { menusEnabled = enabled; }
     void setCommandStates(const CommandStates&) override {}

@@ -1,5 +1,11 @@
 #include "app/translations.h"
+#include "storage/diagram_codec.h"
+#include "surfaces/text_convert.h"
 #include "window_test_base.h"
+
+#include <QAccessible>
+#include <QFile>
+#include <QListWidget>
 
 #include <QMenu>
 #include <QMenuBar>
@@ -98,6 +104,82 @@ private slots:
         installTranslations(desktopLanguages(), CORVIX_TRANSLATIONS_DIR);
         makeWindow();
         QCOMPARE(menuTitles(), titles);
+    }
+
+    // The core's messages reach the box in the window's language, the path put in; under
+    // LANG=C and in a language without a catalogue, exactly the English wording.
+    void coreMessageFollowsTheDesktop_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("wording");
+        QTest::newRow("de_DE.UTF-8") << "de_DE.UTF-8" << "Die Datei [%1] enthält FEHLERHAFTE DATEN.";
+        QTest::newRow("pt_BR.UTF-8") << "pt_BR.UTF-8" << "O arquivo [%1] contém DADOS INVÁLIDOS.";
+        QTest::newRow("C") << "C" << "File [%1] has BAD DATA.";
+        QTest::newRow("it_IT.UTF-8") << "it_IT.UTF-8" << "File [%1] has BAD DATA.";
+    }
+    void coreMessageFollowsTheDesktop()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QString, wording);
+        setDesktopLanguage({}, {}, lang);
+        installTranslations(desktopLanguages(), CORVIX_TRANSLATIONS_DIR);
+        makeWindow();
+        // A sound empty diagram with a byte past its trailer: damaged. A "%2" in the path
+        // stays as it is.
+        const QString path = dir_->filePath(QStringLiteral("odd %2 name.fxg"));
+        DiagramHeader header;
+        std::vector<uint8_t> bytes = encodeDiagram(header, {}, {}).value();
+        bytes.push_back(0);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+        file.close();
+        dialogs_->openPaths.enqueue(path);
+        action("mload")->trigger();
+        QCOMPARE(dialogs_->messages, QStringList{wording.arg(path)});
+    }
+
+    // The problems panel words each problem in the window's language; the check's code stays.
+    void problemsPanelInTheWindowsLanguage()
+    {
+        setDesktopLanguage({}, {}, QStringLiteral("de_DE.UTF-8"));
+        installTranslations(desktopLanguages(), CORVIX_TRANSLATIONS_DIR);
+        makeWindow();
+        startWindow();
+        action("mproblems")->trigger();
+        Editor& editor = window_->editor();
+        editor.commands().insere_bloco(BlockKind::Action, "dry", 300, 300);
+        editor.commands().insere_bloco(BlockKind::Action, "== 1 ==", 800, 1200);
+        editor.repaint();
+        auto* list = window_->findChild<QListWidget*>(QStringLiteral("problemsList"));
+        QTRY_COMPARE_WITH_TIMEOUT(list->count(), 2, 200);
+        QCOMPARE(list->item(0)->text(), "Block 2 \"== 1 ==\": unreachable: er ist vom Start aus nicht erreichbar");
+        QCOMPARE(list->item(1)->text(), "Block 2 \"== 1 ==\": default-text: sein Text ist noch der vorgegebene");
+    }
+
+    // What a screen reader hears about a block, in the window's language; the block's own
+    // text as typed.
+    void blockWordsInTheWindowsLanguage_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("de_DE.UTF-8") << "de_DE.UTF-8" << "Entscheidung 1: größer?" << "Ja: keine Verbindung; Nein: keine Verbindung";
+        QTest::newRow("fr_FR.UTF-8") << "fr_FR.UTF-8" << "Décision 1: größer?" << "Oui : aucun lien; Non : aucun lien";
+        QTest::newRow("C") << "C" << "Decision 1: größer?" << "Yes: no link; No: no link";
+    }
+    void blockWordsInTheWindowsLanguage()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        setDesktopLanguage({}, {}, lang);
+        installTranslations(desktopLanguages(), CORVIX_TRANSLATIONS_DIR);
+        makeWindow();
+        window_->editor().commands().insere_bloco(BlockKind::Decision, toCp1252(QStringLiteral("größer")), 300, 300);
+        QAccessibleInterface* block = QAccessible::queryAccessibleInterface(canvas())->child(0);
+        QCOMPARE(block->text(QAccessible::Name), name);
+        QCOMPARE(block->text(QAccessible::Description), description);
     }
 
     // In every menu and in the menu bar, no two items share an access key, in any language.

@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
-"""Checks Corvix's translation catalogues against the shell's sources: lupdate run on a
-copy of each must find every text translated (none unfinished, none the code no longer
-uses), and each translation keeps its source's access key and placeholders.
+"""Checks Corvix's translation catalogues against the shell's sources and the core's
+wordings: lupdate run on a copy of each must find every text translated (none
+unfinished, none the code no longer uses), and each translation keeps its source's
+access key and placeholders.
 
-    check_catalogues.py LUPDATE SOURCE_DIR CATALOGUE.ts...   exit 0 when all are sound
+    check_catalogues.py LUPDATE "OPTIONS" SOURCE... CATALOGUE.ts...   exit 0 when all are sound
+
+OPTIONS, separated by semicolons, are lupdate's options the catalogues are kept with.
 """
 import re
 import shutil
@@ -17,13 +20,12 @@ ACCESS_KEY = re.compile(r"(?<!&)&(?!&)")
 PLACEHOLDER = re.compile(r"%\d+")
 
 
-def problems(lupdate, sources, catalogue):
+def problems(lupdate, options, sources, catalogue):
     with tempfile.TemporaryDirectory() as scratch:
         copy = Path(scratch) / Path(catalogue).name
         shutil.copy(catalogue, copy)
-        # The options the catalogues are kept with (src/gui/CMakeLists.txt), without
-        # -no-obsolete, so that a text the code dropped shows as vanished.
-        subprocess.run([lupdate, "-silent", "-locations", "none", sources, "-ts", str(copy)], check=True)
+        # Without -no-obsolete, so that a text the code dropped shows as vanished.
+        subprocess.run([lupdate, "-silent", *options, *sources, "-ts", str(copy)], check=True)
         root = ET.parse(copy).getroot()
     for context in root.iter("context"):
         name = context.findtext("name")
@@ -45,11 +47,13 @@ def problems(lupdate, sources, catalogue):
 
 
 def main(args):
-    if len(args) < 3:
+    catalogues = [a for a in args[2:] if a.endswith(".ts")]
+    sources = [a for a in args[2:] if not a.endswith(".ts")]
+    if len(args) < 2 or not catalogues or not sources:
         print(__doc__, file=sys.stderr)
         return 2
-    lupdate, sources, catalogues = args[0], args[1], args[2:]
-    found = [p for catalogue in catalogues for p in problems(lupdate, sources, catalogue)]
+    lupdate, options = args[0], args[1].split(";")
+    found = [p for catalogue in catalogues for p in problems(lupdate, options, sources, catalogue)]
     for p in found:
         print(p)
     return 1 if found else 0

@@ -2,6 +2,7 @@
 // and the blocks as a screen reader reads them.
 #include "window/main_window.h"
 
+#include "app/core_messages.h"
 #include "editor/block_words.h"
 #include "surfaces/text_convert.h"
 #include "window/find_bar.h"
@@ -69,12 +70,12 @@ int MainWindow::selectedBlock() const
 
 QString MainWindow::blockName(int index) const
 {
-    return fromCp1252(blockSpokenName(state_, index));
+    return fromCp1252(blockSpokenName(state_, index, translatedUtf8));
 }
 
 QString MainWindow::blockDescription(int index) const
 {
-    return QString::fromStdString(blockSpokenDescription(state_, index));
+    return QString::fromStdString(blockSpokenDescription(state_, index, translatedUtf8));
 }
 
 QRect MainWindow::blockRect(int index) const

@@ -1,5 +1,6 @@
 #include "window/problems_panel.h"
 
+#include "app/core_messages.h"
 #include "surfaces/text_convert.h"
 
 #include <QListWidget>
@@ -40,7 +41,8 @@ QString problemLine(const EditorState& state, const Problem& problem)
     // One arg() for all: a "%1" in the block's text stays as typed.
     return ProblemsPanel::tr("block %1 %2: %3")
         .arg(QString::number(problem.block + 1), quotedText(state.blocks[size_t(problem.block)].text),
-             QString::fromStdString(problemText(problem)));
+             QString::fromLatin1(problemCodeName(problem.code)) + QStringLiteral(": ")
+                 + translatedText(problemMessage(problem)));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "window/qt_ui_port.h"
 
+#include "app/core_messages.h"
 #include "dialogs/desktop_dialogs.h"
 #include "window/kind_pictures.h"
 #include "window/main_window.h"
@@ -20,19 +21,19 @@ QtUiPort::~QtUiPort()
         QApplication::restoreOverrideCursor();
 }
 
-void QtUiPort::showMessage(const std::string& text, MessageIcon icon)
+void QtUiPort::showMessage(const Message& message, MessageIcon icon)
 {
-    dialogs_.message(&window_, QString::fromStdString(text), icon);
+    dialogs_.message(&window_, translatedText(message), icon);
 }
 
-bool QtUiPort::askYesNo(const std::string& text)
+bool QtUiPort::askYesNo(const Message& question)
 {
-    return dialogs_.question(&window_, QString::fromStdString(text));
+    return dialogs_.question(&window_, translatedText(question));
 }
 
-bool QtUiPort::askYesNoDefaultNo(const std::string& text)
+bool QtUiPort::askYesNoDefaultNo(const Message& question)
 {
-    return dialogs_.question(&window_, QString::fromStdString(text), DefaultAnswer::No);
+    return dialogs_.question(&window_, translatedText(question), DefaultAnswer::No);
 }
 
 // The pointer is the program's, not one widget's: it holds over every window.

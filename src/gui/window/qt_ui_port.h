@@ -13,9 +13,9 @@ public:
     QtUiPort(MainWindow& window, DesktopDialogs& dialogs);
     ~QtUiPort() override;
 
-    void showMessage(const std::string& text, MessageIcon icon) override;
-    bool askYesNo(const std::string& text) override;
-    bool askYesNoDefaultNo(const std::string& text) override;
+    void showMessage(const Message& message, MessageIcon icon) override;
+    bool askYesNo(const Message& question) override;
+    bool askYesNoDefaultNo(const Message& question) override;
     void setPointer(Pointer pointer, BlockKind kind) override;
     void setMainMenusEnabled(bool enabled) override;
     void setCommandStates(const CommandStates& states) override;

@@ -68,7 +68,7 @@ TEST_F(EditorArrange, ArrangesSeveralSelectedBlocksOnlyAndOneSelectedAsTheWholeD
 TEST_F(EditorArrange, ShowsARefusalAndChangesNothing)
 {
     const Tables before = snapshot(state);
-    arrangeWith({false, {}, "The drawing is too large to arrange on one page."});
+    arrangeWith({false, {}, {MessageId::TooLargeToArrange, {}}});
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "The drawing is too large to arrange on one page.");
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);

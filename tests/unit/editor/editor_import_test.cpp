@@ -160,13 +160,13 @@ TEST_F(Import, DroppedFlowchartOpens)
 TEST_F(Import, RefusalOfArrangeAddsNothing)
 {
     editor.setArranger([](const EditorState&, std::span<const int32_t>) {
-        return layout::Arrangement{false, {}, layout::kTooLargeToArrange};
+        return layout::Arrangement{false, {}, {MessageId::TooLargeToArrange, {}}};
     });
     const testing::Tables before = testing::snapshot(state);
     pasteText(kFlowchart);
     EXPECT_EQ(testing::snapshot(state), before);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, layout::kTooLargeToArrange);
+    EXPECT_EQ(ui.messages[0].text, "The drawing is too large to arrange on one page.");
 }
 
 } // namespace

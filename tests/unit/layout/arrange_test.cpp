@@ -130,7 +130,7 @@ TEST_P(ArrangeFlow, KeepsEveryRule)
     EditorState state = drawing(c.kinds, c.links);
     const EditorState before = state;
     const layout::Arrangement arrangement = layout::arrangeBlocks(state);
-    ASSERT_TRUE(arrangement.arranged) << arrangement.refusal;
+    ASSERT_TRUE(arrangement.arranged) << englishText(arrangement.refusal);
     ASSERT_EQ(arrangement.centres.size(), c.kinds.size());
     apply(state, arrangement);
 
@@ -237,7 +237,7 @@ TEST(Arrange, WrapsAFlowTooTallForThePageIntoColumns)
         chain.push_back({i, B, i + 1});
     EditorState state = drawing(std::vector<BlockKind>(40, A), chain);
     const layout::Arrangement arrangement = layout::arrangeBlocks(state);
-    ASSERT_TRUE(arrangement.arranged) << arrangement.refusal;
+    ASSERT_TRUE(arrangement.arranged) << englishText(arrangement.refusal);
     apply(state, arrangement);
     expectArrangedCleanly(state);
     EXPECT_EQ(linksThroughBlocks(state), 0);
@@ -268,7 +268,7 @@ TEST(Arrange, CutsALoopTallerThanThePageIntoColumns)
 {
     EditorState state = loopOfActions(40, 70);
     const layout::Arrangement arrangement = layout::arrangeBlocks(state);
-    ASSERT_TRUE(arrangement.arranged) << arrangement.refusal;
+    ASSERT_TRUE(arrangement.arranged) << englishText(arrangement.refusal);
     apply(state, arrangement);
     expectArrangedCleanly(state);
 }
@@ -282,7 +282,7 @@ TEST(Arrange, RefusesADrawingThatCannotLieOnOnePage)
         const layout::Arrangement arrangement = layout::arrangeBlocks(state);
         EXPECT_FALSE(arrangement.arranged) << count;
         EXPECT_TRUE(arrangement.centres.empty());
-        EXPECT_EQ(arrangement.refusal, "The drawing is too large to arrange on one page.");
+        EXPECT_EQ(englishText(arrangement.refusal), "The drawing is too large to arrange on one page.");
     }
 }
 

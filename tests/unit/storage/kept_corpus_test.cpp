@@ -57,7 +57,7 @@ TEST(KeptCorpus, EachFileOpensAsItsNameSaysAndARefusalKeepsTheDiagram)
             continue;
         ReadResult refusal;
         refusal.status = expected;
-        EXPECT_EQ(ui.messages, (std::vector<FakeUi::Message>{{loadFailureMessage(refusal, file.string()),
+        EXPECT_EQ(ui.messages, (std::vector<FakeUi::Message>{{englishText(loadFailureMessage(refusal, file.string())),
                                                               MessageIcon::Critical}}))
             << file;
         EXPECT_EQ(state.blockCount, int32_t(sampleDiagram().blocks.size())) << file;

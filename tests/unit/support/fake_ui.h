@@ -11,7 +11,7 @@
 
 namespace corvix {
 
-// A scripted UiPort: records every request and answers questions from a queue. A
+// A scripted UiPort: records every request, messages in English, and answers questions from a queue. A
 // question with no answer queued fails the test and is answered No.
 class FakeUi final : public UiPort {
 public:
@@ -41,15 +41,16 @@ public:
     bool panTimerRunning = false;
     std::function<void()> onMessage;        // runs while a message is open, e.g. timer ticks
 
-    void showMessage(const std::string& text, MessageIcon icon) override
+    void showMessage(const corvix::Message& message, MessageIcon icon) override
     {
-        messages.push_back({text, icon});
+        messages.push_back({englishText(message), icon});
         if (onMessage)
             onMessage();
     }
 
-    bool askYesNo(const std::string& text) override
+    bool askYesNo(const corvix::Message& question) override
     {
+        const std::string text = englishText(question);
         questions.push_back(text);
         if (answers.empty()) {
             ADD_FAILURE() << "unexpected question: " << text;
