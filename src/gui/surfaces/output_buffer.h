@@ -1,6 +1,6 @@
 #pragma once
 
-#include "surfaces/text_buffer.h"
+#include "render/text_buffer.h"
 
 #include <cstdint>
 #include <string_view>
