@@ -1,7 +1,7 @@
 #pragma once
 
 #include "render/text_buffer.h"
-#include "surfaces/output_buffer.h"
+#include "export/output_buffer.h"
 
 #include <zlib.h>
 
