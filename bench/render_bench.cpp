@@ -70,7 +70,8 @@ public:
     void scrollBarsChanged() override {}
     void showKindPanel(bool) override {}
     void openTextDialog(const std::string&) override {}
-    void processEventsFor(int32_t) override {}
+    void startPanTimer(int32_t) override {}
+    void stopPanTimer() override {}
 };
 
 // Zoom In and Zoom Out by turns about the canvas's centre, between 100 % and 125 %.

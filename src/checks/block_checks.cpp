@@ -2,8 +2,8 @@
 
 #include "checks/check_steps.h"
 
-#include "editor/text_rules.h"
 #include "model/block_roles.h"
+#include "model/text_rules.h"
 #include "render/render_pass.h"
 #include "render/shape_extent.h"
 

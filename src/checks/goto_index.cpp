@@ -1,7 +1,7 @@
 #include "checks/goto_index.h"
 
-#include "editor/text_rules.h"
 #include "model/block_roles.h"
+#include "model/text_rules.h"
 
 #include <string>
 #include <unordered_map>

@@ -1,6 +1,6 @@
 #include "editor/clipboard_commands.h"
 
-#include "editor/text_rules.h"
+#include "model/text_rules.h"
 #include "storage/diagram_codec.h"
 
 #include <algorithm>

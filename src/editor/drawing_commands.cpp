@@ -1,6 +1,6 @@
 #include "editor/drawing_commands.h"
 
-#include "editor/text_rules.h"
+#include "model/text_rules.h"
 #include "render/block_geometry.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "editor/flow_steps.h"
 
-#include "editor/text_rules.h"
 #include "model/block_roles.h"
+#include "model/text_rules.h"
 
 #include <algorithm>
 

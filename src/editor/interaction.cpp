@@ -1,6 +1,6 @@
 #include "editor/interaction.h"
 
-#include "editor/text_rules.h"
+#include "model/text_rules.h"
 
 #include <cstdlib>
 #include <string>

@@ -1,8 +1,8 @@
 #include "editor/navigation.h"
 
-#include "editor/text_rules.h"
 #include "model/block_roles.h"
 #include "model/text_codec.h"
+#include "model/text_rules.h"
 
 #include <algorithm>
 #include <span>

@@ -1,12 +1,12 @@
 #include "interchange/mermaid_reader.h"
 
-#include "editor/text_rules.h"
 #include "interchange/mermaid_classes.h"
 #include "interchange/mermaid_graph.h"
 #include "interchange/mermaid_label.h"
 #include "model/block_roles.h"
 #include "model/editor_state.h"
 #include "model/text_codec.h"
+#include "model/text_rules.h"
 #include "storage/diagram_codec.h"
 #include "storage/safe_file.h"
 

@@ -1,9 +1,9 @@
 #include "interchange/mermaid_writer.h"
 
-#include "editor/text_rules.h"
 #include "interchange/mermaid_classes.h"
 #include "model/block_roles.h"
 #include "model/text_codec.h"
+#include "model/text_rules.h"
 #include "storage/safe_file.h"
 
 #include <algorithm>

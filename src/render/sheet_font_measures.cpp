@@ -1,5 +1,7 @@
 #include "render/sheet_font_measures.h"
 
+#include "model/text_codec.h"
+
 namespace corvix {
 
 namespace {
@@ -18,6 +20,12 @@ std::array<double, 256> cellAdvances()
 }
 
 } // namespace
+
+char sheetDisplayByte(char byte)
+{
+    const char32_t c = cp1252ToCodePoint(static_cast<unsigned char>(byte));
+    return c < 0x20 || (c >= 0x7F && c < 0xA0) ? ' ' : byte;
+}
 
 SheetFontMeasures::SheetFontMeasures()
     : AdvanceMeasurer(cellAdvances(), kLineHeight, kAscent)

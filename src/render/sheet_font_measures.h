@@ -11,6 +11,11 @@ namespace corvix {
 inline constexpr std::string_view kSheetFontFamily = "Courier New";
 inline constexpr int kSheetFontPixelSize = 11;
 
+// A Windows-1252 character as the sheet shows it: a control character, or a byte the
+// code page leaves unassigned, as a space, so that every character takes one cell and
+// none expands like a tab.
+char sheetDisplayByte(char byte);
+
 // The sheet font's measures known beforehand: cells of 7 x 12 units with the baseline 9
 // down, and no room for the soft hyphen, which text shaping leaves out. They are the
 // measures QtTextMeasurer reads from the font the editor draws with (Liberation Mono,

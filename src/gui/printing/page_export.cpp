@@ -1,12 +1,12 @@
 #include "printing/page_export.h"
 
+#include "export/pdf_writer.h"
+#include "export/svg_writer.h"
 #include "model/paper.h"
 #include "render/batching_target.h"
 #include "render/render_pass.h"
 #include "render/sheet_font_measures.h"
 #include "surfaces/painter_target.h"
-#include "surfaces/pdf_writer.h"
-#include "surfaces/svg_writer.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -82,17 +82,33 @@ void drawBatched(BatchWriter& writer, const AdvanceMeasurer& font, const EditorS
     target.finish();
 }
 
+// The vector formats' bytes onto a device of Qt's.
+class DeviceSink final : public ByteSink {
+public:
+    explicit DeviceSink(QIODevice& device)
+        : device_(device)
+    {
+    }
+    bool write(std::string_view bytes) override
+    {
+        return device_.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+    }
+
+private:
+    QIODevice& device_;
+};
+
 // The named paper of the drawing's paper type, in points.
-QSizeF paperPage(const EditorState& state)
+PaperPoints paperPage(const EditorState& state)
 {
-    const PaperPoints page = namedPaper(state.header.paperType, state.paper);
-    return {page.width, page.height};
+    return namedPaper(state.header.paperType, state.paper);
 }
 
 bool exportSvg(const EditorState& state, QIODevice& device, const QString& title)
 {
     const SheetFontMeasures font;
-    SvgWriter svg(device, QSize(state.paper.pageWidth, state.paper.pageHeight), paperPage(state), title, font);
+    DeviceSink sink(device);
+    SvgWriter svg(sink, state.paper.pageWidth, state.paper.pageHeight, paperPage(state), title.toStdString(), font);
     drawBatched(svg, font, state);
     return svg.end();
 }
@@ -100,7 +116,8 @@ bool exportSvg(const EditorState& state, QIODevice& device, const QString& title
 bool exportPdf(const EditorState& state, QIODevice& device, const QString& title)
 {
     const SheetFontMeasures font;
-    PdfWriter pdf(device, QSize(state.paper.pageWidth, state.paper.pageHeight), paperPage(state), title, font);
+    DeviceSink sink(device);
+    PdfWriter pdf(sink, state.paper.pageWidth, state.paper.pageHeight, paperPage(state), title.toStdU16String(), font);
     drawBatched(pdf, font, state);
     return pdf.end();
 }

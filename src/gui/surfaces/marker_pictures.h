@@ -5,8 +5,6 @@
 #include <QImage>
 #include <QRectF>
 
-#include <vector>
-
 class QPainter;
 
 namespace corvix {
@@ -22,15 +20,5 @@ void paintMarkerShapes(QPainter& painter, Marker marker, const QRectF& where);
 // The marker's shapes on a transparent square side pixels wide, for surfaces that copy
 // pictures pixel by pixel at a scale below one.
 QImage markerShapesPicture(Marker marker, int side);
-
-// The pixels of one colour of a marker picture, as runs along its rows one unit high.
-struct MarkerColorRuns {
-    Color color;
-    std::vector<SurfaceRect> runs;
-};
-
-// A marker picture's opaque pixels by colour, in a fixed order, for the vector formats,
-// which fill them as rectangles.
-std::vector<MarkerColorRuns> markerRuns(Marker marker);
 
 } // namespace corvix

@@ -44,17 +44,11 @@ QtTextMeasurer::QtTextMeasurer(const QFont& font)
 {
 }
 
-char QtTextMeasurer::displayByte(char byte)
-{
-    const char32_t c = cp1252ToCodePoint(static_cast<unsigned char>(byte));
-    return c < 0x20 || (c >= 0x7F && c < 0xA0) ? ' ' : byte;
-}
-
 QString QtTextMeasurer::displayLine(std::string_view cp1252Line)
 {
     QString line = fromCp1252(cp1252Line);
     for (qsizetype i = 0; i < line.size(); ++i) {
-        if (displayByte(cp1252Line[size_t(i)]) != cp1252Line[size_t(i)])
+        if (sheetDisplayByte(cp1252Line[size_t(i)]) != cp1252Line[size_t(i)])
             line[i] = QLatin1Char(' ');
     }
     return line;

@@ -23,11 +23,7 @@ public:
 
     const QFont& font() const { return font_; }
 
-    // A Windows-1252 character as the sheet shows it: a control character, or a byte the
-    // code page leaves unassigned, as a space, so that every character takes one cell and
-    // none expands like a tab.
-    static char displayByte(char byte);
-    // One line as the font shows it: decoded from Windows-1252, each byte as displayByte.
+    // One line as the font shows it: decoded from Windows-1252, each byte as sheetDisplayByte.
     static QString displayLine(std::string_view cp1252Line);
 
 private:

@@ -1,10 +1,9 @@
-#include "surfaces/svg_writer.h"
+#include "export/svg_writer.h"
 
 #include "model/paper.h"
 #include "model/text_codec.h"
+#include "render/marker_pixels.h"
 #include "render/sheet_font_measures.h"
-#include "surfaces/marker_pictures.h"
-#include "surfaces/qt_text_measurer.h"
 
 #include <algorithm>
 #include <array>
@@ -36,14 +35,14 @@ std::string_view xmlText(const char& c)
     }
 }
 
-// Each Windows-1252 character as the sheet shows it (QtTextMeasurer::displayByte), in
+// Each Windows-1252 character as the sheet shows it (sheetDisplayByte), in
 // UTF-8 as XML text; made once, so that a text is written as its characters' entries.
 const std::array<std::string, 256>& shownCharacters()
 {
     static const std::array<std::string, 256> table = [] {
         std::array<std::string, 256> shown;
         for (size_t b = 0; b < shown.size(); ++b) {
-            for (const char& c : cp1252ToUtf8(std::string(1, QtTextMeasurer::displayByte(char(b)))))
+            for (const char& c : cp1252ToUtf8(std::string(1, sheetDisplayByte(char(b)))))
                 shown[b] += xmlText(c);
         }
         return shown;
@@ -169,26 +168,27 @@ private:
 
 } // namespace
 
-SvgWriter::SvgWriter(QIODevice& device, QSize sheet, QSizeF page, const QString& title, const AdvanceMeasurer& font)
-    : out_(device)
+SvgWriter::SvgWriter(ByteSink& sink, int32_t sheetWidth, int32_t sheetHeight, PaperPoints page,
+                     std::string_view title, const AdvanceMeasurer& font)
+    : out_(sink)
     , font_(font)
 {
     // The viewBox spans the whole page in sheet units, the sheet at its origin, so that
     // the sheet stands centred on the page as on the PDF's.
-    const SheetOnPage fit = fitSheet({page.width(), page.height()}, sheet.width(), sheet.height());
+    const SheetOnPage fit = fitSheet(page, sheetWidth, sheetHeight);
     out_.put("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n<svg width=\"");
-    out_.text().putRounded(page.width() * kMillimetresPerPoint);
+    out_.text().putRounded(page.width * kMillimetresPerPoint);
     out_.put("mm\" height=\"");
-    out_.text().putRounded(page.height() * kMillimetresPerPoint);
+    out_.text().putRounded(page.height * kMillimetresPerPoint);
     out_.put("mm\" viewBox=\"");
     // Subtracted from 0, not negated: a sheet at the page's edge starts at 0, not -0.
     out_.text().putRounded((0 - fit.left) / fit.scale);
     out_.put(" ");
     out_.text().putRounded((0 - fit.top) / fit.scale);
     out_.put(" ");
-    out_.text().putRounded(page.width() / fit.scale);
+    out_.text().putRounded(page.width / fit.scale);
     out_.put(" ");
-    out_.text().putRounded(page.height() / fit.scale);
+    out_.text().putRounded(page.height / fit.scale);
     // Lines and markers cover whole units, as on the page image, so they are drawn crisp.
     // Spaces in texts are kept: lines are placed in whole character cells.
     out_.put("\" xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" version=\"1.1\"\n"
@@ -198,7 +198,7 @@ SvgWriter::SvgWriter(QIODevice& device, QSize sheet, QSizeF page, const QString&
     out_.put(",monospace\" font-size=\"");
     out_.putNumber(int64_t(kSheetFontPixelSize));
     out_.put("\">\n<title>");
-    putEscaped(title.toStdString());
+    putEscaped(title);
     out_.put("</title>\n");
     writeMarkerDefinitions();
 }

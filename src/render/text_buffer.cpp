@@ -1,4 +1,4 @@
-#include "surfaces/text_buffer.h"
+#include "render/text_buffer.h"
 
 #include <algorithm>
 

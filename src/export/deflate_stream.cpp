@@ -1,4 +1,4 @@
-#include "surfaces/deflate_stream.h"
+#include "export/deflate_stream.h"
 
 #include <array>
 #include <string_view>

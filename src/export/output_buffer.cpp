@@ -1,6 +1,4 @@
-#include "surfaces/output_buffer.h"
-
-#include <QIODevice>
+#include "export/output_buffer.h"
 
 namespace corvix {
 
@@ -11,8 +9,8 @@ constexpr size_t kBlockSize = size_t(1) << 16;
 
 } // namespace
 
-OutputBuffer::OutputBuffer(QIODevice& device)
-    : device_(device)
+OutputBuffer::OutputBuffer(ByteSink& sink)
+    : sink_(sink)
     , text_(kBlockSize + 4096)
 {
 }
@@ -27,7 +25,7 @@ bool OutputBuffer::flush()
 {
     const std::string_view bytes = text_.view();
     if (!failed_ && !bytes.empty())
-        failed_ = device_.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size());
+        failed_ = !sink_.write(bytes);
     written_ += int64_t(bytes.size());
     text_.clear();
     return !failed_;

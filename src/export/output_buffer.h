@@ -1,19 +1,18 @@
 #pragma once
 
-#include "surfaces/text_buffer.h"
+#include "export/byte_sink.h"
+#include "render/text_buffer.h"
 
 #include <cstdint>
 #include <string_view>
 
-class QIODevice;
-
 namespace corvix {
 
-// Bytes on their way to a device, gathered and written in large blocks; it counts them
+// Bytes on their way to a sink, gathered and written in large blocks; it counts them
 // and remembers a write the device did not take.
 class OutputBuffer {
 public:
-    explicit OutputBuffer(QIODevice& device);
+    explicit OutputBuffer(ByteSink& sink);
 
     // Where the writer appends; emptied by the writes.
     TextBuffer& text() { return text_; }
@@ -29,7 +28,7 @@ public:
     int64_t offset() const { return written_ + int64_t(text_.size()); }
 
 private:
-    QIODevice& device_;
+    ByteSink& sink_;
     TextBuffer text_;
     int64_t written_ = 0;
     bool failed_ = false;

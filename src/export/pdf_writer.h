@@ -1,21 +1,18 @@
 #pragma once
 
+#include "export/byte_sink.h"
+#include "export/deflate_stream.h"
+#include "export/output_buffer.h"
+#include "model/paper.h"
 #include "render/advance_measurer.h"
 #include "render/batching_target.h"
-#include "surfaces/deflate_stream.h"
-#include "surfaces/output_buffer.h"
 
-#include <QSize>
-#include <QSizeF>
-#include <QString>
-
+#include <string_view>
 #include <vector>
-
-class QIODevice;
 
 namespace corvix {
 
-// Streams the page as a PDF document of one page onto a device, batch by batch: the
+// Streams the page as a PDF document of one page into a sink, batch by batch: the
 // sheet scaled to fit the page and centred on it, each batch of lines one path, the nine markers
 // defined once as forms of filled rectangles and placed by reference, texts in the
 // standard Courier font with the character spacing that makes its advance the sheet
@@ -24,10 +21,11 @@ namespace corvix {
 class PdfWriter final : public BatchWriter {
 public:
     // Writes the document up to the page's content; page is in points (72 to the inch),
-    // font must outlive the writer.
-    PdfWriter(QIODevice& device, QSize sheet, QSizeF page, const QString& title, const AdvanceMeasurer& font);
+    // the title in UTF-16; font must outlive the writer.
+    PdfWriter(ByteSink& sink, int32_t sheetWidth, int32_t sheetHeight, PaperPoints page, std::u16string_view title,
+              const AdvanceMeasurer& font);
 
-    // Writes the rest of the document; false when the device did not take all of it.
+    // Writes the rest of the document; false when the sink did not take all of it.
     bool end();
 
     void fills(Color color, std::span<const SurfaceRect> rects) override;
@@ -40,7 +38,7 @@ private:
     // " N 0 R": a reference to object N.
     void putReference(int number);
     void writeMarkerForms();
-    void writeInfo(const QString& title);
+    void writeInfo(std::u16string_view title);
     void writeCrossReference();
 
     OutputBuffer out_;

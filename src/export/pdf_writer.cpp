@@ -1,9 +1,8 @@
-#include "surfaces/pdf_writer.h"
+#include "export/pdf_writer.h"
 
 #include "model/paper.h"
+#include "render/marker_pixels.h"
 #include "render/sheet_font_measures.h"
-#include "surfaces/marker_pictures.h"
-#include "surfaces/qt_text_measurer.h"
 
 #include <cstdio>
 
@@ -88,8 +87,9 @@ private:
 
 } // namespace
 
-PdfWriter::PdfWriter(QIODevice& device, QSize sheet, QSizeF page, const QString& title, const AdvanceMeasurer& font)
-    : out_(device)
+PdfWriter::PdfWriter(ByteSink& sink, int32_t sheetWidth, int32_t sheetHeight, PaperPoints page,
+                     std::u16string_view title, const AdvanceMeasurer& font)
+    : out_(sink)
     , content_(out_)
     , font_(font)
     , offsets_(size_t(kObjectCount) + 1, 0)
@@ -108,9 +108,9 @@ PdfWriter::PdfWriter(QIODevice& device, QSize sheet, QSizeF page, const QString&
     out_.put("<</Type /Page /Parent");
     putReference(kPages);
     out_.put(" /MediaBox [0 0 ");
-    out_.text().putRounded(page.width());
+    out_.text().putRounded(page.width);
     out_.put(" ");
-    out_.text().putRounded(page.height());
+    out_.text().putRounded(page.height);
     out_.put("]\n/Resources <</Font <</F");
     putReference(kFont);
     out_.put(">> /XObject <<");
@@ -136,7 +136,7 @@ PdfWriter::PdfWriter(QIODevice& device, QSize sheet, QSizeF page, const QString&
     contentStart_ = out_.offset();
     // Sheet units, y downwards as on the sheet, the sheet fitted and centred on the page;
     // lines of one unit with square ends, as the page image paints them.
-    const SheetOnPage fit = fitSheet({page.width(), page.height()}, sheet.width(), sheet.height());
+    const SheetOnPage fit = fitSheet(page, sheetWidth, sheetHeight);
     TextBuffer& c = content_.text();
     c.putNumber(fit.scale);
     c.put(" 0 0 ");
@@ -144,7 +144,7 @@ PdfWriter::PdfWriter(QIODevice& device, QSize sheet, QSizeF page, const QString&
     c.put(" ");
     c.putNumber(fit.left);
     c.put(" ");
-    c.putNumber(page.height() - fit.top);
+    c.putNumber(page.height - fit.top);
     c.put(" cm 1 w 2 J 0 j\n");
 }
 
@@ -184,14 +184,14 @@ void PdfWriter::writeMarkerForms()
     }
 }
 
-void PdfWriter::writeInfo(const QString& title)
+void PdfWriter::writeInfo(std::u16string_view title)
 {
     // The title in UTF-16 with its byte order mark, which holds any file name.
     beginObject(kInfo);
     out_.put("<</Title <FEFF");
-    for (const QChar unit : title) {
+    for (const char16_t unit : title) {
         char hex[5];
-        std::snprintf(hex, sizeof hex, "%04X", unsigned(unit.unicode()));
+        std::snprintf(hex, sizeof hex, "%04X", unsigned(unit));
         out_.put(std::string_view(hex, 4));
     }
     out_.put("> /Creator (Corvix) /Producer (Corvix)>>\nendobj\n");
@@ -278,7 +278,7 @@ void PdfWriter::texts(Color color, std::span<const TextRun> runs)
             // soft hyphen, is not shown at all, as on the page image.
             if (font_.advance(static_cast<unsigned char>(byte)) == 0)
                 continue;
-            const char shown = QtTextMeasurer::displayByte(byte);
+            const char shown = sheetDisplayByte(byte);
             if (shown == '(' || shown == ')' || shown == '\\')
                 c.put('\\');
             c.put(shown);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "surfaces/output_buffer.h"
-#include "surfaces/text_buffer.h"
+#include "render/text_buffer.h"
+#include "export/output_buffer.h"
 
 #include <zlib.h>
 

@@ -1,4 +1,4 @@
-#include "editor/text_rules.h"
+#include "model/text_rules.h"
 
 #include "model/block.h"
 #include "model/text_codec.h"
