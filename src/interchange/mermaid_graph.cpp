@@ -188,6 +188,8 @@ private:
         const size_t close = text_.find("}%%", pos_);
         if (close == std::string_view::npos) {
             error(start, "this directive has no closing \"}%%\"");
+            // The rest of the text is the directive: nothing after it can be read.
+            advance(text_.size() - pos_);
             return false;
         }
         advance(close + 3 - pos_);

@@ -100,6 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, MermaidRefuses, ::testing::Values(
     ProblemCase{"TwoStatementsOnALine", "flowchart TD\nA-->B C-->D", "2:7: error: expected the end of the statement, found 'C'"},
     ProblemCase{"EndAsANode", "flowchart TD\nA --> end", "2:7: error: \"end\" cannot name a node"},
     ProblemCase{"UnclosedQuote", "flowchart TD\nA --> B[\"open", "2:9: error: this quoted text has no closing quote"},
+    ProblemCase{"UnclosedDirectiveAfterTheHeader", "flowchart TD\nA\n%%{init: {\nB", "3:1: error: this directive has no closing \"}%%\""},
     ProblemCase{"EmptyLabel", "flowchart TD\nA[\"\"]", "2:3: error: a label cannot be empty"},
     ProblemCase{"OpenSubgraph", "flowchart TD\n  subgraph S\nA", "2:3: error: this subgraph has no \"end\""},
     ProblemCase{"EndWithoutSubgraph", "flowchart TD\nA\nend", "3:1: error: \"end\" without a subgraph"},
