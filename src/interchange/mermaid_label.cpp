@@ -162,8 +162,11 @@ DecodedLabel decodeMermaidLabel(std::string_view utf8)
         decoded.text += byte;
     };
     size_t pos = 0;
+    bool codedReturn = false;  // the last thing read was "#13;" (or "&#13;")
     while (pos < utf8.size()) {
         const char c = utf8[pos];
+        const bool afterCodedReturn = codedReturn;
+        codedReturn = false;
         if (c == '\r' || c == '\n') {
             pos += c == '\r' && pos + 1 < utf8.size() && utf8[pos + 1] == '\n' ? 2 : 1;
             decoded.text += "\r\n";
@@ -172,7 +175,14 @@ DecodedLabel decodeMermaidLabel(std::string_view utf8)
             decoded.text += "\r\n";
         } else if (const auto entity = c == '&' || c == '#' ? entityAt(utf8, pos) : std::nullopt) {
             pos += entity->second;
-            put(entity->first);
+            // A line break written as codes reads as one typed, the pair "#13;#10;" as one.
+            if (entity->first == U'\r' || entity->first == U'\n') {
+                if (entity->first == U'\r' || !afterCodedReturn)
+                    decoded.text += "\r\n";
+                codedReturn = entity->first == U'\r';
+            } else {
+                put(entity->first);
+            }
         } else {
             // A raw NUL reads as "#0;" does, so that a label and the text written from it
             // read alike.

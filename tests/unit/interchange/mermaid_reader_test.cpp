@@ -156,6 +156,17 @@ TEST(MermaidReader, ReadsARawNulAsItsCode)
     EXPECT_EQ(raw.diagnostics.size(), 1u);
 }
 
+// Line breaks written as codes read as typed ones, so that the text written back (with
+// "<br>") reads the same.
+TEST(MermaidReader, ReadsCodedLineBreaksAsLineBreaks)
+{
+    for (const char* label : {"a#13;b", "a#10;b", "a#13;#10;b", "a&#13;&#10;b", "a<br>b"}) {
+        const MermaidReading reading = readMermaid(std::string("flowchart TD\nA[\"") + label + "\"]");
+        ASSERT_TRUE(reading.diagram) << label;
+        EXPECT_EQ(reading.diagram->blocks[0].text, "a\r\nb") << label;
+    }
+}
+
 // Past the tables' capacities the text is refused at the first node or link too many,
 // without reading on.
 TEST(MermaidReader, RefusesPastCapacity)
