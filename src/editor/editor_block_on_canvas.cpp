@@ -1,5 +1,4 @@
-// The keyboard's way through the flow, and where a block lies on the canvas for a screen
-// reader or a magnifier.
+// Where a block lies on the canvas, for a screen reader or a magnifier.
 #include "editor/editor.h"
 
 #include "render/shape_extent.h"
